@@ -1,0 +1,22 @@
+#include "boxes.h"
+
+namespace octaval {
+
+std::string_view boxName(Box box) {
+    static constexpr std::array<std::string_view, 34> names = {
+        "",       "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",
+        "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17",
+        "Text18", "Text19", "Text20", "Text21", "",       "",       "",       "",       "Text26",
+        "Text27", "Text28", "Text29", "Text30", "Text31", "Text32", "Text33"};
+    return names[static_cast<std::size_t>(numberOf(box))];
+}
+
+void MemoryBoxes::setInputs(const std::array<std::string_view, 4>& address,
+                            const std::array<std::string_view, 4>& mask) {
+    for (int k = 1; k <= 4; ++k) {
+        setText(octetBox(Box::Text1, k), address[k - 1]);
+        setText(octetBox(Box::Text5, k), mask[k - 1]);
+    }
+}
+
+}  // namespace octaval

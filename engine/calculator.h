@@ -1,0 +1,77 @@
+#pragma once
+
+// The calculation engine: the calculator state, one press of "Recalculate" from the eight input
+// boxes to every output box, and the natural mask that follows the first octet.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "bit_vector.h"
+#include "boxes.h"
+#include "number_rules.h"
+
+namespace octaval {
+
+/// The fixed texts of the status box.
+namespace status {
+inline constexpr std::string_view ok = "OK";
+inline constexpr std::string_view illegalIpAddress = "Illegal IP address";
+inline constexpr std::string_view illegalSubnetMask = "Illegal subnet mask";
+inline constexpr std::string_view illegalMaskVersusClass =
+    "Illegal subnet mask versus network class";
+inline constexpr std::string_view subnetAllZeros = "Illegal subnet (all zeros) or use subnet-zero";
+inline constexpr std::string_view subnetAllOnes = "Illegal subnet (all ones)";
+inline constexpr std::string_view noHosts = "No host(s)";
+inline constexpr std::string_view hostAllZeros = "Illegal host ip address (all zeros = network)";
+inline constexpr std::string_view hostAllOnes = "Illegal host ip address (all ones = broadcast)";
+
+/// Every message, "OK" first.
+inline constexpr std::array<std::string_view, 9> all = {ok,
+                                                        illegalIpAddress,
+                                                        illegalSubnetMask,
+                                                        illegalMaskVersusClass,
+                                                        subnetAllZeros,
+                                                        subnetAllOnes,
+                                                        noHosts,
+                                                        hostAllZeros,
+                                                        hostAllOnes};
+}  // namespace status
+
+/// The calculator state of one window; it persists from one press to the next. Octets are held
+/// 0-based (ipOctet[0] is the first octet); bit vectors keep their 1-based entries.
+struct CalculatorState {
+    BitVector firstSubnetBit{};
+    BitVector lastSubnetBit{};
+    BitVector ipBit{};
+    BitVector netBit{};
+    std::array<double, 4> ipOctet{};
+    std::array<double, 4> maskOctet{};
+    std::array<std::int32_t, 4> netOctet{};
+    std::int16_t classBits = 0;
+    std::int16_t subnetBits = 0;
+    std::int16_t hostBits = 0;
+};
+
+/// Fills ipBit from ipOctet; false when the fourth octet does not round into the 16-bit range.
+bool IpToBits(CalculatorState& state);
+
+/// Fills netBit from netOctet.
+void NetToBits(CalculatorState& state);
+
+/// Writes the first and last usable subnet (Text26..Text33) from netBit, classBits and
+/// subnetBits; writes nothing when the subnet field has fewer than two bits.
+void ShowSubnetRange(CalculatorState& state, BoxAccess& boxes);
+
+/// One press of "Recalculate": blanks every output box, reads Text1..Text8, validates the address
+/// and mask, and shows network, broadcast, class, bit counts, findings and the subnet range.
+void Recalculate(CalculatorState& state, BoxAccess& boxes);
+
+/// The natural mask texts of the class that a first-octet text falls in: "255","0","0","0" below
+/// 128, "255","255","0","0" below 192, "255","255","255","0" from 192 up.
+std::array<std::string_view, 4> naturalMask(std::string_view firstOctetText);
+
+/// Rewrites Text5..Text8 with the natural mask of Text1's text.
+void ApplyNaturalMask(BoxAccess& boxes);
+
+}  // namespace octaval

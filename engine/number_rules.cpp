@@ -1,0 +1,239 @@
+#include "number_rules.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace octaval {
+namespace {
+
+bool isSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
+
+// Walks a text as if its blanks, tabs and line feeds had been removed.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : m_text(text) { skip(); }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+    void next() {
+        ++m_pos;
+        skip();
+    }
+    std::size_t position() const { return m_pos; }
+    void reset(std::size_t pos) { m_pos = pos; }
+
+private:
+    void skip() {
+        while (m_pos < m_text.size() && isSkipped(m_text[m_pos]))
+            ++m_pos;
+    }
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+ReadNumber overflow(bool negative) {
+    const double huge = std::numeric_limits<double>::infinity();
+    return {negative ? -huge : huge, false};
+}
+
+// Hexadecimal digits, no prefix, read as a non-negative integer (correctly rounded).
+ReadNumber hexDigitsToNumber(const std::string& digits) {
+    if (digits.empty()) return {};
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                        std::chars_format::hex);
+    if (result.ec == std::errc::result_out_of_range) return overflow(false);
+    return {value, true};
+}
+
+// Octal digits regrouped as hexadecimal ones (three bits each become four), so that the same
+// correctly rounded reading serves both.
+ReadNumber octalDigitsToNumber(const std::string& digits) {
+    std::string hex;
+    hex.reserve(digits.size() * 3 / 4 + 2);
+    unsigned bits = 0;
+    int count = 0;
+    std::string reversed;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        bits |= static_cast<unsigned>(*it - '0') << count;
+        count += 3;
+        while (count >= 4) {
+            reversed.push_back("0123456789ABCDEF"[bits & 0xF]);
+            bits >>= 4;
+            count -= 4;
+        }
+    }
+    if (count > 0) reversed.push_back("0123456789ABCDEF"[bits & 0xF]);
+    hex.assign(reversed.rbegin(), reversed.rend());
+    return hexDigitsToNumber(hex);
+}
+
+ReadNumber readRadix(Cursor& cursor) {
+    // The cursor stands on the character after "&".
+    const char kind = cursor.peek();
+    const bool hex = kind == 'H' || kind == 'h';
+    const bool octal = kind == 'O' || kind == 'o';
+    if (!hex && !octal) return {};
+    cursor.next();
+    std::string digits;
+    while (!cursor.atEnd() && (hex ? isHexDigit(cursor.peek()) : isOctalDigit(cursor.peek()))) {
+        digits.push_back(cursor.peek());
+        cursor.next();
+    }
+    return hex ? hexDigitsToNumber(digits) : octalDigitsToNumber(digits);
+}
+
+// Decimal exponent of the leading digit of the number: digits "0012.5" with exponent 3 give 5
+// (the number is about 1.2e4). Only its sign is used, to tell overflow from underflow.
+long long magnitude(const std::string& intDigits, const std::string& fracDigits,
+                    long long exponent) {
+    const auto firstInt = intDigits.find_first_not_of('0');
+    if (firstInt != std::string::npos)
+        return static_cast<long long>(intDigits.size() - firstInt) + exponent;
+    const auto firstFrac = fracDigits.find_first_not_of('0');
+    return exponent - static_cast<long long>(firstFrac);
+}
+
+ReadNumber readDecimal(Cursor& cursor) {
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
+        cursor.next();
+    }
+    std::string intDigits;
+    std::string fracDigits;
+    while (isDigit(cursor.peek())) {
+        intDigits.push_back(cursor.peek());
+        cursor.next();
+    }
+    if (cursor.peek() == '.') {
+        cursor.next();
+        while (isDigit(cursor.peek())) {
+            fracDigits.push_back(cursor.peek());
+            cursor.next();
+        }
+    }
+    if (intDigits.empty() && fracDigits.empty()) return {};
+
+    // An exponent is read only when at least one digit follows the letter and its sign.
+    bool expNegative = false;
+    std::string expDigits;
+    const char letter = cursor.peek();
+    if (letter == 'E' || letter == 'e' || letter == 'D' || letter == 'd') {
+        const auto mark = cursor.position();
+        cursor.next();
+        if (cursor.peek() == '+' || cursor.peek() == '-') {
+            expNegative = cursor.peek() == '-';
+            cursor.next();
+        }
+        while (isDigit(cursor.peek())) {
+            expDigits.push_back(cursor.peek());
+            cursor.next();
+        }
+        if (expDigits.empty()) {
+            cursor.reset(mark);
+            expNegative = false;
+        }
+    }
+
+    const bool allZero = intDigits.find_first_not_of('0') == std::string::npos &&
+                         fracDigits.find_first_not_of('0') == std::string::npos;
+    if (allZero) return {negative ? -0.0 : 0.0, true};
+
+    std::string text;
+    text.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
+    text += intDigits.empty() ? "0" : intDigits;
+    if (!fracDigits.empty()) {
+        text += '.';
+        text += fracDigits;
+    }
+    if (!expDigits.empty()) {
+        text += 'e';
+        if (expNegative) text += '-';
+        text += expDigits;
+    }
+    double value = 0.0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Saturate the exponent: anything beyond a few thousand is out of range either way.
+        long long exponent = 0;
+        for (char c : expDigits)
+            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        if (expNegative) exponent = -exponent;
+        if (magnitude(intDigits, fracDigits, exponent) > 0) return overflow(negative);
+        return {negative ? -0.0 : 0.0, true};  // underflow reads as 0
+    }
+    return {negative ? -value : value, true};
+}
+
+}  // namespace
+
+ReadNumber textToNumber(std::string_view text) {
+    Cursor cursor(text);
+    if (cursor.peek() == '&') {
+        cursor.next();
+        return readRadix(cursor);
+    }
+    return readDecimal(cursor);
+}
+
+std::string numberToText(double wholeNumber) {
+    if (wholeNumber == 0.0) return "0";  // also for -0
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), wholeNumber,
+                                      std::chars_format::fixed);
+    return {buffer.data(), result.ptr};
+}
+
+std::optional<std::int32_t> toInt32(double value) {
+    // nearbyint rounds in the default mode, ties to even.
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<std::int16_t> toInt16(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::optional<std::int32_t> bitAnd(double a, double b) {
+    const auto x = toInt32(a);
+    const auto y = toInt32(b);
+    if (!x || !y) return std::nullopt;
+    return *x & *y;
+}
+
+std::optional<std::int32_t> bitOr(double a, double b) {
+    const auto x = toInt32(a);
+    const auto y = toInt32(b);
+    if (!x || !y) return std::nullopt;
+    return *x | *y;
+}
+
+std::optional<std::int32_t> bitNot(double a) {
+    const auto x = toInt32(a);
+    if (!x) return std::nullopt;
+    return ~*x;
+}
+
+std::string letterFromCode(int code) {
+    return std::string(1, static_cast<char>(code));
+}
+
+}  // namespace octaval

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The number rules every procedure shares: how a box text becomes a number, how a number becomes
+// box text, and the integer conversions behind And, Or, Not and the 16-bit fields.
+namespace octaval {
+
+/// A number read from a box text. Beyond the floating-point range, inRange is false and value
+/// holds +HUGE_VAL or -HUGE_VAL, so that its sign can still be compared.
+struct ReadNumber {
+    double value = 0.0;
+    bool inRange = true;
+};
+
+/// Reads the leading number of a box text: blanks, tabs and line feeds are dropped first; then a
+/// decimal number (sign, digits with one point, exponent E or D) or "&H"/"&O" with hexadecimal or
+/// octal digits. Reading stops at the first character that cannot continue; no number reads as 0.
+ReadNumber textToNumber(std::string_view text);
+
+/// A whole number as box text: decimal digits, "-" before a negative value, nothing else.
+std::string numberToText(double wholeNumber);
+
+/// Rounds to the nearest 32-bit integer, a tie going to the even neighbour; nothing when the
+/// rounded value lies outside the 32-bit range.
+std::optional<std::int32_t> toInt32(double value);
+
+/// Rounds to the nearest 16-bit integer, a tie going to the even neighbour; nothing when the
+/// rounded value lies outside -32768..32767.
+std::optional<std::int16_t> toInt16(double value);
+
+/// Bitwise And of two numbers, each first rounded to a 32-bit integer.
+std::optional<std::int32_t> bitAnd(double a, double b);
+
+/// Bitwise Or of two numbers, each first rounded to a 32-bit integer.
+std::optional<std::int32_t> bitOr(double a, double b);
+
+/// Bitwise Not of a number rounded to a 32-bit integer: Not x is -x - 1.
+std::optional<std::int32_t> bitNot(double a);
+
+/// The letter with the given character code (65 is "A").
+std::string letterFromCode(int code);
+
+}  // namespace octaval
