@@ -1,0 +1,232 @@
+#include "arguments.h"
+
+#include <getopt.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include <octaval/version.h>
+
+#include "calculator.h"
+
+namespace octaval {
+namespace {
+
+constexpr std::string_view addressExample = "four parts joined by dots, such as 10.1.2.3";
+constexpr std::string_view maskExample =
+    "four parts joined by dots, such as 255.255.0.0, or a prefix length /N with N from 0 to 32";
+
+std::string quoted(std::string_view text) {
+    std::string result = "'";
+    result += text;
+    result += '\'';
+    return result;
+}
+
+// An argument that getopt took for an option but that reads like a negative number or address.
+bool looksLikeNumber(std::string_view argument) {
+    const auto start = argument.find_first_not_of('-');
+    if (start == std::string_view::npos) return false;
+    const char c = argument[start];
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
+// The argument holding the unknown short option `letter`. Options before it were all valid, so
+// it is the first cluster of short options (before "--") that contains the letter.
+std::string_view clusterWith(int argc, char* argv[], int letter) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-' &&
+            arg.find(static_cast<char>(letter), 1) != std::string_view::npos)
+            return arg;
+    }
+    return {};
+}
+
+UsageError unknownOption(std::string_view argument) {
+    std::string message = "unknown option " + quoted(argument);
+    if (looksLikeNumber(argument)) {
+        message += ": an ADDRESS that begins with '-' goes after '--', as in 'octaval-cli -- ";
+        message += argument;
+        message += '\'';
+    }
+    return {message};
+}
+
+std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
+    const auto parts = std::count(text.begin(), text.end(), '.') + 1;
+    return std::string(what) + " " + quoted(text) + " has " + std::to_string(parts) +
+           (parts == 1 ? " part" : " parts") + "; expected " + std::string(expected);
+}
+
+UsageError badPrefix(std::string_view digits) {
+    return {"prefix length " + quoted("/" + std::string(digits)) +
+            " is not a whole number from 0 to 32"};
+}
+
+}  // namespace
+
+std::string_view helpText() {
+    return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
+       octaval-cli --batch
+Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
+
+  ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
+                 it stands
+  MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
+                 N from 0 to 32; left out, the natural mask of the address's class
+  -j, --json     print the result as one JSON object instead of the window's rows
+  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
+                 mask parts) from standard input until its end, each line one press on the same
+                 calculator, and answer each with one line of JSON
+  -h, --help     print this help and exit
+  -V, --version  print the version and exit
+  --             end of the options: an ADDRESS that begins with '-' goes after it
+
+Exit status: 0 when the status is "OK" (batch: every line had 8 fields), 1 when the status is
+another message (batch: a line was malformed, or reading or writing failed), 2 for a usage error.
+)";
+}
+
+std::string versionText() {
+    return "octaval-cli " OCTAVAL_VERSION_DISPLAY "\n";
+}
+
+std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
+    static const option longOptions[] = {
+        {"batch", no_argument, nullptr, 'b'},
+        {"json", no_argument, nullptr, 'j'},
+        {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},
+        {nullptr, 0, nullptr, 0},
+    };
+    static constexpr std::string_view shortOptions = "bjhV";
+
+    CommandLine line;
+    bool batch = false;
+    bool help = false;
+    bool version = false;
+    // Zero makes glibc's getopt start afresh, so the parser can run more than once per process.
+    optind = 0;
+    opterr = 0;
+    for (;;) {
+        const int c = getopt_long(argc, argv, shortOptions.data(), longOptions, nullptr);
+        if (c == -1) break;
+        switch (c) {
+            case 'b':
+                batch = true;
+                break;
+            case 'j':
+                line.json = true;
+                break;
+            case 'h':
+                help = true;
+                break;
+            case 'V':
+                version = true;
+                break;
+            default: {
+                // A long option was unknown (optopt 0) or given a value; or a short one unknown.
+                if (optopt == 0) return unknownOption(argv[optind - 1]);
+                if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
+                    std::string_view arg = argv[optind - 1];
+                    arg = arg.substr(0, arg.find('='));
+                    return UsageError{"option " + quoted(arg) + " takes no value"};
+                }
+                const std::string_view cluster = clusterWith(argc, argv, optopt);
+                if (!cluster.empty()) return unknownOption(cluster);
+                return unknownOption(std::string("-") + static_cast<char>(optopt));
+            }
+        }
+    }
+    for (int i = optind; i < argc; ++i)
+        line.operands.emplace_back(argv[i]);
+
+    if (help) {
+        line.mode = CommandLine::Mode::Help;
+    } else if (version) {
+        line.mode = CommandLine::Mode::Version;
+    } else if (batch) {
+        if (!line.operands.empty())
+            return UsageError{"--batch reads standard input and takes no ADDRESS, got " +
+                              quoted(line.operands.front())};
+        line.mode = CommandLine::Mode::Batch;
+    }
+    return line;
+}
+
+std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text) {
+    std::array<std::string_view, 4> parts;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto dot = text.find('.');
+        if (dot == std::string_view::npos) return std::nullopt;
+        parts[k] = text.substr(0, dot);
+        text.remove_prefix(dot + 1);
+    }
+    if (text.find('.') != std::string_view::npos) return std::nullopt;
+    parts[3] = text;
+    return parts;
+}
+
+std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
+    int length = -1;
+    const auto end = digits.data() + digits.size();
+    if (digits.empty() || digits.size() > 2 || digits.front() < '0' || digits.front() > '9' ||
+        std::from_chars(digits.data(), end, length).ptr != end || length > 32)
+        return std::nullopt;
+    std::array<std::string, 4> mask;
+    for (int k = 0; k < 4; ++k) {
+        const int ones = std::clamp(length - 8 * k, 0, 8);
+        mask[static_cast<std::size_t>(k)] = std::to_string((0xFF00 >> ones) & 0xFF);
+    }
+    return mask;
+}
+
+std::variant<PressInputs, UsageError> pressInputs(std::span<const std::string_view> operands) {
+    if (operands.empty())
+        return UsageError{"missing ADDRESS: expected " + std::string(addressExample)};
+    if (operands.size() > 2)
+        return UsageError{"too many operands (" + std::to_string(operands.size()) +
+                          "): expected ADDRESS[/N] [MASK]"};
+
+    PressInputs inputs;
+    std::string_view address = operands[0];
+    bool haveMask = false;
+    if (const auto slash = address.find('/'); slash != std::string_view::npos) {
+        if (operands.size() == 2)
+            return UsageError{"the mask is given twice: as " + quoted(address.substr(slash)) +
+                              " and as " + quoted(operands[1])};
+        const auto digits = address.substr(slash + 1);
+        const auto mask = prefixMask(digits);
+        if (!mask) return badPrefix(digits);
+        inputs.mask = *mask;
+        haveMask = true;
+        address = address.substr(0, slash);
+    }
+    const auto parts = splitDotted(address);
+    if (!parts) return UsageError{partsMessage("ADDRESS", address, addressExample)};
+    std::copy(parts->begin(), parts->end(), inputs.address.begin());
+
+    if (operands.size() == 2) {
+        const std::string_view mask = operands[1];
+        if (mask.starts_with('/')) {
+            const auto prefix = prefixMask(mask.substr(1));
+            if (!prefix) return badPrefix(mask.substr(1));
+            inputs.mask = *prefix;
+        } else {
+            const auto maskParts = splitDotted(mask);
+            if (!maskParts) return UsageError{partsMessage("MASK", mask, maskExample)};
+            std::copy(maskParts->begin(), maskParts->end(), inputs.mask.begin());
+        }
+        haveMask = true;
+    }
+    if (!haveMask) {
+        const auto natural = naturalMask(inputs.address[0]);
+        std::copy(natural.begin(), natural.end(), inputs.mask.begin());
+    }
+    return inputs;
+}
+
+}  // namespace octaval

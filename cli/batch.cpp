@@ -1,0 +1,157 @@
+#include "batch.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "json_writer.h"
+
+namespace octaval {
+namespace {
+
+constexpr std::size_t readChunk = std::size_t{256} << 10;
+constexpr std::size_t flushThreshold = std::size_t{1} << 20;
+
+std::string fieldCountMessage(std::size_t count) {
+    return "expected 8 TAB-separated fields, found " + std::to_string(count);
+}
+
+// True when a read would return at once: data, end of input or an error is waiting.
+bool inputReady(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
+
+bool writeAll(int fd, std::string_view data, std::string& error) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = std::string("cannot write the answers: ") + std::strerror(errno);
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+BatchFields splitBatchFields(std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    BatchFields result;
+    for (;;) {
+        const auto tab = line.find('\t');
+        if (result.count < result.fields.size()) result.fields[result.count] = line.substr(0, tab);
+        ++result.count;
+        if (tab == std::string_view::npos) break;
+        line.remove_prefix(tab + 1);
+    }
+    return result;
+}
+
+bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
+                      MemoryBoxes& boxes, std::string& out) {
+    const BatchFields split = splitBatchFields(line);
+    if (split.count != split.fields.size()) {
+        appendLineErrorJson(out, lineNumber, fieldCountMessage(split.count));
+        out += '\n';
+        return false;
+    }
+    for (int k = 1; k <= 8; ++k)
+        boxes.setText(boxNumber(k), split.fields[static_cast<std::size_t>(k - 1)]);
+    Recalculate(state, boxes);
+    appendResultJson(out, boxes);
+    out += '\n';
+    return true;
+}
+
+void BatchReader::feed(std::string_view bytes, std::string& out) {
+    while (!bytes.empty()) {
+        const auto lineFeed = bytes.find('\n');
+        const std::string_view piece = bytes.substr(0, lineFeed);
+        if (!m_overlong && m_partial.size() + piece.size() > maxLineLength) {
+            m_overlong = true;
+            std::string().swap(m_partial);  // give the memory back
+        }
+        if (lineFeed == std::string_view::npos) {
+            if (!m_overlong) m_partial.append(piece);
+            return;
+        }
+        bytes.remove_prefix(lineFeed + 1);
+        if (m_overlong) {
+            answerOverlong(out);
+        } else if (m_partial.empty()) {
+            answer(piece, out);
+        } else {
+            m_partial.append(piece);
+            answer(m_partial, out);
+            m_partial.clear();
+        }
+    }
+}
+
+void BatchReader::finish(std::string& out) {
+    if (m_overlong) {
+        answerOverlong(out);
+    } else if (!m_partial.empty()) {
+        answer(m_partial, out);
+        m_partial.clear();
+    }
+}
+
+void BatchReader::answer(std::string_view line, std::string& out) {
+    if (!processBatchLine(line, ++m_lines, m_state, m_boxes, out)) m_malformed = true;
+}
+
+void BatchReader::answerOverlong(std::string& out) {
+    m_overlong = false;
+    m_malformed = true;
+    appendLineErrorJson(out, ++m_lines,
+                        "line longer than " + std::to_string(maxLineLength) + " bytes");
+    out += '\n';
+}
+
+BatchResult runBatch(int inputFd, int outputFd) {
+    BatchResult result;
+    BatchReader reader;
+    std::vector<char> buffer(readChunk);
+    std::string out;
+    out.reserve(2 * flushThreshold);
+    bool writeFailed = false;
+    const auto flush = [&] {
+        writeFailed = !writeAll(outputFd, out, result.error);
+        out.clear();
+        return !writeFailed;
+    };
+    for (;;) {
+        // Answers wait in memory only while more input is already there: a caller that sends a
+        // line and waits for its answer gets it.
+        if (!out.empty() && !inputReady(inputFd) && !flush()) break;
+        const ssize_t n = ::read(inputFd, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            result.error = std::string("cannot read the input: ") + std::strerror(errno);
+            break;
+        }
+        if (n == 0) {
+            reader.finish(out);
+            break;
+        }
+        reader.feed({buffer.data(), static_cast<std::size_t>(n)}, out);
+        if (out.size() >= flushThreshold && !flush()) break;
+    }
+    // After a read error the answers so far are still worth having.
+    if (!writeFailed && !out.empty()) {
+        std::string error;
+        if (!writeAll(outputFd, out, error) && result.error.empty()) result.error = error;
+    }
+    result.exitStatus = (reader.malformedSeen() || !result.error.empty()) ? 1 : 0;
+    return result;
+}
+
+}  // namespace octaval

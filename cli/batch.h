@@ -1,0 +1,71 @@
+#pragma once
+
+// The batch mode: lines of eight TAB-separated input texts in, one line of JSON out for each,
+// every line one press of "Recalculate" on a calculator state that lives for the whole run.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calculator.h"
+
+namespace octaval {
+
+/// The fields of one batch line.
+struct BatchFields {
+    std::array<std::string_view, 8> fields;  // the first min(count, 8) are filled
+    std::size_t count = 0;                   // the number of fields the line holds
+};
+
+/// Splits a line (without its line feed) at its TABs after dropping one trailing CR.
+BatchFields splitBatchFields(std::string_view line);
+
+/// Answers one line (without its line feed; a trailing CR is dropped): with exactly eight fields
+/// it puts them into Text1..Text8, presses "Recalculate" and appends the result object; else it
+/// appends {"line":lineNumber,"error":...}. Either way exactly one JSON line, line feed
+/// included, is appended to out. Any bytes are accepted. Returns false for a malformed line.
+bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
+                      MemoryBoxes& boxes, std::string& out);
+
+/// Cuts a byte stream, fed in pieces of any size, into lines and answers each with
+/// processBatchLine on one calculator state.
+class BatchReader {
+public:
+    /// The longest line kept whole; a longer one is answered with an error line.
+    static constexpr std::size_t maxLineLength = std::size_t{64} << 20;
+
+    /// Takes the next bytes of the input and appends the answer of every line they complete.
+    void feed(std::string_view bytes, std::string& out);
+    /// Ends the input: a last line without a line feed is answered too.
+    void finish(std::string& out);
+
+    /// Lines answered so far.
+    std::uint64_t lines() const { return m_lines; }
+    /// Whether any line so far was malformed.
+    bool malformedSeen() const { return m_malformed; }
+
+private:
+    void answer(std::string_view line, std::string& out);
+    void answerOverlong(std::string& out);
+
+    CalculatorState m_state;
+    MemoryBoxes m_boxes;
+    std::string m_partial;    // the start of a line whose line feed has not come yet
+    bool m_overlong = false;  // the current line passed maxLineLength: the rest is skipped
+    std::uint64_t m_lines = 0;
+    bool m_malformed = false;
+};
+
+/// Outcome of a batch run.
+struct BatchResult {
+    int exitStatus = 0;  // 0, or 1 when a line was malformed or reading or writing failed
+    std::string error;   // the read or write error, empty when there was none
+};
+
+/// Reads inputFd to its end and writes the answers to outputFd, flushing whenever the input
+/// would block, whenever a megabyte of answers is waiting, and at the end.
+BatchResult runBatch(int inputFd, int outputFd);
+
+}  // namespace octaval

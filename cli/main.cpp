@@ -1,0 +1,57 @@
+// octaval-cli: the command-line companion of the Octaval window, on the same engine.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "arguments.h"
+#include "batch.h"
+#include "press.h"
+
+namespace {
+
+// Writes text to a stream and reports a failure on standard error; returns the status to end with.
+int print(std::FILE* stream, std::string_view text, int status) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    if (std::fflush(stream) != 0) {
+        std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", std::strerror(errno));
+        return status == 2 ? 2 : 1;
+    }
+    return status;
+}
+
+int usageError(const octaval::UsageError& error) {
+    std::fprintf(stderr, "octaval-cli: %s\nTry 'octaval-cli --help' for more information.\n",
+                 error.message.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using octaval::CommandLine;
+    const auto parsed = octaval::parseCommandLine(argc, argv);
+    if (const auto* error = std::get_if<octaval::UsageError>(&parsed)) return usageError(*error);
+    const auto& line = std::get<CommandLine>(parsed);
+
+    switch (line.mode) {
+        case CommandLine::Mode::Help:
+            return print(stdout, octaval::helpText(), 0);
+        case CommandLine::Mode::Version:
+            return print(stdout, octaval::versionText(), 0);
+        case CommandLine::Mode::Batch: {
+            const auto result = octaval::runBatch(STDIN_FILENO, STDOUT_FILENO);
+            if (!result.error.empty())
+                std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
+            return result.exitStatus;
+        }
+        case CommandLine::Mode::Press:
+            break;
+    }
+    const auto inputs = octaval::pressInputs(line.operands);
+    if (const auto* error = std::get_if<octaval::UsageError>(&inputs)) return usageError(*error);
+    const auto answer = octaval::answerPress(std::get<octaval::PressInputs>(inputs), line.json);
+    return print(stdout, answer.output, answer.exitStatus);
+}
