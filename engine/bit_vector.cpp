@@ -9,9 +9,9 @@ namespace octaval {
 namespace {
 
 void putOctet(BitVector& bits, int octet, int value) {
-    const int first = 8 * (octet - 1) + 1;
-    for (int j = 0; j < 8; ++j)
-        bits[first + j] = static_cast<std::int16_t>((value >> (7 - j)) & 1);
+    std::int16_t* entry = &bits[static_cast<std::size_t>(8 * (octet - 1) + 1)];
+    for (int shift = 7; shift >= 0; --shift)
+        *entry++ = static_cast<std::int16_t>((value >> shift) & 1);
 }
 
 // Subtracting the weights 128, 64, ..., 1 from what remains, a 1 wherever the remainder is at
@@ -19,7 +19,7 @@ void putOctet(BitVector& bits, int octet, int value) {
 int truncatedOctet(double value) {
     if (value < 0.0) return 0;
     if (value >= 256.0) return 255;
-    return static_cast<int>(std::floor(value));
+    return static_cast<int>(value);  // truncation is the floor of a non-negative value
 }
 
 }  // namespace
@@ -38,11 +38,11 @@ bool OctetsToBits(const std::array<double, 4>& octets, BitVector& bits) {
     return true;
 }
 
-std::string BitsToOctetText(std::span<const std::int16_t, 8> entries) {
+std::string_view BitsToOctetText(std::span<const std::int16_t, 8> entries) {
     int value = 0;
     for (const std::int16_t bit : entries)
         value = value * 2 + bit;
-    return numberToText(value);
+    return octetText(value);
 }
 
 }  // namespace octaval

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string>
+#include <string_view>
 
 namespace octaval {
 
@@ -21,6 +21,6 @@ std::span<const std::int16_t, 8> octetBits(const BitVector& bits, int octet);
 bool OctetsToBits(const std::array<double, 4>& octets, BitVector& bits);
 
 /// The text of one octet from its eight entries, most significant first ("130" for 10000010).
-std::string BitsToOctetText(std::span<const std::int16_t, 8> entries);
+std::string_view BitsToOctetText(std::span<const std::int16_t, 8> entries);
 
 }  // namespace octaval

@@ -11,6 +11,16 @@ std::string_view boxName(Box box) {
     return names[static_cast<std::size_t>(numberOf(box))];
 }
 
+std::string MemoryBoxes::text(Box box) const {
+    return m_texts[numberOf(box)];
+}
+
+// Defined here rather than inline: inlined into a caller that passes literals, GCC 12 reports a
+// false -Wrestrict on std::string::assign.
+void MemoryBoxes::setText(Box box, std::string_view text) {
+    m_texts[numberOf(box)].assign(text);
+}
+
 void MemoryBoxes::setInputs(const std::array<std::string_view, 4>& address,
                             const std::array<std::string_view, 4>& mask) {
     for (int k = 1; k <= 4; ++k) {

@@ -79,8 +79,8 @@ public:
 /// Boxes held in memory.
 class MemoryBoxes final : public BoxAccess {
 public:
-    std::string text(Box box) const override { return m_texts[numberOf(box)]; }
-    void setText(Box box, std::string_view text) override { m_texts[numberOf(box)].assign(text); }
+    std::string text(Box box) const override;
+    void setText(Box box, std::string_view text) override;
     const std::string& operator[](Box box) const { return m_texts[numberOf(box)]; }
 
     /// Fills Text1..Text4 with the address texts and Text5..Text8 with the mask texts.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -106,10 +107,22 @@ BitCounts countBits(const BitVector& bits, int first, int last) {
     return c;
 }
 
+// Joins the parts of a result line ("8 bits, 254 subnets").
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (const auto part : parts)
+        size += part.size();
+    std::string line;
+    line.reserve(size);
+    for (const auto part : parts)
+        line.append(part);
+    return line;
+}
+
 std::string bitsLine(int bits, std::string_view what) {
     // 2 ^ n - 2 is a whole number for every n that occurs (1..24) and is shown as one.
-    return numberToText(bits) + " bits, " + numberToText(std::ldexp(1.0, bits) - 2) + " " +
-           std::string(what);
+    return joined(
+        {numberToText(bits), " bits, ", numberToText(std::ldexp(1.0, bits) - 2), " ", what});
 }
 
 // Counts the class, subnet and host bits, reports the subnet and host findings, and writes the
@@ -163,11 +176,11 @@ void analyseSubnetsAndHosts(CalculatorState& s, BoxAccess& boxes) {
 
     if (x > 0 && x < 224) {
         const int letterCode = static_cast<int>(std::nearbyint(s.classBits / 8.0 + 64));
-        boxes.setText(Box::Text18,
-                      numberToText(s.classBits) + " bits, Class " + letterFromCode(letterCode));
+        boxes.setText(Box::Text18, joined({numberToText(s.classBits), " bits, Class ",
+                                           letterFromCode(letterCode)}));
         boxes.setText(Box::Text19, s.subnetBits != 0
                                        ? bitsLine(s.subnetBits, "subnets")
-                                       : numberToText(s.subnetBits) + " bits, no subnets");
+                                       : joined({numberToText(s.subnetBits), " bits, no subnets"}));
         boxes.setText(Box::Text20, bitsLine(s.hostBits, "hosts"));
     }
     if (x > 223 && x < 240) boxes.setText(Box::Text18, "Multicast, Class D");
@@ -246,10 +259,10 @@ void Recalculate(CalculatorState& s, BoxAccess& boxes) {
     NetToBits(s);
 
     for (int k = 1; k <= 4; ++k) {
-        boxes.setText(octetBox(networkFirst, k), numberToText(network[k - 1]));
+        boxes.setText(octetBox(networkFirst, k), octetText(network[k - 1]));
     }
     for (int k = 1; k <= 4; ++k) {
-        boxes.setText(octetBox(broadcastFirst, k), numberToText(broadcast[k - 1]));
+        boxes.setText(octetBox(broadcastFirst, k), octetText(broadcast[k - 1]));
     }
     const auto letter = classLetter(s.ipOctet[0]);
     if (letter != blank) boxes.setText(Box::Text17, letter);

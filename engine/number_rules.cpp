@@ -1,5 +1,6 @@
 #include "number_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -183,6 +184,12 @@ ReadNumber readDecimal(Cursor& cursor) {
 }  // namespace
 
 ReadNumber textToNumber(std::string_view text) {
+    // Plain digits, by far the most common box text, need none of the rewriting below.
+    if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), isDigit)) {
+        double value = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return {value, true};
+    }
     Cursor cursor(text);
     if (cursor.peek() == '&') {
         cursor.next();
@@ -193,10 +200,43 @@ ReadNumber textToNumber(std::string_view text) {
 
 std::string numberToText(double wholeNumber) {
     if (wholeNumber == 0.0) return "0";  // also for -0
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), wholeNumber,
-                                      std::chars_format::fixed);
-    return {buffer.data(), result.ptr};
+    std::array<char, 320> buffer;        // NOLINT: filled by to_chars
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    // Every number shown is whole and small; the integer conversion is the fast path for them.
+    if (std::abs(wholeNumber) < 9.0e15 && std::trunc(wholeNumber) == wholeNumber) {
+        const auto result = std::to_chars(first, last, static_cast<long long>(wholeNumber));
+        return {first, result.ptr};
+    }
+    const auto result = std::to_chars(first, last, wholeNumber, std::chars_format::fixed);
+    return {first, result.ptr};
+}
+
+namespace {
+struct OctetTexts {
+    std::array<char, 4 * 256> chars{};
+    std::array<std::uint8_t, 256> lengths{};
+};
+
+constexpr OctetTexts makeOctetTexts() {
+    OctetTexts t;
+    for (int v = 0; v < 256; ++v) {
+        char* out = &t.chars[static_cast<std::size_t>(4 * v)];
+        int n = 0;
+        if (v >= 100) out[n++] = static_cast<char>('0' + v / 100);
+        if (v >= 10) out[n++] = static_cast<char>('0' + v / 10 % 10);
+        out[n++] = static_cast<char>('0' + v % 10);
+        t.lengths[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(n);
+    }
+    return t;
+}
+
+constexpr OctetTexts octetTexts = makeOctetTexts();
+}  // namespace
+
+std::string_view octetText(int value) {
+    const auto v = static_cast<std::size_t>(value & 255);
+    return {&octetTexts.chars[4 * v], octetTexts.lengths[v]};
 }
 
 std::optional<std::int32_t> toInt32(double value) {

@@ -24,6 +24,9 @@ ReadNumber textToNumber(std::string_view text);
 /// A whole number as box text: decimal digits, "-" before a negative value, nothing else.
 std::string numberToText(double wholeNumber);
 
+/// The text of a whole number 0..255, as numberToText gives it, without building a string.
+std::string_view octetText(int value);
+
 /// Rounds to the nearest 32-bit integer, a tie going to the even neighbour; nothing when the
 /// rounded value lies outside the 32-bit range.
 std::optional<std::int32_t> toInt32(double value);
