@@ -74,7 +74,7 @@ void BatchReader::feed(std::string_view bytes, std::string& out) {
     while (!bytes.empty()) {
         const auto lineFeed = bytes.find('\n');
         const std::string_view piece = bytes.substr(0, lineFeed);
-        if (!m_overlong && m_partial.size() + piece.size() > maxLineLength) {
+        if (!m_overlong && m_partial.size() + piece.size() > m_maxLineLength) {
             m_overlong = true;
             std::string().swap(m_partial);  // give the memory back
         }
@@ -112,7 +112,7 @@ void BatchReader::answerOverlong(std::string& out) {
     m_overlong = false;
     m_malformed = true;
     appendLineErrorJson(out, ++m_lines,
-                        "line longer than " + std::to_string(maxLineLength) + " bytes");
+                        "line longer than " + std::to_string(m_maxLineLength) + " bytes");
     out += '\n';
 }
 

@@ -33,8 +33,11 @@ bool processBatchLine(std::string_view line, std::uint64_t lineNumber, Calculato
 /// processBatchLine on one calculator state.
 class BatchReader {
 public:
-    /// The longest line kept whole; a longer one is answered with an error line.
-    static constexpr std::size_t maxLineLength = std::size_t{64} << 20;
+    /// The longest line kept whole by default; a longer one is answered with an error line.
+    static constexpr std::size_t defaultMaxLineLength = std::size_t{64} << 20;
+
+    explicit BatchReader(std::size_t maxLineLength = defaultMaxLineLength)
+        : m_maxLineLength(maxLineLength) {}
 
     /// Takes the next bytes of the input and appends the answer of every line they complete.
     void feed(std::string_view bytes, std::string& out);
@@ -50,6 +53,7 @@ private:
     void answer(std::string_view line, std::string& out);
     void answerOverlong(std::string& out);
 
+    std::size_t m_maxLineLength;
     CalculatorState m_state;
     MemoryBoxes m_boxes;
     std::string m_partial;    // the start of a line whose line feed has not come yet
