@@ -9,12 +9,16 @@
 // and the replay program take as a failure, and libFuzzer then saves the input that caused it.
 namespace octaval::fuzz {
 
-/// The bytes as a quoted literal: printable ASCII as is, everything else as \xNN.
+/// The bytes as a quoted literal: printable ASCII as is, quotes and backslashes escaped, every
+/// other byte as \xNN.
 inline std::string escaped(std::string_view bytes) {
     std::string out = "\"";
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7f && c != '"' && c != '\\') {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u >= 0x20 && u < 0x7f) {
             out += c;
         } else {
             char hex[5];
