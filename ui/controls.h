@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QSize>
+#include <Qt>
+#include <span>
+
+#include "system_colours.h"
+
+class QIcon;
+class QPixmap;
+class QWidget;
+
+namespace octaval {
+
+/// What a control is and, with it, its fixed attributes.
+enum class ControlKind : unsigned char {
+    inputBox,   // enabled, right-aligned, three characters
+    octetBox,   // output, disabled, right-aligned
+    resultBox,  // output, disabled, left-aligned
+    statusBox,  // enabled, left-aligned, no limit
+    caption,    // row caption: sans-serif 9.75 pt, left-aligned
+    dot,        // octet separator: sans-serif 12 pt bold, centred
+    note,       // centred label that wraps at word boundaries
+    picture,    // picture box: the image at its own size from the top left, cut at the edges
+    button,
+    line,  // horizontal line across the window
+};
+
+/// One control of a window, as stored with the window: geometry in twips from the top left
+/// corner of the client area.
+struct Control {
+    const char* name;  // control name, used as the object name
+    ControlKind kind;
+    const char* text;
+    int left;
+    int top;
+    int width;
+    int height;
+    SystemColour background = SystemColour::none;
+    const char* accessibleName = nullptr;  // nullptr: the caption (buttons)
+};
+
+/// A window as stored: object name, title, frame, background and client size in twips.
+struct Form {
+    const char* name;
+    const char* title;
+    Qt::WindowFlags frame;
+    SystemColour background;
+    int width;
+    int height;
+};
+
+inline constexpr int twipsPerPixel = 15;
+
+/// Device-independent pixels of a length in twips.
+constexpr int fromTwips(int twips) {
+    return twips / twipsPerPixel;
+}
+
+/// Gives `window` the form's attributes, a fixed size and the application icon, then creates the
+/// controls of the table on it in table order (which is also the focus order), each cut to the
+/// client width.
+void buildForm(const Form& form, std::span<const Control> controls, QWidget* window);
+
+/// The application icon, the window icon of both windows.
+QIcon applicationIcon();
+
+/// The About window's picture.
+QPixmap aboutPicture();
+
+}  // namespace octaval

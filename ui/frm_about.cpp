@@ -1,0 +1,57 @@
+#include "frm_about.h"
+
+#include <octaval/version.h>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "controls.h"
+
+#define OCTAVAL_STRINGIFY(x) #x
+#define OCTAVAL_TEXT(x) OCTAVAL_STRINGIFY(x)
+
+namespace octaval {
+namespace {
+
+constexpr Form form = {"frmAbout",
+                       "About",
+                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                       SystemColour::inactiveBorder,
+                       3810,
+                       3675};
+
+// In focus order.
+constexpr Control controls[] = {
+    {"Picture1", ControlKind::picture, "", 120, 120, 975, 855, SystemColour::windowBackground},
+    {"Command1", ControlKind::button, "OK", 1560, 3120, 735, 375},
+    {"Label1", ControlKind::note,
+     "\u00a9 2026 the Octaval developers\nContact: "
+     "octaval@octaval.invalid\nhttps://octaval.invalid/",
+     120, 1200, 3615, 855, SystemColour::inactiveBorder},
+    {"Label3", ControlKind::note,
+     OCTAVAL_NAME " " OCTAVAL_TEXT(OCTAVAL_VERSION_MAJOR) "." OCTAVAL_TEXT(
+         OCTAVAL_VERSION_MINOR) " calculates subnet and broadcast address via given IP address "
+                                "and subnet mask.",
+     1200, 120, 2415, 855, SystemColour::inactiveBorder},
+    {"Label2", ControlKind::note,
+     "Free to share and use. The author accepts no responsibility for any damage or loss of data "
+     "it may cause.",
+     120, 2280, 3615, 615, SystemColour::buttonFace},
+};
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    buildForm(form, controls, this);
+    findChild<QLabel*>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly)
+        ->setPixmap(aboutPicture());
+    connect(findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly),
+            &QPushButton::clicked, this, &frmAbout::Command1_Click);
+}
+
+void frmAbout::Command1_Click() {
+    accept();
+}
+
+}  // namespace octaval

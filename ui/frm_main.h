@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "calculator.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace octaval {
+
+/// The main window: the input, output and status boxes and the three buttons. It owns the
+/// calculator state; the engine reads and writes its boxes through BoxAccess.
+// A dialog rather than a plain window: only a dialog turns Enter in a line edit into a click of
+// the default button, and lets a focused button take Enter itself.
+class frmMain final : public QDialog, public BoxAccess {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    std::string text(Box box) const override;
+    void setText(Box box, std::string_view text) override;
+
+    /// The line edit that shows a box.
+    QLineEdit* box(Box box) const { return m_boxes[std::size_t(numberOf(box))]; }
+
+public slots:
+    /// "Recalculate" (also Enter): one press of the engine.
+    void Command1_Click();
+    /// "Exit": ends the program.
+    void Command2_Click();
+    /// "About": shows the About window modally, created afresh.
+    void Command3_Click();
+    /// Every change of Text1: the mask boxes follow the natural mask.
+    void Text1_Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    CalculatorState m_state;
+    std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
+};
+
+}  // namespace octaval

@@ -1,0 +1,14 @@
+// Octaval: the desktop calculator for classful IPv4 subnetting.
+#include <octaval/version.h>
+#include <QApplication>
+
+#include "frm_main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral(OCTAVAL_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(OCTAVAL_VERSION_DISPLAY));
+    octaval::frmMain window;
+    window.show();
+    return QApplication::exec();
+}
