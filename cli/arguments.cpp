@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
 
 #include <octaval/version.h>
 
@@ -17,11 +18,12 @@ constexpr std::string_view addressExample = "four parts joined by dots, such as 
 constexpr std::string_view maskExample =
     "four parts joined by dots, such as 255.255.0.0, or a prefix length /N with N from 0 to 32";
 
-std::string quoted(std::string_view text) {
-    std::string result = "'";
-    result += text;
-    result += '\'';
-    return result;
+// The parts one after the other, for the messages.
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const auto part : parts)
+        text += part;
+    return text;
 }
 
 // An argument that getopt took for an option but that reads like a negative number or address.
@@ -46,7 +48,7 @@ std::string_view clusterWith(int argc, char* argv[], int letter) {
 }
 
 UsageError unknownOption(std::string_view argument) {
-    std::string message = "unknown option " + quoted(argument);
+    std::string message = joined({"unknown option '", argument, "'"});
     if (looksLikeNumber(argument)) {
         message += ": an ADDRESS that begins with '-' goes after '--', as in 'octaval-cli -- ";
         message += argument;
@@ -57,13 +59,12 @@ UsageError unknownOption(std::string_view argument) {
 
 std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
     const auto parts = std::count(text.begin(), text.end(), '.') + 1;
-    return std::string(what) + " " + quoted(text) + " has " + std::to_string(parts) +
-           (parts == 1 ? " part" : " parts") + "; expected " + std::string(expected);
+    return joined({what, " '", text, "' has ", std::to_string(parts),
+                   parts == 1 ? " part" : " parts", "; expected ", expected});
 }
 
 UsageError badPrefix(std::string_view digits) {
-    return {"prefix length " + quoted("/" + std::string(digits)) +
-            " is not a whole number from 0 to 32"};
+    return {joined({"prefix length '/", digits, "' is not a whole number from 0 to 32"})};
 }
 
 }  // namespace
@@ -133,7 +134,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                 if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
                     std::string_view arg = argv[optind - 1];
                     arg = arg.substr(0, arg.find('='));
-                    return UsageError{"option " + quoted(arg) + " takes no value"};
+                    return UsageError{joined({"option '", arg, "' takes no value"})};
                 }
                 const std::string_view cluster = clusterWith(argc, argv, optopt);
                 if (!cluster.empty()) return unknownOption(cluster);
@@ -150,8 +151,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         line.mode = CommandLine::Mode::Version;
     } else if (batch) {
         if (!line.operands.empty())
-            return UsageError{"--batch reads standard input and takes no ADDRESS, got " +
-                              quoted(line.operands.front())};
+            return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
+                                      line.operands.front(), "'"})};
         line.mode = CommandLine::Mode::Batch;
     }
     return line;
@@ -185,19 +186,18 @@ std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
 }
 
 std::variant<PressInputs, UsageError> pressInputs(std::span<const std::string_view> operands) {
-    if (operands.empty())
-        return UsageError{"missing ADDRESS: expected " + std::string(addressExample)};
+    if (operands.empty()) return UsageError{joined({"missing ADDRESS: expected ", addressExample})};
     if (operands.size() > 2)
-        return UsageError{"too many operands (" + std::to_string(operands.size()) +
-                          "): expected ADDRESS[/N] [MASK]"};
+        return UsageError{joined({"too many operands (", std::to_string(operands.size()),
+                                  "): expected ADDRESS[/N] [MASK]"})};
 
     PressInputs inputs;
     std::string_view address = operands[0];
     bool haveMask = false;
     if (const auto slash = address.find('/'); slash != std::string_view::npos) {
         if (operands.size() == 2)
-            return UsageError{"the mask is given twice: as " + quoted(address.substr(slash)) +
-                              " and as " + quoted(operands[1])};
+            return UsageError{joined({"the mask is given twice: as '", address.substr(slash),
+                                      "' and as '", operands[1], "'"})};
         const auto digits = address.substr(slash + 1);
         const auto mask = prefixMask(digits);
         if (!mask) return badPrefix(digits);

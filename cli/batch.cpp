@@ -17,7 +17,9 @@ constexpr std::size_t readChunk = std::size_t{256} << 10;
 constexpr std::size_t flushThreshold = std::size_t{1} << 20;
 
 std::string fieldCountMessage(std::size_t count) {
-    return "expected 8 TAB-separated fields, found " + std::to_string(count);
+    std::string message = "expected 8 TAB-separated fields, found ";
+    message += std::to_string(count);
+    return message;
 }
 
 // True when a read would return at once: data, end of input or an error is waiting.
@@ -111,8 +113,10 @@ void BatchReader::answer(std::string_view line, std::string& out) {
 void BatchReader::answerOverlong(std::string& out) {
     m_overlong = false;
     m_malformed = true;
-    appendLineErrorJson(out, ++m_lines,
-                        "line longer than " + std::to_string(m_maxLineLength) + " bytes");
+    std::string message = "line longer than ";
+    message += std::to_string(m_maxLineLength);
+    message += " bytes";
+    appendLineErrorJson(out, ++m_lines, message);
     out += '\n';
 }
 

@@ -263,4 +263,30 @@ TEST(JsonWriter, EscapesWhatJsonRequires) {
     EXPECT_EQ(out, R"({"line":18446744073709551615,"error":"x"})");
 }
 
+TEST(JsonWriter, EscapesBoxTextsThatNeedIt) {
+    // The engine never writes such texts; the writer must stay correct if it ever did.
+    octaval::MemoryBoxes boxes;
+    for (const auto box : octaval::allBoxes)
+        boxes.setText(box, std::to_string(octaval::numberOf(box)));
+    boxes.setText(octaval::Box::Text10, "");
+    boxes.setText(octaval::Box::Text17, "\"\\\t");
+    boxes.setText(octaval::Box::Text21, "a\x7f\xc3\xa9");
+    const std::string expected =
+        R"(before {"network":["9","","11","12"],"broadcast":["13","14","15","16"],)"
+        R"("class":"\"\\\u0009","networkLine":"18","subnetLine":"19","hostLine":"20",)"
+        R"("firstSubnet":["26","27","28","29"],"lastSubnet":["30","31","32","33"],)"
+        "\"status\":\"a\x7f\xc3\xa9\"}";
+    std::string out = "before ";
+    octaval::appendResultJson(out, boxes);
+    EXPECT_EQ(out, expected);
+
+    // Without a text to escape, the same object comes from the writer's faster way.
+    boxes.setText(octaval::Box::Text17, "17");
+    out = "before ";
+    octaval::appendResultJson(out, boxes);
+    std::string plain = expected;
+    plain.replace(plain.find(R"("\"\\\u0009")"), 12, R"("17")");
+    EXPECT_EQ(out, plain);
+}
+
 }  // namespace

@@ -1,0 +1,59 @@
+// The batch mode's own work around a press: cutting a line into fields, and writing the answer.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "batch.h"
+#include "json_writer.h"
+
+namespace {
+
+constexpr std::string_view validLine = "192\t168\t1\t70\t255\t255\t255\t224";
+constexpr std::string_view rejectedLine = "10\t1\t2\t3\t255\t0\t255\t0";
+
+void BM_SplitBatchFields(benchmark::State& bench) {
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(octaval::splitBatchFields(validLine));
+}
+BENCHMARK(BM_SplitBatchFields);
+
+void BM_AppendResultJson(benchmark::State& bench) {
+    octaval::CalculatorState state;
+    octaval::MemoryBoxes boxes;
+    std::string out;
+    octaval::processBatchLine(validLine, 1, state, boxes, out);
+    for (auto _ : bench) {
+        out.clear();
+        octaval::appendResultJson(out, boxes);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_AppendResultJson);
+
+void lineWith(benchmark::State& bench, std::string_view line) {
+    octaval::CalculatorState state;
+    octaval::MemoryBoxes boxes;
+    std::string out;
+    for (auto _ : bench) {
+        out.clear();
+        octaval::processBatchLine(line, 1, state, boxes, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+void BM_ProcessBatchLineValid(benchmark::State& bench) {
+    lineWith(bench, validLine);
+}
+BENCHMARK(BM_ProcessBatchLineValid);
+
+void BM_ProcessBatchLineRejected(benchmark::State& bench) {
+    lineWith(bench, rejectedLine);
+}
+BENCHMARK(BM_ProcessBatchLineRejected);
+
+void BM_ProcessBatchLineMalformed(benchmark::State& bench) {
+    lineWith(bench, "10.1.2.3 255.255.0.0");
+}
+BENCHMARK(BM_ProcessBatchLineMalformed);
+
+}  // namespace
