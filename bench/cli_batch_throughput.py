@@ -3,7 +3,8 @@
 
 Generates a fixed mix of valid and invalid batch lines (the same for a given --lines and
 --seed), then runs `octaval-cli --batch` over it several times, its answers going to /dev/null,
-and reports the best and the median run in lines per second of wall time and of CPU time.
+and reports the best and the median run in lines per second of wall time and of CPU time (on a
+machine shared with other work, CPU time tells what one core does).
 
     cli_batch_throughput.py --cli build/release/cli/octaval-cli [--lines 1000000]
     cli_batch_throughput.py --generate FILE [--lines N]     # only write the input
@@ -12,6 +13,7 @@ import argparse
 import os
 import random
 import statistics
+import subprocess
 import sys
 import tempfile
 import time
@@ -90,7 +92,18 @@ def run_batch(cli, path):
         wall = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) not in (0, 1):
         sys.exit(f"octaval-cli --batch failed with status {status}")
-    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
+    return wall, usage.ru_utime + usage.ru_stime
+
+
+def peak_mib(cli, path):
+    """Peak resident memory of one run, as GNU time (/usr/bin/time) reports it: a child started
+    by this Python process would inherit its peak."""
+    if not os.access("/usr/bin/time", os.X_OK):
+        return float("nan")
+    with open(path, "rb") as stdin:
+        result = subprocess.run(["/usr/bin/time", "-f", "%M", cli, "--batch"], stdin=stdin,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, check=False)
+    return int(result.stderr.split()[-1]) / 1024
 
 
 def main():
@@ -118,9 +131,10 @@ def main():
               f"{size / 2**20:.1f} MiB")
         cli = os.path.abspath(args.cli)
         runs = [run_batch(cli, input_file.name) for _ in range(args.repeat)]
+        peak = peak_mib(cli, input_file.name)
     walls = sorted(r[0] for r in runs)
     cpus = sorted(r[1] for r in runs)
-    print(f"runs: {args.repeat}; peak memory {max(r[2] for r in runs):.1f} MiB")
+    print(f"runs: {args.repeat}; peak memory {peak:.1f} MiB")
     for label, values in (("wall", walls), ("cpu", cpus)):
         best, median = values[0], statistics.median(values)
         print(f"{label:4}: best {best:.3f} s = {args.lines / best:,.0f} lines/s "
