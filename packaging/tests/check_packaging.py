@@ -126,7 +126,8 @@ def check_version():
 
 def rendered_man_page(page):
     """The page as man shows it on an 80-column terminal, with its warnings."""
-    environment = dict(ENV, MANWIDTH="80", LC_ALL="C.UTF-8", MAN_KEEP_FORMATTING="")
+    environment = dict(ENV, MANWIDTH="80", LC_ALL="C.UTF-8")
+    environment.pop("MAN_KEEP_FORMATTING", None)  # plain text, without overstrikes
     result = run([tool("man"), "--warnings", "-l", page], env=environment)
     expect(result.returncode == 0, f"man -l {page} ended with {result.returncode}")
     expect(result.stderr == "", f"man -l {page} warns:\n{result.stderr}")
@@ -139,8 +140,8 @@ def check_man():
     pages = {"octaval-cli": "share/man/man1/octaval-cli.1.gz"}
     if GUI:
         pages["octaval"] = "share/man/man1/octaval.1.gz"
-    for name, relative in pages.items():
-        text = rendered_man_page(installed(relative))
+    texts = {name: rendered_man_page(installed(relative)) for name, relative in pages.items()}
+    for name, text in texts.items():
         expect(f"Octaval {VERSION_DISPLAY} {RELEASE_DATE}" in text,
                f"{name}(1) does not carry the version {VERSION_DISPLAY} and date {RELEASE_DATE}")
         sections = ["NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "SEE ALSO"]
@@ -152,7 +153,7 @@ def check_man():
             expect(message in text, f"{name}(1) does not list the status {message!r}")
 
     # Every option of --help is described.
-    cli_page = rendered_man_page(installed(pages["octaval-cli"]))
+    cli_page = texts["octaval-cli"]
     help_text = run_ok([installed("bin/octaval-cli"), "--help"]).stdout
     options = set(re.findall(r"(?<![\w-])(--?[A-Za-z][\w-]*)", help_text))
     expect(len(options) >= 8, f"found only {sorted(options)} in --help")
