@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
@@ -10,7 +11,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <vector>
 
 // The resources sit in a static library, where nothing would pull in their registration.
 static void registerResources() {
@@ -27,15 +30,6 @@ constexpr int minimumStretch = 75;
 // margin that we take back (below).
 constexpr int boxTextInset = 4;
 
-// MS Sans Serif where it is installed, otherwise the platform's default sans-serif face.
-QFont labelFont(qreal points, QFont::Weight weight) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
-}
-
 // Boxes and notes take the platform's interface face at 8 pt, the classic size for which their
 // geometry was drawn.
 QFont boxFont() {
@@ -44,45 +38,70 @@ QFont boxFont() {
     return font;
 }
 
-// Today's faces are wider than the classic ones; a font is condensed, just enough, when the
-// widest text that a control shows would not fit its width.
-QFont fitted(QFont font, const QString& widest, int width) {
-    const qreal advance = QFontMetricsF(font).horizontalAdvance(widest);
-    if (advance <= width) return font;
-    font.setStretch(std::max(minimumStretch, int(100 * width / advance)));
-    if (QFontMetricsF(font).horizontalAdvance(widest) > width)
-        font.setStretch(std::max(minimumStretch, font.stretch() - 2));
+// A text that must show in full in a control of the given width.
+struct Sample {
+    QString text;
+    int width;
+};
+
+// `font` at the given size, condensed just enough that every sample fits. The samples are
+// measured in the font as given, the interface size whose glyphs the buttons load anyway, and
+// scaled: measuring in the final size would load that size twice.
+QFont fitted(QFont font, qreal points, const std::vector<Sample>& samples) {
+    const QFontMetricsF metrics(font);
+    const qreal scale = points / font.pointSizeF();
+    int stretch = 100;
+    for (const Sample& sample : samples) {
+        // A pixel to spare for rounding in the final size.
+        const qreal advance = metrics.horizontalAdvance(sample.text) * scale + 1;
+        if (advance > sample.width) stretch = std::min(stretch, int(100 * sample.width / advance));
+    }
+    font.setPointSizeF(points);
+    if (stretch < 100) font.setStretch(std::max(minimumStretch, stretch));
     return font;
 }
 
-// Fonts shared by the controls of one window, each measured once.
+// The fonts of one window's controls, each made once. Today's faces are wider than the classic
+// ones, so a font is condensed where the widest text that its controls show would not fit.
 class Fonts {
 public:
-    explicit Fonts(std::span<const Control> controls) : m_controls(controls) {}
+    explicit Fonts(std::span<const Control> controls) : m_controls(controls) {
+        // MS Sans Serif where it is installed, otherwise the platform's default sans-serif face.
+        const QString classic = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::hasFamily(classic)) m_labelFace.setFamilies({classic});
+    }
 
     /// The font of a control; nullptr for the window's own.
     const QFont* of(const Control& control) {
         switch (control.kind) {
             case ControlKind::caption:
                 return cached(m_caption, [&] {
-                    return widestFit(labelFont(9.75, QFont::Normal), ControlKind::caption, 0);
+                    std::vector<Sample> captions;
+                    for (const Control& c : m_controls)
+                        if (c.kind == ControlKind::caption)
+                            captions.push_back({QString::fromUtf8(c.text), fromTwips(c.width)});
+                    return fitted(m_labelFace, 9.75, captions);
                 });
             case ControlKind::dot:
-                return cached(m_dot, [] { return labelFont(12, QFont::Bold); });
+                return cached(m_dot, [&] {
+                    QFont font = m_labelFace;
+                    font.setPointSizeF(12);
+                    font.setWeight(QFont::Bold);
+                    return font;
+                });
             case ControlKind::inputBox:
             case ControlKind::octetBox:
-                return cached(m_octet, [&] {
-                    return fitted(boxFont(), QStringLiteral("255"),
-                                  fromTwips(control.width) - boxTextInset);
-                });
             case ControlKind::resultBox:
-                return cached(m_result, [&] {
-                    return fitted(boxFont(), QStringLiteral("23 bits, 8388606 subnets"),
-                                  fromTwips(control.width) - boxTextInset);
-                });
             case ControlKind::statusBox:
+                // One font for every box; the status box scrolls, the others must fit.
+                return cached(m_box, [&] {
+                    return fitted(QApplication::font(), 8,
+                                  {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
+                                   {QStringLiteral("23 bits, 8388606 subnets"),
+                                    textWidth(ControlKind::resultBox)}});
+                });
             case ControlKind::note:
-                return cached(m_plain, [] { return boxFont(); });
+                return cached(m_note, [] { return boxFont(); });
             default:
                 return nullptr;
         }
@@ -95,26 +114,16 @@ private:
         return &*slot;
     }
 
-    // Fitted to the control of `kind` whose text is widest for its width.
-    QFont widestFit(QFont font, ControlKind kind, int inset) const {
-        const QFontMetricsF metrics(font);
-        const Control* widest = nullptr;
-        qreal widestRatio = 0;
-        for (const Control& control : m_controls) {
-            if (control.kind != kind) continue;
-            const qreal ratio = metrics.horizontalAdvance(QString::fromUtf8(control.text)) /
-                                (fromTwips(control.width) - inset);
-            if (ratio > widestRatio) {
-                widestRatio = ratio;
-                widest = &control;
-            }
-        }
-        if (!widest) return font;
-        return fitted(font, QString::fromUtf8(widest->text), fromTwips(widest->width) - inset);
+    // Room for text in the first box of a kind; unlimited when the window has none.
+    int textWidth(ControlKind kind) const {
+        for (const Control& control : m_controls)
+            if (control.kind == kind) return fromTwips(control.width) - boxTextInset;
+        return std::numeric_limits<int>::max();
     }
 
     std::span<const Control> m_controls;
-    std::optional<QFont> m_caption, m_dot, m_octet, m_result, m_plain;
+    QFont m_labelFace = QApplication::font();
+    std::optional<QFont> m_caption, m_dot, m_box, m_note;
 };
 
 // A line edit draws its panel in the Base role, whatever its background role says.
@@ -240,7 +249,8 @@ void buildForm(const Form& form, std::span<const Control> controls, QWidget* win
 
 QIcon applicationIcon() {
     ensureResources();
-    return QIcon(QStringLiteral(":/octaval/icon.png"));
+    // From a pixmap rather than a file name, which would look for icon engine plugins first.
+    return QIcon(QPixmap(QStringLiteral(":/octaval/icon.png")));
 }
 
 QPixmap aboutPicture() {

@@ -39,7 +39,10 @@ int main(int argc, char* argv[]) {
         main.box(octaval::octetBox(octaval::Box::Text5, k))
             ->setText(QString::fromLatin1(mask[k - 1]));
     }
-    main.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    // As after a click of "Recalculate" with the mouse.
+    auto* recalculate = main.findChild<QPushButton*>(QStringLiteral("Command1"));
+    recalculate->setFocus();
+    recalculate->click();
     if (!save(main, folder, "main-window.png")) return 1;
 
     octaval::frmAbout about;
