@@ -175,7 +175,7 @@ def check_desktop():
     parser.read(desktop, encoding="utf-8")
     entry = parser["Desktop Entry"]
     wanted = {"Type": "Application", "Name": "Octaval", "Comment": COMMENT,
-              "Terminal": "false", "Icon": APP_ID}
+              "Terminal": "false", "Icon": APP_ID, "StartupWMClass": "Octaval"}
     for key, value in wanted.items():
         expect(entry.get(key) == value, f"{key}={entry.get(key)}, expected {value}")
     categories = entry.get("Categories", "").split(";")
