@@ -12,12 +12,12 @@
 
 namespace {
 
-// Writes text to a stream and reports a failure on standard error; returns the status to end with.
-int print(std::FILE* stream, std::string_view text, int status) {
-    std::fwrite(text.data(), 1, text.size(), stream);
-    if (std::fflush(stream) != 0) {
+// Writes text to standard output; returns `status`, or 1 after reporting a failed write.
+int print(std::string_view text, int status) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) != 0) {
         std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", std::strerror(errno));
-        return status == 2 ? 2 : 1;
+        return 1;
     }
     return status;
 }
@@ -38,9 +38,9 @@ int main(int argc, char* argv[]) {
 
     switch (line.mode) {
         case CommandLine::Mode::Help:
-            return print(stdout, octaval::helpText(), 0);
+            return print(octaval::helpText(), 0);
         case CommandLine::Mode::Version:
-            return print(stdout, octaval::versionText(), 0);
+            return print(octaval::versionText(), 0);
         case CommandLine::Mode::Batch: {
             const auto result = octaval::runBatch(STDIN_FILENO, STDOUT_FILENO);
             if (!result.error.empty())
@@ -53,5 +53,5 @@ int main(int argc, char* argv[]) {
     const auto inputs = octaval::pressInputs(line.operands);
     if (const auto* error = std::get_if<octaval::UsageError>(&inputs)) return usageError(*error);
     const auto answer = octaval::answerPress(std::get<octaval::PressInputs>(inputs), line.json);
-    return print(stdout, answer.output, answer.exitStatus);
+    return print(answer.output, answer.exitStatus);
 }
