@@ -29,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 struct Run {
     double mappedMs;
     double paintedMs;
+    double cpuMs;  // user and system time until the first frame, steadier than the clock
     double peakMiB;
 };
 
@@ -94,7 +95,7 @@ std::optional<Run> runOnce(const Connection& c, const char* program) {
         _exit(127);
     }
 
-    Run run{-1, -1, 0};
+    Run run{-1, -1, 0, 0};
     std::map<xcb_window_t, xcb_rectangle_t> places;  // top-level windows as last placed
     xcb_rectangle_t area{};
     const Clock::time_point deadline = start + std::chrono::seconds(10);
@@ -129,6 +130,9 @@ std::optional<Run> runOnce(const Connection& c, const char* program) {
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     run.peakMiB = double(usage.ru_maxrss) / 1024.0;
+    run.cpuMs = (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 +
+                 double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec)) /
+                1e3;
     if (run.paintedMs < 0) return std::nullopt;
     return run;
 }
@@ -176,20 +180,24 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("%d runs each, medians; ratios against the first program\n", runs);
-    std::printf("%-40s %10s %10s %10s %8s %8s\n", "program", "mapped ms", "painted ms", "peak MiB",
-                "time x", "memory x");
-    double baseTime = 0, baseMemory = 0;
+    std::printf("%-32s %9s %10s %7s %9s %7s %6s %8s\n", "program", "mapped ms", "painted ms",
+                "cpu ms", "peak MiB", "time x", "cpu x", "memory x");
+    double baseTime = 0, baseCpu = 0, baseMemory = 0;
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::vector<double> mapped, painted, peak;
+        std::vector<double> mapped, painted, cpu, peak;
         for (const Run& run : results[p]) {
             mapped.push_back(run.mappedMs);
             painted.push_back(run.paintedMs);
+            cpu.push_back(run.cpuMs);
             peak.push_back(run.peakMiB);
         }
-        const double time = median(painted), memory = median(peak);
-        if (p == 0) baseTime = time, baseMemory = memory;
-        std::printf("%-40s %10.1f %10.1f %10.1f %8.3f %8.3f\n", programs[p], median(mapped), time,
-                    memory, time / baseTime, memory / baseMemory);
+        const double time = median(painted), cpuTime = median(cpu), memory = median(peak);
+        if (p == 0) baseTime = time, baseCpu = cpuTime, baseMemory = memory;
+        std::string name = programs[p];
+        if (name.size() > 32) name = name.substr(name.size() - 32);
+        std::printf("%-32s %9.1f %10.1f %7.1f %9.2f %7.3f %6.3f %8.3f\n", name.c_str(),
+                    median(mapped), time, cpuTime, memory, time / baseTime, cpuTime / baseCpu,
+                    memory / baseMemory);
     }
     return 0;
 }

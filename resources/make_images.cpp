@@ -1,5 +1,6 @@
-// Draws the application icon and the About picture into the folder given, as icon.png and
-// about.png; the copies in resources/ are its output.
+// Draws the application icon and the About picture into the folder given: icon.xpm (which the
+// window loads), icon.png (for the desktop files) and about.png. The copies in resources/ are its
+// output.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -14,11 +15,14 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const struct {
         const char* file;
+        const char* format;
         QImage image;
-    } outputs[] = {{"icon.png", octaval::makeIcon()}, {"about.png", octaval::makeAboutPicture()}};
+    } outputs[] = {{"icon.xpm", "XPM", octaval::makeIcon()},
+                   {"icon.png", "PNG", octaval::makeIcon()},
+                   {"about.png", "PNG", octaval::makeAboutPicture()}};
     for (const auto& output : outputs) {
         const QString path = folder.filePath(QString::fromLatin1(output.file));
-        if (!output.image.save(path, "PNG")) {
+        if (!output.image.save(path, output.format)) {
             std::fprintf(stderr, "make_images: cannot write %s\n", qPrintable(path));
             return 1;
         }

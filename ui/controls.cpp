@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -23,8 +25,8 @@ static void registerResources() {
 namespace octaval {
 namespace {
 
-// Condensing further than this harms legibility more than cutting the text off.
-constexpr int minimumStretch = 75;
+// Letters drawn closer than this, in pixels, harm legibility more than cutting the text off.
+constexpr qreal maxTightening = 1.0;
 
 // A line edit's text starts this far inside its edges: frame and margin on both sides, less the
 // margin that we take back (below).
@@ -44,31 +46,51 @@ struct Sample {
     int width;
 };
 
-// `font` at the given size, condensed just enough that every sample fits. The samples are
-// measured in the font as given, the interface size whose glyphs the buttons load anyway, and
-// scaled: measuring in the final size would load that size twice.
-QFont fitted(QFont font, qreal points, const std::vector<Sample>& samples) {
-    const QFontMetricsF metrics(font);
-    const qreal scale = points / font.pointSizeF();
-    int stretch = 100;
-    for (const Sample& sample : samples) {
-        // A pixel to spare for rounding in the final size.
-        const qreal advance = metrics.horizontalAdvance(sample.text) * scale + 1;
-        if (advance > sample.width) stretch = std::min(stretch, int(100 * sample.width / advance));
-    }
+// The font at the largest size up to `points` at which every sample fits. The size is estimated
+// from the font as given (the interface size, whose glyphs the buttons load anyway) and checked
+// in the result, so that no size is loaded only to be measured.
+QFont shrunkToFit(QFont font, qreal points, const std::vector<Sample>& samples) {
+    const auto scaleToFit = [&samples](const QFontMetricsF& metrics, qreal scale) {
+        qreal fit = 1;
+        for (const Sample& sample : samples)
+            fit = std::min(fit, sample.width / (metrics.horizontalAdvance(sample.text) * scale));
+        return fit;
+    };
+    const qreal estimate = scaleToFit(QFontMetricsF(font), points / font.pointSizeF());
+    font.setPointSizeF(std::floor(points * estimate * 10) / 10);
+    // Hinting and rounding can leave the estimate a little too large.
+    if (const qreal check = scaleToFit(QFontMetricsF(font), 1); check < 1)
+        font.setPointSizeF(std::floor(font.pointSizeF() * check * 10) / 10);
+    return font;
+}
+
+// The font at `points`, its letters drawn closer together where a sample would not fit.
+QFont tightenedToFit(QFont font, qreal points, const std::vector<Sample>& samples) {
     font.setPointSizeF(points);
-    if (stretch < 100) font.setStretch(std::max(minimumStretch, stretch));
+    const QFontMetricsF metrics(font);
+    qreal spacing = 0;
+    for (const Sample& sample : samples) {
+        const qreal excess = metrics.horizontalAdvance(sample.text) - sample.width;
+        if (excess > 0) spacing = std::min(spacing, -excess / qreal(sample.text.size()));
+    }
+    if (spacing < 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, std::max(spacing, -maxTightening));
     return font;
 }
 
 // The fonts of one window's controls, each made once. Today's faces are wider than the classic
-// ones, so a font is condensed where the widest text that its controls show would not fit.
+// ones for which the controls were sized, so fonts give way where the widest text that their
+// controls show would not fit: the boxes' font, whose size is ours to choose, gets smaller; the
+// captions keep their size and draw their letters a little closer.
 class Fonts {
 public:
     explicit Fonts(std::span<const Control> controls) : m_controls(controls) {
         // MS Sans Serif where it is installed, otherwise the platform's default sans-serif face.
         const QString classic = QStringLiteral("MS Sans Serif");
-        if (QFontDatabase::hasFamily(classic)) m_labelFace.setFamilies({classic});
+        // The list of installed families is at hand; hasFamily() would also ask fontconfig to
+        // resolve the name as an alias, which costs milliseconds at start-up.
+        if (QFontDatabase::families().contains(classic, Qt::CaseInsensitive))
+            m_labelFace.setFamilies({classic});
     }
 
     /// The font of a control; nullptr for the window's own.
@@ -80,7 +102,7 @@ public:
                     for (const Control& c : m_controls)
                         if (c.kind == ControlKind::caption)
                             captions.push_back({QString::fromUtf8(c.text), fromTwips(c.width)});
-                    return fitted(m_labelFace, 9.75, captions);
+                    return tightenedToFit(m_labelFace, 9.75, captions);
                 });
             case ControlKind::dot:
                 return cached(m_dot, [&] {
@@ -95,10 +117,10 @@ public:
             case ControlKind::statusBox:
                 // One font for every box; the status box scrolls, the others must fit.
                 return cached(m_box, [&] {
-                    return fitted(QApplication::font(), 8,
-                                  {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                                   {QStringLiteral("23 bits, 8388606 subnets"),
-                                    textWidth(ControlKind::resultBox)}});
+                    return shrunkToFit(QApplication::font(), 8,
+                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
+                                        {QStringLiteral("23 bits, 8388606 subnets"),
+                                         textWidth(ControlKind::resultBox)}});
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return boxFont(); });
@@ -249,8 +271,21 @@ void buildForm(const Form& form, std::span<const Control> controls, QWidget* win
 
 QIcon applicationIcon() {
     ensureResources();
-    // From a pixmap rather than a file name, which would look for icon engine plugins first.
-    return QIcon(QPixmap(QStringLiteral(":/octaval/icon.png")));
+    // The icon is kept as XPM because QImage reads the strings of an XPM file directly: a
+    // compressed format would bring in the image reader, with its search for format plugins and
+    // its decoder, at start-up (0.4 MiB more).
+    const QByteArray xpm = QResource(QStringLiteral(":/octaval/icon.xpm")).uncompressedData();
+    std::vector<QByteArray> strings;
+    for (QByteArrayView line : xpm.split('\n')) {
+        const qsizetype open = line.indexOf('"');
+        const qsizetype close = line.lastIndexOf('"');
+        if (open >= 0 && close > open)
+            strings.push_back(line.sliced(open + 1, close - open - 1).toByteArray());
+    }
+    std::vector<const char*> lines;
+    for (const QByteArray& string : strings)
+        lines.push_back(string.constData());
+    return QIcon(QPixmap::fromImage(QImage(lines.data())));
 }
 
 QPixmap aboutPicture() {

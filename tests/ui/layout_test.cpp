@@ -219,8 +219,11 @@ private slots:
         QTest::addColumn<QImage>("drawn");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("colours");
-        QTest::addRow("icon") << QStringLiteral(":/octaval/icon.png") << octaval::makeIcon()
-                              << QSize(32, 32) << 16;
+        const QString folder = QStringLiteral(OCTAVAL_RESOURCES_DIR "/");
+        QTest::addRow("icon in the program")
+            << QStringLiteral(":/octaval/icon.xpm") << octaval::makeIcon() << QSize(32, 32) << 16;
+        QTest::addRow("icon for the desktop")
+            << folder + QStringLiteral("icon.png") << octaval::makeIcon() << QSize(32, 32) << 16;
         QTest::addRow("About picture") << QStringLiteral(":/octaval/about.png")
                                        << octaval::makeAboutPicture() << QSize(72, 61) << 256;
     }
