@@ -33,11 +33,11 @@ ALL_BLANK = dict.fromkeys(OUTPUTS, BLANK)
 class Octaval:
     """The running program and its main window."""
 
-    def __init__(self, desktop, program, wrapper=()):
+    def __init__(self, desktop, program, wrapper=(), extra_env=None):
         """Starts `program`, under `wrapper` (such as strace) if given, and waits for its main
         window."""
         self.desktop = desktop
-        self.process = desktop.launch(program, wrapper=wrapper)
+        self.process = desktop.launch(program, extra_env, wrapper)
         self.pid = dt.program_pid(self.process, program)
         self.application = dt.application_of(self.process, self.pid)
         self.main = dt.wait_window(desktop, self.process, self.application, "Octaval")
