@@ -428,15 +428,21 @@ def wait_window(desktop, process, application, title, timeout=START_TIMEOUT):
     return Window(desktop, process, accessible)
 
 
-def run_skipping(main):
-    """Runs `main(desktop)` on a fresh desktop; exits with SKIP when no X server can start."""
+def run_tests(test_case):
+    """Runs the unittest tests of this program's __main__ on a fresh desktop, handed to them as
+    `test_case.desktop`, and exits with their outcome; or with SKIP when no X server can start."""
+    import unittest
+
+    program = os.environ.get("OCTAVAL", "")
+    if not program or not os.access(program, os.X_OK):
+        sys.exit(f"OCTAVAL must name the built program (got {program!r})")
     try:
-        desktop = Desktop()
+        test_case.desktop = Desktop()
     except Unavailable as reason:
         print(f"SKIPPED: no virtual X server: {reason}", flush=True)
         sys.exit(SKIP)
     try:
-        status = main(desktop)
+        result = unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]], exit=False).result
     finally:
-        desktop.close()
-    sys.exit(status)
+        test_case.desktop.close()
+    sys.exit(0 if result.wasSuccessful() else 1)

@@ -283,14 +283,5 @@ class Torture:
                 raise AssertionError(f"{name!r} holds {text!r} after {sent} keystrokes and pastes")
 
 
-def main(desktop):
-    if not OCTAVAL or not os.access(OCTAVAL, os.X_OK):
-        print(f"OCTAVAL must name the built program (got {OCTAVAL!r})", file=sys.stderr)
-        return 1
-    WindowTest.desktop = desktop
-    result = unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]], exit=False).result
-    return 0 if result.wasSuccessful() else 1
-
-
 if __name__ == "__main__":
-    dt.run_skipping(main)
+    dt.run_tests(WindowTest)
