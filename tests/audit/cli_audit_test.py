@@ -11,6 +11,8 @@ import sys
 import tempfile
 import unittest
 
+# Leaves no compiled modules in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import syscall_trace as st  # noqa: E402  (after the path is set)
 

@@ -14,6 +14,8 @@ import sys
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# Leaves no compiled modules in the source tree.
+sys.dont_write_bytecode = True
 sys.path[:0] = [HERE, os.path.join(os.path.dirname(HERE), "e2e")]
 import desktop as dt  # noqa: E402  (after the path is set)
 import syscall_trace as st  # noqa: E402

@@ -11,6 +11,8 @@ import sys
 import time
 import unittest
 
+# Leaves no compiled modules in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import desktop as dt  # noqa: E402  (after the path is set)
 from octaval_window import (ALL_BLANK, BLANK, INPUTS, IP, OUTPUTS, STATUS,  # noqa: E402
