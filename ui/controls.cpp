@@ -32,9 +32,9 @@ constexpr qreal maxTightening = 1.0;
 // margin that we take back (below).
 constexpr int boxTextInset = 4;
 
-// Boxes and notes take the platform's interface face at 8 pt, the classic size for which their
-// geometry was drawn.
-QFont boxFont() {
+// The platform's interface face at 8 pt, the classic size for which the boxes and notes were
+// sized.
+QFont classicSizeFont() {
     QFont font = QApplication::font();
     font.setPointSizeF(8);
     return font;
@@ -115,15 +115,17 @@ public:
             case ControlKind::octetBox:
             case ControlKind::resultBox:
             case ControlKind::statusBox:
-                // One font for every box; the status box scrolls, the others must fit.
+                // One font for every box, at most the classic size; the status box scrolls, the
+                // others must show the widest texts that they can get in full.
                 return cached(m_box, [&] {
-                    return shrunkToFit(QApplication::font(), 8,
+                    const int result = textWidth(ControlKind::resultBox);
+                    return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
                                        {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                                        {QStringLiteral("23 bits, 8388606 subnets"),
-                                         textWidth(ControlKind::resultBox)}});
+                                        {QStringLiteral("23 bits, 8388606 subnets"), result},
+                                        {QStringLiteral("24 bits, 16777214 hosts"), result}});
                 });
             case ControlKind::note:
-                return cached(m_note, [] { return boxFont(); });
+                return cached(m_note, [] { return classicSizeFont(); });
             default:
                 return nullptr;
         }
