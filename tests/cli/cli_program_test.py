@@ -163,21 +163,6 @@ class BatchTest(unittest.TestCase):
             else:
                 self.assertEqual(obj["status"], status, f"line {number}")
 
-    def test_crlf_input_answers_like_lf_input(self):
-        lf = b"".join(batch_line(a, m) for a, m, _ in STATUS_CASES)
-        result = run(["--batch"], stdin=lf.replace(b"\n", b"\r\n"))
-        self.assertEqual(result.returncode, 0)
-        self.assertEqual(result.stdout, run(["--batch"], stdin=lf).stdout)
-
-    def test_state_lives_across_lines(self):
-        result = run(["--batch"], stdin=batch_line("192.168.1.1", "255.255.255.255")
-                     + batch_line("224.1.2.3", "255.255.255.0"))
-        first, second = (json.loads(line) for line in result.stdout.splitlines())
-        self.assertEqual(first["status"], "No host(s)")
-        self.assertEqual(second["networkLine"], "Multicast, Class D")
-        self.assertEqual(second["status"], "OK")
-        self.assertEqual(result.returncode, 0)
-
     def test_batch_and_one_press_agree(self):
         for address, mask, _ in STATUS_CASES:
             with self.subTest(address=address):
