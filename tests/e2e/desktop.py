@@ -14,6 +14,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 try:
@@ -50,7 +51,8 @@ def wait_for(predicate, what, timeout=STEP_TIMEOUT, alive=None):
         if value:
             return value
         if alive is not None and alive.poll() is not None:
-            raise AssertionError(f"octaval ended (status {alive.returncode}) while waiting for {what}")
+            raise AssertionError(
+                f"octaval ended (status {alive.returncode}) while waiting for {what}")
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(POLL)
@@ -201,9 +203,10 @@ class Desktop:
         if not number.strip().isdigit():
             xvfb.kill()
             error = xvfb.communicate(timeout=5)[1].decode(errors="replace").strip()
-            raise Unavailable(f"Xvfb did not start: {error.splitlines()[-1] if error else 'no display'}")
+            last = error.splitlines()[-1] if error else "it gave no display number"
+            raise Unavailable(f"Xvfb did not start: {last}")
         # From now on its messages would only clutter the test's output.
-        threading_drain(xvfb.stderr)
+        threading.Thread(target=xvfb.stderr.read, daemon=True).start()
         return ":" + number.decode().strip()
 
     def _start_session_bus(self):
@@ -266,13 +269,6 @@ class Desktop:
                 process.returncode = process.poll()
         self._processes.clear()
         shutil.rmtree(self.folder, ignore_errors=True)
-
-
-def threading_drain(stream):
-    """Reads a pipe to its end in the background so that its writer never blocks on it."""
-    import threading
-
-    threading.Thread(target=lambda: stream.read(), daemon=True).start()
 
 
 class Clipboard:

@@ -97,7 +97,9 @@ class WindowTest(unittest.TestCase):
                   "24 bits, 16777214 hosts", BLANK, BLANK))
 
     def test_natural_mask_follows_typing_into_first_box(self):
-        mask = lambda: self.octaval.inputs()[4:]  # noqa: E731
+        def mask():
+            return self.octaval.inputs()[4:]
+
         self.main.click(IP[0])
         self.octaval.keys("ctrl+a", "BackSpace")
         self.main.wait_text(IP[0], "")
@@ -195,7 +197,8 @@ class Torture:
     """
 
     TEXT_KEYS = [*"0123456789", "period", "minus", "plus", "comma", "space", "e", "E", "x", "H",
-                 "ampersand", "a", "Z", "slash", "exclam", "dollar", "percent", "KP_1", "KP_Decimal"]
+                 "ampersand", "a", "Z", "slash", "exclam", "dollar", "percent", "KP_1",
+                 "KP_Decimal"]
     EDIT_KEYS = ["BackSpace", "Delete", "Left", "Right", "Home", "End", "Up", "Down", "shift+Left",
                  "shift+Right", "shift+Home", "shift+End", "ctrl+a", "ctrl+z", "ctrl+shift+z",
                  "ctrl+y", "ctrl+x", "ctrl+c", "ctrl+Left", "ctrl+Right", "ctrl+BackSpace",
