@@ -79,11 +79,6 @@ std::optional<std::string_view> validate(const CalculatorState& s) {
     return std::nullopt;
 }
 
-void writeOctetRow(BoxAccess& boxes, Box first, const BitVector& bits) {
-    for (int k = 1; k <= 4; ++k)
-        boxes.setText(octetBox(first, k), BitsToOctetText(octetBits(bits, k)));
-}
-
 std::string_view classLetter(double x) {
     if (x < 1) return blank;
     if (x < 128) return "A";
@@ -107,27 +102,76 @@ BitCounts countBits(const BitVector& bits, int first, int last) {
     return c;
 }
 
-// Joins the parts of a result line ("8 bits, 254 subnets").
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::size_t size = 0;
-    for (const auto part : parts)
-        size += part.size();
-    std::string line;
-    line.reserve(size);
-    for (const auto part : parts)
-        line.append(part);
-    return line;
+// 2 ^ n - 2, the usable subnets or hosts of an n-bit field, as text: a whole number for every n
+// that occurs (1..24) and shown as one.
+std::string usableCount(int bits) {
+    return numberToText(std::ldexp(1.0, bits) - 2);
 }
 
-std::string bitsLine(int bits, std::string_view what) {
-    // 2 ^ n - 2 is a whole number for every n that occurs (1..24) and is shown as one.
-    return joined(
-        {numberToText(bits), " bits, ", numberToText(std::ldexp(1.0, bits) - 2), " ", what});
+// The texts a press leaves in the output boxes. A press decides every text first and then writes
+// each box once: the boxes end as if they had been blanked and then written step by step, without
+// writing most of them twice.
+class PressOutput {
+public:
+    PressOutput() {
+        for (int n = numberOf(Box::Text9); n <= numberOf(Box::Text20); ++n)
+            m_text[n] = blank;
+        for (int n = numberOf(Box::Text26); n <= numberOf(Box::Text33); ++n)
+            m_text[n] = blank;
+        m_text[numberOf(Box::Text21)] = status::ok;
+    }
+    PressOutput(const PressOutput&) = delete;
+    PressOutput& operator=(const PressOutput&) = delete;
+
+    void set(Box box, std::string_view text) { m_text[numberOf(box)] = text; }
+    /// Text18..Text20 hold lines joined from their parts for this press.
+    void setLine(Box box, std::initializer_list<std::string_view> parts) {
+        auto& buffer = m_lines[static_cast<std::size_t>(numberOf(box) - numberOf(Box::Text18))];
+        std::size_t size = 0;
+        for (const auto part : parts) {
+            const std::size_t n = std::min(part.size(), buffer.size() - size);
+            std::copy_n(part.data(), n, buffer.data() + size);
+            size += n;
+        }
+        m_text[numberOf(box)] = std::string_view(buffer.data(), size);
+    }
+    void writeTo(BoxAccess& boxes) const {
+        for (int n = numberOf(Box::Text9); n <= numberOf(Box::Text21); ++n)
+            boxes.setText(boxNumber(n), m_text[n]);
+        for (int n = numberOf(Box::Text26); n <= numberOf(Box::Text33); ++n)
+            boxes.setText(boxNumber(n), m_text[n]);
+    }
+
+private:
+    std::array<std::string_view, 34> m_text{};
+    std::array<std::array<char, 64>, 3> m_lines;  // the longest line has 24 characters
+};
+
+// The first and last usable subnet: the network address with its subnet field set to 0...01 and
+// to 1...10.
+void ShowSubnetRange(CalculatorState& state, PressOutput& out) {
+    state.firstSubnetBit = state.netBit;
+    state.lastSubnetBit = state.netBit;
+    // A field of one bit has no usable subnet: its only patterns are all zeros and all ones.
+    if (state.subnetBits < 2) return;
+    const int first = state.classBits + 1;
+    const int last = state.classBits + state.subnetBits;
+    if (first < 1 || last > 32) return;  // no field inside the address: nothing to show
+    for (int i = first; i <= last; ++i) {
+        state.firstSubnetBit[i] = 0;
+        state.lastSubnetBit[i] = 1;
+    }
+    state.firstSubnetBit[last] = 1;
+    state.lastSubnetBit[last] = 0;
+    for (int k = 1; k <= 4; ++k) {
+        out.set(octetBox(firstSubnetFirst, k), BitsToOctetText(octetBits(state.firstSubnetBit, k)));
+        out.set(octetBox(lastSubnetFirst, k), BitsToOctetText(octetBits(state.lastSubnetBit, k)));
+    }
 }
 
-// Counts the class, subnet and host bits, reports the subnet and host findings, and writes the
+// Counts the class, subnet and host bits, reports the subnet and host findings, and sets the
 // subnet range and the result lines. Runs only after the validation chain has passed.
-void analyseSubnetsAndHosts(CalculatorState& s, BoxAccess& boxes) {
+void analyseSubnetsAndHosts(CalculatorState& s, PressOutput& out) {
     const double x = s.ipOctet[0];
     const auto& m = s.maskOctet;
 
@@ -157,34 +201,80 @@ void analyseSubnetsAndHosts(CalculatorState& s, BoxAccess& boxes) {
     }
     s.hostBits = static_cast<std::int16_t>((32 - s.classBits) - s.subnetBits);
 
-    std::string_view message = status::ok;
+    // Later findings replace earlier ones; only "No host(s)" ends the press.
     if (s.subnetBits != 0) {
         const auto c = countBits(s.netBit, s.classBits + 1, s.classBits + s.subnetBits);
-        if (c.zeros == s.subnetBits) message = status::subnetAllZeros;
-        if (c.ones == s.subnetBits) message = status::subnetAllOnes;
+        if (c.zeros == s.subnetBits) out.set(Box::Text21, status::subnetAllZeros);
+        if (c.ones == s.subnetBits) out.set(Box::Text21, status::subnetAllOnes);
     }
     const auto host = countBits(s.ipBit, 33 - s.hostBits, 32);
     if (s.hostBits == 0) {
-        boxes.setText(Box::Text21, status::noHosts);
+        out.set(Box::Text21, status::noHosts);
         return;
     }
-    if (host.zeros == s.hostBits) message = status::hostAllZeros;
-    if (host.ones == s.hostBits) message = status::hostAllOnes;
-    if (message != status::ok) boxes.setText(Box::Text21, message);
+    if (host.zeros == s.hostBits) out.set(Box::Text21, status::hostAllZeros);
+    if (host.ones == s.hostBits) out.set(Box::Text21, status::hostAllOnes);
 
-    ShowSubnetRange(s, boxes);
+    ShowSubnetRange(s, out);
 
     if (x > 0 && x < 224) {
         const int letterCode = static_cast<int>(std::nearbyint(s.classBits / 8.0 + 64));
-        boxes.setText(Box::Text18, joined({numberToText(s.classBits), " bits, Class ",
-                                           letterFromCode(letterCode)}));
-        boxes.setText(Box::Text19, s.subnetBits != 0
-                                       ? bitsLine(s.subnetBits, "subnets")
-                                       : joined({numberToText(s.subnetBits), " bits, no subnets"}));
-        boxes.setText(Box::Text20, bitsLine(s.hostBits, "hosts"));
+        out.setLine(Box::Text18,
+                    {numberToText(s.classBits), " bits, Class ", letterFromCode(letterCode)});
+        if (s.subnetBits != 0) {
+            out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, ",
+                                      usableCount(s.subnetBits), " subnets"});
+        } else {
+            out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, no subnets"});
+        }
+        out.setLine(Box::Text20,
+                    {numberToText(s.hostBits), " bits, ", usableCount(s.hostBits), " hosts"});
     }
-    if (x > 223 && x < 240) boxes.setText(Box::Text18, "Multicast, Class D");
-    if (x > 239 && x < 256) boxes.setText(Box::Text18, "Research, Class E");
+    if (x > 223 && x < 240) out.set(Box::Text18, "Multicast, Class D");
+    if (x > 239 && x < 256) out.set(Box::Text18, "Research, Class E");
+}
+
+// Everything a press decides, from reading the inputs to the last result line.
+void press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
+    // A text beyond the number range, or a fourth octet beyond the 16-bit range, ends the press
+    // like any rejected input: its message in the status box, every output blank.
+    std::optional<std::string_view> failure;
+    if (!readOctets(boxes, ipFirst, s.ipOctet)) {
+        failure = status::illegalIpAddress;
+    } else if (!readOctets(boxes, maskFirst, s.maskOctet)) {
+        failure = status::illegalSubnetMask;
+    } else if (!IpToBits(s)) {
+        failure = status::illegalIpAddress;
+    } else {
+        failure = validate(s);
+    }
+    if (failure) {
+        out.set(Box::Text21, *failure);
+        return;
+    }
+
+    std::array<std::int32_t, 4> network{};
+    std::array<std::int32_t, 4> broadcast{};
+    for (int k = 0; k < 4; ++k) {
+        const auto net = bitAnd(s.ipOctet[k], s.maskOctet[k]);
+        const auto hostPart = bitNot(s.maskOctet[k]);
+        if (!net || !hostPart) {
+            out.set(Box::Text21, status::illegalIpAddress);
+            return;
+        }
+        network[k] = *net;
+        broadcast[k] = *bitOr(*net, static_cast<double>(*hostPart) + 256);
+    }
+    s.netOctet = network;
+    NetToBits(s);
+
+    for (int k = 1; k <= 4; ++k) {
+        out.set(octetBox(networkFirst, k), octetText(network[k - 1]));
+        out.set(octetBox(broadcastFirst, k), octetText(broadcast[k - 1]));
+    }
+    out.set(Box::Text17, classLetter(s.ipOctet[0]));
+
+    analyseSubnetsAndHosts(s, out);
 }
 
 }  // namespace
@@ -199,75 +289,10 @@ void NetToBits(CalculatorState& state) {
     OctetsToBits(octets, state.netBit);  // network octets lie in 0..255: cannot fail
 }
 
-void ShowSubnetRange(CalculatorState& state, BoxAccess& boxes) {
-    state.firstSubnetBit = state.netBit;
-    state.lastSubnetBit = state.netBit;
-    // A field of one bit has no usable subnet: its only patterns are all zeros and all ones.
-    if (state.subnetBits < 2) return;
-    const int first = state.classBits + 1;
-    const int last = state.classBits + state.subnetBits;
-    if (first < 1 || last > 32) return;  // no field inside the address: nothing to show
-    for (int i = first; i <= last; ++i) {
-        state.firstSubnetBit[i] = 0;
-        state.lastSubnetBit[i] = 1;
-    }
-    state.firstSubnetBit[last] = 1;
-    state.lastSubnetBit[last] = 0;
-    writeOctetRow(boxes, firstSubnetFirst, state.firstSubnetBit);
-    writeOctetRow(boxes, lastSubnetFirst, state.lastSubnetBit);
-}
-
-void Recalculate(CalculatorState& s, BoxAccess& boxes) {
-    for (int n = numberOf(Box::Text9); n <= numberOf(Box::Text20); ++n)
-        boxes.setText(boxNumber(n), blank);
-    boxes.setText(Box::Text21, status::ok);
-    for (int n = numberOf(Box::Text26); n <= numberOf(Box::Text33); ++n)
-        boxes.setText(boxNumber(n), blank);
-
-    // A text beyond the number range, or a fourth octet beyond the 16-bit range, ends the press
-    // like any rejected input: its message in the status box, every output blank.
-    if (!readOctets(boxes, ipFirst, s.ipOctet)) {
-        boxes.setText(Box::Text21, status::illegalIpAddress);
-        return;
-    }
-    if (!readOctets(boxes, maskFirst, s.maskOctet)) {
-        boxes.setText(Box::Text21, status::illegalSubnetMask);
-        return;
-    }
-    if (!IpToBits(s)) {
-        boxes.setText(Box::Text21, status::illegalIpAddress);
-        return;
-    }
-    if (const auto failure = validate(s)) {
-        boxes.setText(Box::Text21, *failure);
-        return;
-    }
-
-    std::array<std::int32_t, 4> network{};
-    std::array<std::int32_t, 4> broadcast{};
-    for (int k = 0; k < 4; ++k) {
-        const auto net = bitAnd(s.ipOctet[k], s.maskOctet[k]);
-        const auto hostPart = bitNot(s.maskOctet[k]);
-        if (!net || !hostPart) {
-            boxes.setText(Box::Text21, status::illegalIpAddress);
-            return;
-        }
-        network[k] = *net;
-        broadcast[k] = *bitOr(*net, static_cast<double>(*hostPart) + 256);
-    }
-    s.netOctet = network;
-    NetToBits(s);
-
-    for (int k = 1; k <= 4; ++k) {
-        boxes.setText(octetBox(networkFirst, k), octetText(network[k - 1]));
-    }
-    for (int k = 1; k <= 4; ++k) {
-        boxes.setText(octetBox(broadcastFirst, k), octetText(broadcast[k - 1]));
-    }
-    const auto letter = classLetter(s.ipOctet[0]);
-    if (letter != blank) boxes.setText(Box::Text17, letter);
-
-    analyseSubnetsAndHosts(s, boxes);
+void Recalculate(CalculatorState& state, BoxAccess& boxes) {
+    PressOutput out;
+    press(state, boxes, out);
+    out.writeTo(boxes);
 }
 
 std::array<std::string_view, 4> naturalMask(std::string_view firstOctetText) {

@@ -59,12 +59,9 @@ bool IpToBits(CalculatorState& state);
 /// Fills netBit from netOctet.
 void NetToBits(CalculatorState& state);
 
-/// Writes the first and last usable subnet (Text26..Text33) from netBit, classBits and
-/// subnetBits; writes nothing when the subnet field has fewer than two bits.
-void ShowSubnetRange(CalculatorState& state, BoxAccess& boxes);
-
-/// One press of "Recalculate": blanks every output box, reads Text1..Text8, validates the address
-/// and mask, and shows network, broadcast, class, bit counts, findings and the subnet range.
+/// One press of "Recalculate": reads Text1..Text8, validates the address and mask, and shows
+/// network, broadcast, class, bit counts, findings and the first and last usable subnet. Every
+/// output box and the status box are written once; an output the press leaves empty holds " ".
 void Recalculate(CalculatorState& state, BoxAccess& boxes);
 
 /// The natural mask texts of the class that a first-octet text falls in: "255","0","0","0" below
