@@ -66,11 +66,18 @@ Snapshot snapshot(const MemoryBoxes& boxes) {
 
 std::string describe(const Texts& texts, const Snapshot& shown) {
     std::string out = "texts";
-    for (const auto& t : texts)
-        out += " " + escaped(t);
+    // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict for "literal" + string.
+    for (const auto& t : texts) {
+        out += ' ';
+        out += escaped(t);
+    }
     out += "\n  boxes";
-    for (std::size_t i = 8; i < shown.size(); ++i)
-        out += " " + std::string(octaval::boxName(octaval::allBoxes[i])) + "=" + escaped(shown[i]);
+    for (std::size_t i = 8; i < shown.size(); ++i) {
+        out += ' ';
+        out += octaval::boxName(octaval::allBoxes[i]);
+        out += '=';
+        out += escaped(shown[i]);
+    }
     return out;
 }
 
