@@ -334,9 +334,6 @@ class Window:
         """The text of the box with accessible name `name`."""
         return Atspi.Text.get_text(self.controls[name], 0, -1)
 
-    def texts(self, names):
-        return [self.text(name) for name in names]
-
     def extents(self, name=None):
         accessible = self.controls[name] if name else self.accessible
         rect = accessible.get_extents(Atspi.CoordType.SCREEN)
