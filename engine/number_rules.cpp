@@ -63,22 +63,22 @@ ReadNumber hexDigitsToNumber(const std::string& digits) {
 // Octal digits regrouped as hexadecimal ones (three bits each become four), so that the same
 // correctly rounded reading serves both.
 ReadNumber octalDigitsToNumber(const std::string& digits) {
+    // Taken from the least significant digit up, so the hexadecimal digits come out reversed.
     std::string hex;
-    hex.reserve(digits.size() * 3 / 4 + 2);
+    hex.reserve(digits.size() * 3 / 4 + 1);
     unsigned bits = 0;
     int count = 0;
-    std::string reversed;
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         bits |= static_cast<unsigned>(*it - '0') << count;
         count += 3;
         while (count >= 4) {
-            reversed.push_back("0123456789ABCDEF"[bits & 0xF]);
+            hex.push_back("0123456789ABCDEF"[bits & 0xF]);
             bits >>= 4;
             count -= 4;
         }
     }
-    if (count > 0) reversed.push_back("0123456789ABCDEF"[bits & 0xF]);
-    hex.assign(reversed.rbegin(), reversed.rend());
+    if (count > 0) hex.push_back("0123456789ABCDEF"[bits & 0xF]);
+    std::reverse(hex.begin(), hex.end());
     return hexDigitsToNumber(hex);
 }
 
