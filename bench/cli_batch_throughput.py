@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Batch throughput of octaval-cli: presses per second over generated lines.
 
 Generates a fixed mix of valid and invalid batch lines (the same for a given --lines and

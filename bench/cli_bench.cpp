@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch mode's own work around a press: cutting a line into fields, and writing the answer.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One answer from the shell: octaval-cli against a peer calculator, run alternately.
 
 Each timed run is started with posix_spawn (standard output to /dev/null) and reaped with wait4.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the window's start-up: the least a Qt text-entry window costs, a dialog of the
 // main window's size holding one line edit (the first line edit brings in the input method and
 // text layout).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press of "Recalculate" on the real main window, with the repaint of the boxes that it
 // changed. Runs on the platform given by QT_QPA_PLATFORM (offscreen when no display is set).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of window programs, side by side: each run starts a program, waits for its top-level
 // window to be mapped and then first drawn (X DAMAGE on the root window), and records the times
 // from the fork and the process's peak resident memory. Programs alternate run by run, so that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one JSON writer of octaval-cli. Every value it writes is one of the program's own texts

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the batch line reader of octaval-cli on arbitrary bytes.
 //
 // The bytes are fed to a BatchReader twice, at once and in pieces of changing sizes, and both

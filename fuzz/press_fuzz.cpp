@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: one whole press of "Recalculate" on eight arbitrary box texts, checked against what
 // must hold after every press, whatever was typed.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target without libFuzzer: over every file of the folders given (sorted by name, so a
 // failure always shows on the same input) and over the files given directly. The test suite runs
 // the committed seed corpus this way in every build, the sanitizer build included.

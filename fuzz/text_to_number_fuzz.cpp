@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the text-to-number rule on arbitrary bytes, checked against a second, slower
 // reading written here another way, and against the rule's own invariants.
 //

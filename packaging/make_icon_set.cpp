@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon for the installed program: larger PNGs for the hicolor icon
 // theme, a scalable SVG and the Windows .ico. Every rendering shows the very pixels of the
 // 32 x 32 icon, each one enlarged to a square, so that the picture stays crisp at any size.

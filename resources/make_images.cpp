@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon and the About picture into the folder given: icon.xpm (which the
 // window loads), icon.png (for the desktop files) and about.png. The copies in resources/ are its
 // output.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README pictures: the main window after a calculation and the About window, into
 // the folder given. Run with QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of Octaval's install rules and packages: check_packaging.py CHECK.
 
 CTest runs one CHECK per test, with the build's settings in the environment (see

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """System-call audit of octaval-cli: under `strace -f`, one address and a batch create or write no
 file, look at nothing in the home folder and open no socket at all.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """octaval-cli under valgrind's memcheck: no invalid access, no use of undefined values and no
 leak on an acceptance-style batch of a few hundred lines (every class and message, conversion
 failures, malformed lines, CRLF), nor in the one-address modes.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a program did to files and sockets, read from the logs of `strace -f -ff -yy`.
 
 The audits run a program under STRACE_COMMAND and ask the resulting Trace which files it created

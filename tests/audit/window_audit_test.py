@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """System-call audit of the octaval window: the program keeps no files, reads no configuration of
 its own and uses no network.
 

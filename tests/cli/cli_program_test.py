@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the octaval-cli program as a shell user and a script see it.
 
 Run by CTest with OCTAVAL_CLI set to the program and OCTAVAL_VERSION_DISPLAY to its version.

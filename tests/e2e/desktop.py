@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for driving the real octaval window as a person would.
 
 Starts a virtual X server (Xvfb), a D-Bus session bus and the accessibility bus, launches the

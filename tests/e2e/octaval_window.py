@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The octaval window as the end-to-end and audit tests drive it: its boxes by accessible name and
 the ways of filling them and pressing "Recalculate"."""
 import desktop as dt

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test of the octaval window under a virtual X server.
 
 Each test starts the real program, types and clicks with xdotool as a person would, and reads the

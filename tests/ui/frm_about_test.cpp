@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window and the ways out of the program: About, OK, About again; the main window
 // inert meanwhile; Exit and closing the main window ending the event loop.
 #include <octaval/version.h>

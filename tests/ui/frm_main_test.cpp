@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under the keyboard and the mouse: start state, presses, input limits, Enter,
 // the focus cycle, the natural mask while typing.
 #include <QClipboard>

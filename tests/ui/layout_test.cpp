@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows against their stored layout: every control's geometry (twips at 15 per pixel,
 // cut to the client width), accessible names, label fonts, colours and the resources.
 #include <QAccessible>
