@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "batch.h"
-#include "json_writer.h"
+#include "cli/batch.h"
+#include "cli/json_writer.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // One whole press of "Recalculate" with boxes held in memory.
 #include <benchmark/benchmark.h>
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 namespace {
 

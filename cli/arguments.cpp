@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <getopt.h>
 
@@ -9,9 +9,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include <octaval/version.h>
+#include "resources/version.h"
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 namespace octaval {
 namespace {

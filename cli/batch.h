@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 namespace octaval {
 

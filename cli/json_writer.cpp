@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <array>
 #include <charconv>

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "boxes.h"
+#include "engine/boxes.h"
 
 namespace octaval {
 

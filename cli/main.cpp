@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "arguments.h"
-#include "batch.h"
-#include "press.h"
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "cli/press.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "press.h"
+#include "cli/press.h"
 
-#include "calculator.h"
-#include "json_writer.h"
-#include "text_report.h"
+#include "cli/json_writer.h"
+#include "cli/text_report.h"
+#include "engine/calculator.h"
 
 namespace octaval {
 

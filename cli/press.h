@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "arguments.h"
+#include "cli/arguments.h"
 
 namespace octaval {
 

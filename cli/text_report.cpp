@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_report.h"
+#include "cli/text_report.h"
 
 #include <array>
 #include <string_view>

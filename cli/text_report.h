@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "boxes.h"
+#include "engine/boxes.h"
 
 namespace octaval {
 

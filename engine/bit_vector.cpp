@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bit_vector.h"
+#include "engine/bit_vector.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "number_rules.h"
+#include "engine/number_rules.h"
 
 namespace octaval {
 namespace {

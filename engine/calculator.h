@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "bit_vector.h"
-#include "boxes.h"
-#include "number_rules.h"
+#include "engine/bit_vector.h"
+#include "engine/boxes.h"
+#include "engine/number_rules.h"
 
 namespace octaval {
 

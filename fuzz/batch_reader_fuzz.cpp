@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "batch.h"
-#include "calculator.h"
-#include "fuzz_support.h"
+#include "cli/batch.h"
+#include "engine/calculator.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "calculator.h"
-#include "fuzz_support.h"
+#include "engine/calculator.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_support.h"
-#include "number_rules.h"
+#include "engine/number_rules.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 

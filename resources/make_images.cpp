@@ -7,7 +7,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "images.h"
+#include "resources/images.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 #include <QFont>
@@ -18,11 +18,6 @@
 #include <limits>
 #include <optional>
 #include <vector>
-
-// The resources sit in a static library, where nothing would pull in their registration.
-static void registerResources() {
-    Q_INIT_RESOURCE(octaval);
-}
 
 namespace octaval {
 namespace {
@@ -240,11 +235,6 @@ QWidget* makeControl(const Control& control, QWidget* window) {
     return nullptr;
 }
 
-void ensureResources() {
-    static const bool registered = (registerResources(), true);
-    Q_UNUSED(registered);
-}
-
 }  // namespace
 
 void buildForm(const Form& form, std::span<const Control> controls, QWidget* window) {
@@ -274,7 +264,6 @@ void buildForm(const Form& form, std::span<const Control> controls, QWidget* win
 }
 
 QIcon applicationIcon() {
-    ensureResources();
     // The icon is kept as XPM because QImage reads the strings of an XPM file directly: a
     // compressed format would bring in the image reader, with its search for format plugins and
     // its decoder, at start-up (0.4 MiB more).
@@ -293,7 +282,6 @@ QIcon applicationIcon() {
 }
 
 QPixmap aboutPicture() {
-    ensureResources();
     return QPixmap(QStringLiteral(":/octaval/about.png"));
 }
 

@@ -6,7 +6,7 @@
 #include <Qt>
 #include <span>
 
-#include "system_colours.h"
+#include "ui/system_colours.h"
 
 class QIcon;
 class QPixmap;

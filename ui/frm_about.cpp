@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_about.h"
+#include "ui/frm_about.h"
 
-#include <octaval/version.h>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include "resources/version.h"
 
-#include "controls.h"
+#include "ui/controls.h"
 
 #define OCTAVAL_STRINGIFY(x) #x
 #define OCTAVAL_TEXT(x) OCTAVAL_STRINGIFY(x)

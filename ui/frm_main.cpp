@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "controls.h"
-#include "frm_about.h"
+#include "ui/controls.h"
+#include "ui/frm_about.h"
 
 namespace octaval {
 namespace {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Octaval: the desktop calculator for classful IPv4 subnetting.
-#include <octaval/version.h>
 #include <QApplication>
+#include "resources/version.h"
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

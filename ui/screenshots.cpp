@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "frm_about.h"
-#include "frm_main.h"
+#include "ui/frm_about.h"
+#include "ui/frm_main.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch.h"
+#include "cli/batch.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 namespace {
 

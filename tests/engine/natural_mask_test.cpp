@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 namespace octaval {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_rules.h"
+#include "engine/number_rules.h"
 
 #include <gtest/gtest.h>
 

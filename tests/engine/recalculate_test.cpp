@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator.h"
+#include "engine/calculator.h"
 
 namespace octaval {
 namespace {

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window and the ways out of the program: About, OK, About again; the main window
 // inert meanwhile; Exit and closing the main window ending the event loop.
-#include <octaval/version.h>
 #include <QLabel>
 #include <QPushButton>
+#include "resources/version.h"
 
-#include "frm_about.h"
-#include "window_test_support.h"
+#include "tests/ui/window_test_support.h"
+#include "ui/frm_about.h"
 
 using octaval::Box;
 using namespace octaval::test;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include "window_test_support.h"
+#include "tests/ui/window_test_support.h"
 
 using octaval::Box;
 using namespace octaval::test;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <memory>
 
-#include "frm_about.h"
-#include "images.h"
-#include "window_test_support.h"
+#include "resources/images.h"
+#include "tests/ui/window_test_support.h"
+#include "ui/frm_about.h"
 
 using octaval::Box;
 

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 namespace octaval::test {
 
