@@ -13,7 +13,7 @@ void pressWith(benchmark::State& bench, std::array<std::string_view, 4> address,
                std::array<std::string_view, 4> mask) {
     octaval::CalculatorState state;
     octaval::MemoryBoxes boxes;
-    boxes.setInputs(address, mask);
+    setInputs(boxes, address, mask);
     for (auto _ : bench) {
         octaval::Recalculate(state, boxes);
         benchmark::DoNotOptimize(boxes[Box::Text21].data());

@@ -10,11 +10,8 @@ namespace octaval {
 
 PressAnswer answerPress(const PressInputs& inputs, bool json) {
     MemoryBoxes boxes;
-    for (int k = 1; k <= 4; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        boxes.setText(octetBox(Box::Text1, k), inputs.address[i]);
-        boxes.setText(octetBox(Box::Text5, k), inputs.mask[i]);
-    }
+    setInputs(boxes, {inputs.address[0], inputs.address[1], inputs.address[2], inputs.address[3]},
+              {inputs.mask[0], inputs.mask[1], inputs.mask[2], inputs.mask[3]});
     CalculatorState state;
     Recalculate(state, boxes);
 

@@ -23,12 +23,11 @@ void MemoryBoxes::setText(Box box, std::string_view text) {
     m_texts[numberOf(box)].assign(text);
 }
 
-void MemoryBoxes::setInputs(const std::array<std::string_view, 4>& address,
-                            const std::array<std::string_view, 4>& mask) {
-    for (int k = 1; k <= 4; ++k) {
-        setText(octetBox(Box::Text1, k), address[k - 1]);
-        setText(octetBox(Box::Text5, k), mask[k - 1]);
-    }
+void setInputs(BoxAccess& boxes, const OctetTexts& address, const OctetTexts& mask) {
+    for (int k = 1; k <= 4; ++k)
+        boxes.setText(octetBox(Box::Text1, k), address[static_cast<std::size_t>(k - 1)]);
+    for (int k = 1; k <= 4; ++k)
+        boxes.setText(octetBox(Box::Text5, k), mask[static_cast<std::size_t>(k - 1)]);
 }
 
 }  // namespace octaval

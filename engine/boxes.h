@@ -66,6 +66,30 @@ inline constexpr std::array<Box, 29> allBoxes = {
     Box::Text19, Box::Text20, Box::Text21, Box::Text26, Box::Text27, Box::Text28,
     Box::Text29, Box::Text30, Box::Text31, Box::Text32, Box::Text33};
 
+/// One row of the main window from top to bottom: its caption (the window's label, the first
+/// column of octaval-cli's text report, and the start of its boxes' accessible names), its key in
+/// octaval-cli's JSON (empty for the two input rows, which the JSON leaves out), and its boxes.
+struct BoxRow {
+    std::string_view caption;
+    std::string_view jsonKey;
+    Box first;
+    int boxes;  // 4 for an address row, 1 for a row of one box
+};
+
+inline constexpr std::array<BoxRow, 11> boxRows = {{
+    {"IP address", "", Box::Text1, 4},
+    {"Subnet mask", "", Box::Text5, 4},
+    {"Subnet", "network", Box::Text9, 4},
+    {"Broadcast", "broadcast", Box::Text13, 4},
+    {"Class", "class", Box::Text17, 1},
+    {"Network", "networkLine", Box::Text18, 1},
+    {"Subnet", "subnetLine", Box::Text19, 1},
+    {"Host", "hostLine", Box::Text20, 1},
+    {"Subnet 1", "firstSubnet", Box::Text26, 4},
+    {"Subnet N", "lastSubnet", Box::Text30, 4},
+    {"Status", "status", Box::Text21, 1},
+}};
+
 /// How the engine reaches the window's boxes. The window implements it with its widgets; the
 /// command-line program and the tests use MemoryBoxes.
 class BoxAccess {
@@ -78,16 +102,19 @@ public:
     virtual void setText(Box box, std::string_view text) = 0;
 };
 
+/// The texts of the four boxes of an address or mask row, octet 1 first.
+using OctetTexts = std::array<std::string_view, 4>;
+
+/// Types the address into Text1..Text4 and then the mask into Text5..Text8, box by box in that
+/// order, as a person would (in the window the mask boxes follow the first octet as it is set).
+void setInputs(BoxAccess& boxes, const OctetTexts& address, const OctetTexts& mask);
+
 /// Boxes held in memory.
 class MemoryBoxes final : public BoxAccess {
 public:
     std::string text(Box box) const override;
     void setText(Box box, std::string_view text) override;
     const std::string& operator[](Box box) const { return m_texts[numberOf(box)]; }
-
-    /// Fills Text1..Text4 with the address texts and Text5..Text8 with the mask texts.
-    void setInputs(const std::array<std::string_view, 4>& address,
-                   const std::array<std::string_view, 4>& mask);
 
 private:
     std::array<std::string, 34> m_texts{};

@@ -33,7 +33,7 @@ TEST(NaturalMask, FollowsTheFirstOctetValue) {
 
 TEST(NaturalMask, RewritesOnlyTheMaskBoxes) {
     MemoryBoxes boxes;
-    boxes.setInputs({"150", "1", "2", "3"}, {"255", "255", "255", "252"});
+    setInputs(boxes, {"150", "1", "2", "3"}, {"255", "255", "255", "252"});
     boxes.setText(Box::Text21, "typed");
     ApplyNaturalMask(boxes);
     EXPECT_EQ(boxes[Box::Text5], "255");

@@ -61,7 +61,7 @@ void expectOutputs(const Expected& got, const Expected& want) {
 Expected press(CalculatorState& state, const std::array<std::string_view, 4>& address,
                const std::array<std::string_view, 4>& mask) {
     MemoryBoxes boxes;
-    boxes.setInputs(address, mask);
+    setInputs(boxes, address, mask);
     Recalculate(state, boxes);
     return outputs(boxes);
 }
@@ -263,7 +263,7 @@ TEST(SubnetRange, OneSubnetBitShowsNoUsableSubnet) {
 TEST(Blanks, ClearedBoxesHoldOneBlankAndInputsAreNeverWritten) {
     CalculatorState state;
     MemoryBoxes boxes;
-    boxes.setInputs({"224", "0", "0", "1"}, {"255", "255", "255", "0"});
+    setInputs(boxes, {"224", "0", "0", "1"}, {"255", "255", "255", "0"});
     boxes.setText(Box::Text21, "typed by the user");
     Recalculate(state, boxes);
     for (Box b : {Box::Text19, Box::Text20, Box::Text26, Box::Text33})
@@ -315,8 +315,8 @@ TEST(Property, EveryAcceptedMaskWithEveryClass) {
                 texts[k + 4] = std::to_string(m[k]);
             }
             MemoryBoxes boxes;
-            boxes.setInputs({texts[0], texts[1], texts[2], texts[3]},
-                            {texts[4], texts[5], texts[6], texts[7]});
+            setInputs(boxes, {texts[0], texts[1], texts[2], texts[3]},
+                      {texts[4], texts[5], texts[6], texts[7]});
             Recalculate(state, boxes);
             SCOPED_TRACE(texts[0] + "." + texts[1] + "." + texts[2] + "." + texts[3] + " / " +
                          texts[4] + "." + texts[5] + "." + texts[6] + "." + texts[7]);
@@ -385,13 +385,13 @@ TEST(State, MulticastAfterNoHostsStillShowsItsLine) {
 TEST(State, RejectedPressAfterAPassingOneBlanksEveryOutput) {
     CalculatorState state;
     MemoryBoxes boxes;
-    boxes.setInputs({"192", "168", "1", "70"}, {"255", "255", "255", "224"});
+    setInputs(boxes, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
     Recalculate(state, boxes);
     ASSERT_EQ(boxes[Box::Text21], "OK");
     const std::pair<Box, const char*> faults[] = {
         {Box::Text1, "0"}, {Box::Text2, "1e400"}, {Box::Text4, "4e4"}};
     for (const auto& [faultyBox, text] : faults) {
-        boxes.setInputs({"192", "168", "1", "70"}, {"255", "255", "255", "224"});
+        setInputs(boxes, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
         boxes.setText(faultyBox, text);
         Recalculate(state, boxes);
         EXPECT_EQ(boxes[Box::Text21], badIp) << text;
@@ -401,7 +401,7 @@ TEST(State, RejectedPressAfterAPassingOneBlanksEveryOutput) {
             }
         }
         // The next ordinary press works as on a fresh state.
-        boxes.setInputs({"192", "168", "1", "70"}, {"255", "255", "255", "224"});
+        setInputs(boxes, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
         Recalculate(state, boxes);
         EXPECT_EQ(row(boxes, Box::Text26), "192.168.1.32");
         EXPECT_EQ(boxes[Box::Text21], "OK");
