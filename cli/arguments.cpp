@@ -174,11 +174,12 @@ std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text
 }
 
 std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
+    // Leading zeros are read like any decimal number's: "/0008" is "/8".
     int length = -1;
     const auto end = digits.data() + digits.size();
-    if (digits.empty() || digits.size() > 2 || digits.front() < '0' || digits.front() > '9' ||
-        std::from_chars(digits.data(), end, length).ptr != end || length > 32)
-        return std::nullopt;
+    if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
+    const auto [stop, error] = std::from_chars(digits.data(), end, length);
+    if (stop != end || error != std::errc{} || length > 32) return std::nullopt;
     std::array<std::string, 4> mask;
     for (int k = 0; k < 4; ++k) {
         const int ones = std::clamp(length - 8 * k, 0, 8);
@@ -187,44 +188,74 @@ std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
     return mask;
 }
 
+namespace {
+
+// The one reading of an ADDRESS[/N] and a MASK (four dotted parts or /N), for the operands and
+// for a pasted text alike.
+std::variant<AddressTexts, UsageError> readAddress(std::string_view address,
+                                                   std::optional<std::string_view> mask) {
+    AddressTexts texts;
+    if (const auto slash = address.find('/'); slash != std::string_view::npos) {
+        if (slash == 0 && mask)
+            return UsageError{
+                joined({"the ADDRESS comes first, as in 'octaval-cli ", *mask, " ", address, "'"})};
+        if (mask)
+            return UsageError{joined({"the mask is given twice: as '", address.substr(slash),
+                                      "' and as '", *mask, "'"})};
+        const auto digits = address.substr(slash + 1);
+        texts.mask = prefixMask(digits);
+        if (!texts.mask) return badPrefix(digits);
+        address = address.substr(0, slash);
+    }
+    const auto parts = splitDotted(address);
+    if (!parts) return UsageError{partsMessage("ADDRESS", address, addressExample)};
+    std::copy(parts->begin(), parts->end(), texts.address.begin());
+
+    if (!mask) return texts;
+    if (mask->starts_with('/')) {
+        texts.mask = prefixMask(mask->substr(1));
+        if (!texts.mask) return badPrefix(mask->substr(1));
+        return texts;
+    }
+    const auto maskParts = splitDotted(*mask);
+    if (!maskParts) return UsageError{partsMessage("MASK", *mask, maskExample)};
+    texts.mask.emplace();
+    std::copy(maskParts->begin(), maskParts->end(), texts.mask->begin());
+    return texts;
+}
+
+}  // namespace
+
+std::optional<AddressTexts> parseAddressText(std::string_view text) {
+    static constexpr std::string_view blanks = " \t\n\r\f\v";
+    const auto start = text.find_first_not_of(blanks);
+    if (start == std::string_view::npos) return std::nullopt;
+    text = text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+    const auto gap = text.find_first_of(blanks);
+    std::optional<std::string_view> mask;
+    if (gap != std::string_view::npos) {
+        mask = text.substr(text.find_first_not_of(blanks, gap));
+        if (mask->find_first_of(blanks) != std::string_view::npos) return std::nullopt;
+    }
+    auto texts = readAddress(text.substr(0, gap), mask);
+    if (auto* read = std::get_if<AddressTexts>(&texts)) return std::move(*read);
+    return std::nullopt;
+}
+
 std::variant<PressInputs, UsageError> pressInputs(std::span<const std::string_view> operands) {
     if (operands.empty()) return UsageError{joined({"missing ADDRESS: expected ", addressExample})};
     if (operands.size() > 2)
         return UsageError{joined({"too many operands (", std::to_string(operands.size()),
                                   "): expected ADDRESS[/N] [MASK]"})};
-
-    PressInputs inputs;
-    std::string_view address = operands[0];
-    bool haveMask = false;
-    if (const auto slash = address.find('/'); slash != std::string_view::npos) {
-        if (operands.size() == 2)
-            return UsageError{joined({"the mask is given twice: as '", address.substr(slash),
-                                      "' and as '", operands[1], "'"})};
-        const auto digits = address.substr(slash + 1);
-        const auto mask = prefixMask(digits);
-        if (!mask) return badPrefix(digits);
-        inputs.mask = *mask;
-        haveMask = true;
-        address = address.substr(0, slash);
-    }
-    const auto parts = splitDotted(address);
-    if (!parts) return UsageError{partsMessage("ADDRESS", address, addressExample)};
-    std::copy(parts->begin(), parts->end(), inputs.address.begin());
-
-    if (operands.size() == 2) {
-        const std::string_view mask = operands[1];
-        if (mask.starts_with('/')) {
-            const auto prefix = prefixMask(mask.substr(1));
-            if (!prefix) return badPrefix(mask.substr(1));
-            inputs.mask = *prefix;
-        } else {
-            const auto maskParts = splitDotted(mask);
-            if (!maskParts) return UsageError{partsMessage("MASK", mask, maskExample)};
-            std::copy(maskParts->begin(), maskParts->end(), inputs.mask.begin());
-        }
-        haveMask = true;
-    }
-    if (!haveMask) {
+    auto read =
+        readAddress(operands[0], operands.size() == 2 ? std::optional<std::string_view>(operands[1])
+                                                      : std::nullopt);
+    if (auto* error = std::get_if<UsageError>(&read)) return std::move(*error);
+    auto& texts = std::get<AddressTexts>(read);
+    PressInputs inputs{std::move(texts.address), {}};
+    if (texts.mask) {
+        inputs.mask = std::move(*texts.mask);
+    } else {
         const auto natural = naturalMask(inputs.address[0]);
         std::copy(natural.begin(), natural.end(), inputs.mask.begin());
     }

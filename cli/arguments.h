@@ -45,12 +45,22 @@ struct PressInputs {
     std::array<std::string, 4> mask;
 };
 
+/// The input texts an address fills: its four parts, and the mask's four when one was given.
+struct AddressTexts {
+    std::array<std::string, 4> address;
+    std::optional<std::array<std::string, 4>> mask;
+};
+
+/// Reads an address as typed or pasted, in any form octaval-cli's operands take ("10.1.2.3",
+/// "10.1.2.3/27", "10.1.2.3 255.255.255.224", "10.1.2.3 /27"); nothing for any other text.
+std::optional<AddressTexts> parseAddressText(std::string_view text);
+
 /// The four parts of a text of four parts joined by dots, each as it stands (empty parts
 /// included); nothing when the text does not have exactly four parts.
 std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text);
 
 /// The four octet texts of the mask with the given prefix length ("/N" without the slash): N is
-/// one or two decimal digits from 0 to 32; nothing for anything else.
+/// decimal digits with a value from 0 to 32; nothing for anything else.
 std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits);
 
 /// The input texts from the operands ADDRESS[/N] [MASK]: MASK is four dotted parts or /N; with

@@ -8,9 +8,8 @@
 
 namespace octaval {
 
-/// The window's rows as aligned lines of text, each with the window's caption ("IP address" ...
-/// "Subnet N"), the octets of a row joined by dots; rows whose boxes hold only blanks are left
-/// out. The status message follows on a line of its own.
-std::string textReport(const MemoryBoxes& boxes);
+/// What octaval-cli prints for the boxes: the window's rows with their captions, less the rows
+/// that hold only blanks, then the status message on a line of its own.
+std::string textReport(const BoxAccess& boxes);
 
 }  // namespace octaval

@@ -108,13 +108,39 @@ TEST(PrefixMask, GivesTheFourOctetsOfTheMask) {
         {"16", {"255", "255", "0", "0"}},     {"19", {"255", "255", "224", "0"}},
         {"24", {"255", "255", "255", "0"}},   {"27", {"255", "255", "255", "224"}},
         {"31", {"255", "255", "255", "254"}}, {"32", {"255", "255", "255", "255"}},
-        {"08", {"255", "0", "0", "0"}},
+        {"08", {"255", "0", "0", "0"}},       {"0008", {"255", "0", "0", "0"}},
     };
     for (const auto& [digits, octets] : cases)
         EXPECT_EQ(octaval::prefixMask(digits), octets) << digits;
     for (const std::string_view bad :
-         {"", "33", "99", "100", "008", "-1", "+8", "8 ", " 8", "x", "/8"})
+         {"", "33", "99", "100", "99999999999", "-1", "+8", "8 ", " 8", "x", "/8"})
         EXPECT_FALSE(octaval::prefixMask(bad)) << bad;
+}
+
+TEST(ParseAddressText, ReadsWhatTheOperandsTake) {
+    using Octets = std::array<std::string, 4>;
+    const Octets address = {"192", "168", "1", "70"};
+    const Octets mask = {"255", "255", "255", "224"};
+    const std::vector<std::pair<std::string_view, std::optional<octaval::AddressTexts>>> cases = {
+        {"192.168.1.70", octaval::AddressTexts{address, std::nullopt}},
+        {"192.168.1.70/27", octaval::AddressTexts{address, mask}},
+        {"192.168.1.70 255.255.255.224", octaval::AddressTexts{address, mask}},
+        {" 192.168.1.70\t /27\r\n", octaval::AddressTexts{address, mask}},
+        {"a..b.", octaval::AddressTexts{{"a", "", "b", ""}, std::nullopt}},
+        {"", std::nullopt},
+        {"192.168.1", std::nullopt},
+        {"192.168.1.70/33", std::nullopt},
+        {"192.168.1.70/27 255.255.255.224", std::nullopt},
+        {"192.168.1.70 255.255.255.224 x", std::nullopt},
+        {"/27 192.168.1.70", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto read = octaval::parseAddressText(text);
+        ASSERT_EQ(read.has_value(), expected.has_value()) << text;
+        if (!read) continue;
+        EXPECT_EQ(read->address, expected->address) << text;
+        EXPECT_EQ(read->mask, expected->mask) << text;
+    }
 }
 
 struct InputsCase {
@@ -162,6 +188,7 @@ TEST(PressInputs, SaysWhatWasExpected) {
         {{"10.1.2.3/"}, "prefix length '/' is not a whole number from 0 to 32"},
         {{"10.1.2.3", "/8/8"}, "prefix length '/8/8' is not a whole number from 0 to 32"},
         {{"10.1.2.3/8", "255.0.0.0"}, "the mask is given twice: as '/8' and as '255.0.0.0'"},
+        {{"/8", "10.1.2.3"}, "the ADDRESS comes first, as in 'octaval-cli 10.1.2.3 /8'"},
         {{"10.1.2.3", "255.0.0.0", "x"}, "too many operands (3): expected ADDRESS[/N] [MASK]"},
     };
     for (const auto& [operands, message] : cases) {
