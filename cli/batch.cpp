@@ -66,8 +66,8 @@ bool processBatchLine(std::string_view line, std::uint64_t lineNumber, Calculato
         out += '\n';
         return false;
     }
-    for (int k = 1; k <= 8; ++k)
-        boxes.setText(boxNumber(k), split.fields[static_cast<std::size_t>(k - 1)]);
+    const auto& f = split.fields;
+    setInputs(boxes, {f[0], f[1], f[2], f[3]}, {f[4], f[5], f[6], f[7]});
     Recalculate(state, boxes);
     appendResultJson(out, boxes);
     out += '\n';

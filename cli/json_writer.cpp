@@ -10,46 +10,68 @@
 namespace octaval {
 namespace {
 
-// The result object is its 21 box texts between fixed pieces of text: piece i stands before box
-// i, and the last piece closes the object.
-constexpr std::array<Box, 21> resultBoxes = {
-    Box::Text9,  Box::Text10, Box::Text11, Box::Text12,  // network
-    Box::Text13, Box::Text14, Box::Text15, Box::Text16,  // broadcast
-    Box::Text17, Box::Text18, Box::Text19, Box::Text20,  // class and the three lines
-    Box::Text26, Box::Text27, Box::Text28, Box::Text29,  // first subnet
-    Box::Text30, Box::Text31, Box::Text32, Box::Text33,  // last subnet
-    Box::Text21,                                         // status
-};
-constexpr std::array<std::string_view, resultBoxes.size() + 1> resultPieces = {
-    R"({"network":[")",
-    R"(",")",
-    R"(",")",
-    R"(",")",
-    R"("],"broadcast":[")",
-    R"(",")",
-    R"(",")",
-    R"(",")",
-    R"("],"class":")",
-    R"(","networkLine":")",
-    R"(","subnetLine":")",
-    R"(","hostLine":")",
-    R"(","firstSubnet":[")",
-    R"(",")",
-    R"(",")",
-    R"(",")",
-    R"("],"lastSubnet":[")",
-    R"(",")",
-    R"(",")",
-    R"(",")",
-    R"("],"status":")",
-    R"("})",
+// The result object holds the rows of boxRows that have a JSON key, in their order: a row of
+// four boxes as an array of four strings, a row of one box as a string.
+constexpr std::size_t resultBoxCount = [] {
+    std::size_t count = 0;
+    for (const BoxRow& row : boxRows)
+        if (!row.jsonKey.empty()) count += static_cast<std::size_t>(row.boxes);
+    return count;
+}();
+
+constexpr std::array<Box, resultBoxCount> resultBoxes = [] {
+    std::array<Box, resultBoxCount> boxes{};
+    std::size_t i = 0;
+    for (const BoxRow& row : boxRows)
+        if (!row.jsonKey.empty())
+            for (int k = 1; k <= row.boxes; ++k)
+                boxes[i++] = octetBox(row.first, k);
+    return boxes;
+}();
+
+// Gives the fixed text between the box texts to sink(i, text): piece i stands before box i,
+// and the last piece closes the object.
+template <typename Sink>
+constexpr void writePieces(Sink&& sink) {
+    std::size_t piece = 0;
+    const BoxRow* previous = nullptr;
+    for (const BoxRow& row : boxRows) {
+        if (row.jsonKey.empty()) continue;
+        sink(piece, !previous ? R"({")" : previous->boxes > 1 ? R"("],")" : R"(",")");
+        sink(piece, row.jsonKey);
+        sink(piece, row.boxes > 1 ? R"(":[")" : R"(":")");
+        for (int k = 2; k <= row.boxes; ++k)
+            sink(++piece, R"(",")");
+        ++piece;
+        previous = &row;
+    }
+    sink(piece, previous->boxes > 1 ? R"("]})" : R"("})");
+}
+
+constexpr std::size_t piecesSize = [] {
+    std::size_t size = 0;
+    writePieces([&](std::size_t, std::string_view text) { size += text.size(); });
+    return size;
+}();
+
+struct PieceTable {
+    std::array<char, piecesSize> text{};
+    std::array<std::size_t, resultBoxCount + 2> end{};  // piece i is text[end[i], end[i + 1])
 };
 
-constexpr std::size_t piecesSize() {
-    std::size_t size = 0;
-    for (const auto piece : resultPieces)
-        size += piece.size();
-    return size;
+constexpr PieceTable pieceTable = [] {
+    PieceTable table;
+    std::size_t at = 0;
+    writePieces([&](std::size_t piece, std::string_view text) {
+        for (const char c : text)
+            table.text[at++] = c;
+        table.end[piece + 1] = at;
+    });
+    return table;
+}();
+
+constexpr std::string_view resultPiece(std::size_t i) {
+    return {pieceTable.text.data() + pieceTable.end[i], pieceTable.end[i + 1] - pieceTable.end[i]};
 }
 
 bool needsEscape(char c) {
@@ -80,7 +102,7 @@ void appendEscaped(std::string& out, std::string_view text) {
 
 template <std::size_t I>
 char* putPiece(char* out) {
-    constexpr std::string_view piece = resultPieces[I];
+    constexpr std::string_view piece = resultPiece(I);
     std::memcpy(out, piece.data(), piece.size());  // of a constant size: a few moves, no call
     return out + piece.size();
 }
@@ -117,7 +139,7 @@ void appendJsonString(std::string& out, std::string_view text) {
 void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
     // Box texts never need an escape in practice: the batch mode's answers are written in one
     // piece of memory sized beforehand, and only otherwise piece by piece.
-    std::size_t size = piecesSize();
+    std::size_t size = piecesSize;
     for (const Box box : resultBoxes)
         size += boxes[box].size();
     const std::size_t start = out.size();
@@ -126,10 +148,10 @@ void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
 
     out.resize(start);
     for (std::size_t i = 0; i < resultBoxes.size(); ++i) {
-        out += resultPieces[i];
+        out += resultPiece(i);
         appendEscaped(out, boxes[resultBoxes[i]]);
     }
-    out += resultPieces.back();
+    out += resultPiece(resultBoxes.size());
 }
 
 void appendLineErrorJson(std::string& out, std::uint64_t line, std::string_view message) {

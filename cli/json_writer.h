@@ -3,7 +3,7 @@
 #pragma once
 
 // The one JSON writer of octaval-cli. Every value it writes is one of the program's own texts
-// (box texts the engine wrote, fixed messages), so a writer of these fixed keys is all it needs.
+// (box texts the engine wrote, fixed messages), so a writer of its fixed keys is all it needs.
 
 #include <cstdint>
 #include <string>
@@ -17,9 +17,9 @@ namespace octaval {
 /// are escaped, other bytes are copied.
 void appendJsonString(std::string& out, std::string_view text);
 
-/// Appends the result of a press as one compact JSON object (no line feed): network, broadcast,
-/// class, networkLine, subnetLine, hostLine, firstSubnet, lastSubnet and status, each value the
-/// exact text of its box.
+/// Appends the result of a press as one compact JSON object (no line feed): every row of boxRows
+/// that has a JSON key, in order, a row of four boxes as an array of their four texts, a row of
+/// one box as its text, each text exactly as it stands.
 void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 
 /// Appends {"line":N,"error":"message"} (no line feed).
