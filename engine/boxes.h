@@ -46,6 +46,7 @@ enum class Box : std::uint8_t {
 constexpr Box boxNumber(int n) {
     return static_cast<Box>(n);
 }
+/// The control number of a box.
 constexpr int numberOf(Box box) {
     return static_cast<int>(box);
 }
@@ -114,6 +115,7 @@ class MemoryBoxes final : public BoxAccess {
 public:
     std::string text(Box box) const override;
     void setText(Box box, std::string_view text) override;
+    /// The box's text without a copy.
     const std::string& operator[](Box box) const { return m_texts[numberOf(box)]; }
 
 private:

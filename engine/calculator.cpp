@@ -3,6 +3,7 @@
 #include "engine/calculator.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -54,54 +55,60 @@ bool readOctets(const BoxAccess& boxes, Box first, std::array<double, 4>& octets
     return true;
 }
 
+// The mask octets that must hold a 255 for a first octet of the class: those of its network
+// field, class D held to class C's three, class E to none.
+int coveredMaskOctets(const AddressClass& c) {
+    return c.letter == 'D' ? 3 : c.classBits / 8;
+}
+
 // The validation chain over the address and the mask: the message of the first check that
 // holds, or nothing when every check passes.
 std::optional<std::string_view> validate(const CalculatorState& s) {
     const auto& ip = s.ipOctet;
     const auto& m = s.maskOctet;
-    const double x = ip[0];
 
     // Besides the upper bound, an octet must be a whole number and not negative: a fractional or
     // negative octet names no address, and rounding it would report a different one as "OK".
+    // Every later step relies on whole octets 0..255 and a first octet 1..255.
     const bool badOctet =
         std::any_of(ip.begin(), ip.end(), [](double v) { return v > 255 || v < 0 || !isWhole(v); });
-    if (x == 0 || badOctet) return status::illegalIpAddress;
+    if (ip[0] == 0 || badOctet) return status::illegalIpAddress;
 
     if (!std::all_of(m.begin(), m.end(), isAcceptedMaskOctet)) return status::illegalSubnetMask;
 
-    if ((x > 0 && x < 128 && m[0] != 255) || (x > 127 && x < 192 && m[0] != 255 && m[1] != 255) ||
-        (x > 191 && x < 240 && m[0] != 255 && m[1] != 255 && m[2] != 255))
+    const int covered = coveredMaskOctets(addressClass(ip[0]));
+    if (covered > 0 &&
+        std::none_of(m.begin(), m.begin() + covered, [](double v) { return v == 255; }))
         return status::illegalMaskVersusClass;
 
+    // Checks 9 to 11 let masks of the form 255.a.b.0 (255 > a >= b > 0, such as 255.192.192.0)
+    // through on purpose: classful subnetting counts the subnet bits octet by octet, and there
+    // such a mask is legal.
     if ((m[1] < m[0] && m[2] != 0 && m[3] != 0) || (m[2] < m[1] && m[3] != 0))
         return status::illegalSubnetMask;
-
     if (m[0] < 255 || m[1] > m[0] || m[2] > m[1] || m[3] > m[2]) return status::illegalSubnetMask;
 
     return std::nullopt;
 }
 
-std::string_view classLetter(double x) {
-    if (x < 1) return blank;
-    if (x < 128) return "A";
-    if (x < 192) return "B";
-    if (x < 224) return "C";
-    if (x < 240) return "D";
-    return "E";  // 240 up to 255, the highest octet the chain lets through
+// The letter of a class as text that outlives the press ("A" .. "E").
+std::string_view letterText(const AddressClass& c) {
+    static constexpr std::string_view letters = "ABCDE";
+    return letters.substr(static_cast<std::size_t>(c.letter - 'A'), 1);
 }
 
-// Zero and one counts of the entries first..last of a bit vector.
-struct BitCounts {
-    int zeros = 0;
-    int ones = 0;
+// Whether entries first..last of a bit vector are all zeros or all ones; an empty field is
+// neither.
+struct FieldPattern {
+    bool allZeros = false;
+    bool allOnes = false;
 };
-BitCounts countBits(const BitVector& bits, int first, int last) {
-    BitCounts c;
-    for (int i = first; i <= last; ++i) {
-        if (bits[i] == 0) ++c.zeros;
-        if (bits[i] == 1) ++c.ones;
-    }
-    return c;
+FieldPattern fieldPattern(const BitVector& bits, int first, int last) {
+    if (first > last) return {};
+    const auto begin = bits.begin() + first;
+    const auto end = bits.begin() + last + 1;
+    return {std::all_of(begin, end, [](std::int16_t b) { return b == 0; }),
+            std::all_of(begin, end, [](std::int16_t b) { return b == 1; })};
 }
 
 // 2 ^ n - 2, the usable subnets or hosts of an n-bit field, as text: a whole number for every n
@@ -125,15 +132,16 @@ public:
     PressOutput(const PressOutput&) = delete;
     PressOutput& operator=(const PressOutput&) = delete;
 
+    /// Sets a box to a text that outlives the press.
     void set(Box box, std::string_view text) { m_text[numberOf(box)] = text; }
     /// Text18..Text20 hold lines joined from their parts for this press.
     void setLine(Box box, std::initializer_list<std::string_view> parts) {
         auto& buffer = m_lines[static_cast<std::size_t>(numberOf(box) - numberOf(Box::Text18))];
         std::size_t size = 0;
         for (const auto part : parts) {
-            const std::size_t n = std::min(part.size(), buffer.size() - size);
-            std::copy_n(part.data(), n, buffer.data() + size);
-            size += n;
+            assert(size + part.size() <= buffer.size());
+            std::copy_n(part.data(), part.size(), buffer.data() + size);
+            size += part.size();
         }
         m_text[numberOf(box)] = std::string_view(buffer.data(), size);
     }
@@ -146,8 +154,65 @@ public:
 
 private:
     std::array<std::string_view, 34> m_text{};
-    std::array<std::array<char, 64>, 3> m_lines;  // the longest line has 24 characters
+    std::array<std::array<char, 32>, 3>
+        m_lines;  // the longest line, "23 bits, 8388606 subnets", has 24
 };
+
+// Reads the eight input boxes and takes the address bits; the message of a text whose number
+// cannot be converted (beyond the number range, or a fourth octet beyond the 16-bit range),
+// which ends the press like any rejected input.
+std::optional<std::string_view> readInputs(CalculatorState& s, const BoxAccess& boxes) {
+    if (!readOctets(boxes, ipFirst, s.ipOctet)) return status::illegalIpAddress;
+    if (!readOctets(boxes, maskFirst, s.maskOctet)) return status::illegalSubnetMask;
+    if (!IpToBits(s)) return status::illegalIpAddress;
+    return std::nullopt;
+}
+
+// Forms the network address (netOctet and netBit) and shows it with the broadcast address.
+void showAddresses(CalculatorState& s, PressOutput& out) {
+    for (int k = 1; k <= 4; ++k) {
+        // Whole octets 0..255 and accepted mask octets keep And, Or and Not in the 32-bit range.
+        const auto net = bitAnd(s.ipOctet[k - 1], s.maskOctet[k - 1]);
+        const auto hostPart = bitNot(s.maskOctet[k - 1]);
+        assert(net && hostPart);
+        s.netOctet[k - 1] = *net;
+        out.set(octetBox(networkFirst, k), octetText(*net));
+        out.set(octetBox(broadcastFirst, k),
+                octetText(*bitOr(*net, static_cast<double>(*hostPart) + 256)));
+    }
+    NetToBits(s);
+}
+
+// Counts the class, subnet and host bits. Only the mask octets past the class's network field
+// count, each by its own bits: a mask shorter than the class (a class B address under 255.0.0.0)
+// counts no subnet bits and leaves the class's whole host field, so it answers "OK" with the
+// class's host count. Class D and E have no network field and so no subnet field; their counts
+// never depend on an earlier press.
+void countFields(CalculatorState& s, const AddressClass& c) {
+    s.classBits = c.classBits;
+    s.subnetBits = 0;
+    for (int k = c.classBits / 8; c.classBits != 0 && k < 4; ++k)
+        s.subnetBits = static_cast<std::int16_t>(s.subnetBits + maskBitCount(s.maskOctet[k]));
+    s.hostBits = static_cast<std::int16_t>(32 - s.classBits - s.subnetBits);
+    assert(s.hostBits >= 0);
+}
+
+// Reports a subnet field of the network address or a host field of the address that is all
+// zeros or all ones; later findings replace earlier ones. Returns false when there are no host
+// bits: "No host(s)" ends the press.
+bool reportFindings(const CalculatorState& s, PressOutput& out) {
+    const auto subnet = fieldPattern(s.netBit, s.classBits + 1, s.classBits + s.subnetBits);
+    if (subnet.allZeros) out.set(Box::Text21, status::subnetAllZeros);
+    if (subnet.allOnes) out.set(Box::Text21, status::subnetAllOnes);
+    if (s.hostBits == 0) {
+        out.set(Box::Text21, status::noHosts);
+        return false;
+    }
+    const auto host = fieldPattern(s.ipBit, 33 - s.hostBits, 32);
+    if (host.allZeros) out.set(Box::Text21, status::hostAllZeros);
+    if (host.allOnes) out.set(Box::Text21, status::hostAllOnes);
+    return true;
+}
 
 // The first and last usable subnet: the network address with its subnet field set to 0...01 and
 // to 1...10.
@@ -158,7 +223,7 @@ void ShowSubnetRange(CalculatorState& state, PressOutput& out) {
     if (state.subnetBits < 2) return;
     const int first = state.classBits + 1;
     const int last = state.classBits + state.subnetBits;
-    if (first < 1 || last > 32) return;  // no field inside the address: nothing to show
+    assert(first >= 9 && last <= 31);  // a class A, B or C address with at least one host bit
     for (int i = first; i <= last; ++i) {
         state.firstSubnetBit[i] = 0;
         state.lastSubnetBit[i] = 1;
@@ -171,112 +236,38 @@ void ShowSubnetRange(CalculatorState& state, PressOutput& out) {
     }
 }
 
-// Counts the class, subnet and host bits, reports the subnet and host findings, and sets the
-// subnet range and the result lines. Runs only after the validation chain has passed.
-void analyseSubnetsAndHosts(CalculatorState& s, PressOutput& out) {
-    const double x = s.ipOctet[0];
-    const auto& m = s.maskOctet;
-
-    // The class blocks are independent tests in this order; a later block's values stand.
-    bool counted = false;
-    if (x > 0 && x < 128) {
-        s.classBits = 8;
-        s.subnetBits =
-            static_cast<std::int16_t>(maskBitCount(m[1]) + maskBitCount(m[2]) + maskBitCount(m[3]));
-        counted = true;
-    }
-    if (x > 127 && x < 192) {
-        s.classBits = 16;
-        s.subnetBits = static_cast<std::int16_t>(maskBitCount(m[2]) + maskBitCount(m[3]));
-        counted = true;
-    }
-    if (x > 191 && x < 224) {
-        s.classBits = 24;
-        s.subnetBits = maskBitCount(m[3]);
-        counted = true;
-    }
-    if (!counted) {
-        // Class D and E have no subnet field: counting from an earlier press's fields would make
-        // the same inputs give different answers.
-        s.classBits = 0;
-        s.subnetBits = 0;
-    }
-    s.hostBits = static_cast<std::int16_t>((32 - s.classBits) - s.subnetBits);
-
-    // Later findings replace earlier ones; only "No host(s)" ends the press.
-    if (s.subnetBits != 0) {
-        const auto c = countBits(s.netBit, s.classBits + 1, s.classBits + s.subnetBits);
-        if (c.zeros == s.subnetBits) out.set(Box::Text21, status::subnetAllZeros);
-        if (c.ones == s.subnetBits) out.set(Box::Text21, status::subnetAllOnes);
-    }
-    const auto host = countBits(s.ipBit, 33 - s.hostBits, 32);
-    if (s.hostBits == 0) {
-        out.set(Box::Text21, status::noHosts);
+// The network, subnet and host lines; class D and E get a network line of their own.
+void showResultLines(const CalculatorState& s, const AddressClass& c, PressOutput& out) {
+    if (c.letter == 'D' || c.letter == 'E') {
+        out.set(Box::Text18, c.letter == 'D' ? "Multicast, Class D" : "Research, Class E");
         return;
     }
-    if (host.zeros == s.hostBits) out.set(Box::Text21, status::hostAllZeros);
-    if (host.ones == s.hostBits) out.set(Box::Text21, status::hostAllOnes);
-
-    ShowSubnetRange(s, out);
-
-    if (x > 0 && x < 224) {
-        const int letterCode = static_cast<int>(std::nearbyint(s.classBits / 8.0 + 64));
-        out.setLine(Box::Text18,
-                    {numberToText(s.classBits), " bits, Class ", letterFromCode(letterCode)});
-        if (s.subnetBits != 0) {
-            out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, ",
-                                      usableCount(s.subnetBits), " subnets"});
-        } else {
-            out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, no subnets"});
-        }
-        out.setLine(Box::Text20,
-                    {numberToText(s.hostBits), " bits, ", usableCount(s.hostBits), " hosts"});
+    out.setLine(Box::Text18, {numberToText(s.classBits), " bits, Class ", letterText(c)});
+    if (s.subnetBits != 0) {
+        out.setLine(Box::Text19,
+                    {numberToText(s.subnetBits), " bits, ", usableCount(s.subnetBits), " subnets"});
+    } else {
+        out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, no subnets"});
     }
-    if (x > 223 && x < 240) out.set(Box::Text18, "Multicast, Class D");
-    if (x > 239 && x < 256) out.set(Box::Text18, "Research, Class E");
+    out.setLine(Box::Text20,
+                {numberToText(s.hostBits), " bits, ", usableCount(s.hostBits), " hosts"});
 }
 
 // Everything a press decides, from reading the inputs to the last result line.
 void press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
-    // A text beyond the number range, or a fourth octet beyond the 16-bit range, ends the press
-    // like any rejected input: its message in the status box, every output blank.
-    std::optional<std::string_view> failure;
-    if (!readOctets(boxes, ipFirst, s.ipOctet)) {
-        failure = status::illegalIpAddress;
-    } else if (!readOctets(boxes, maskFirst, s.maskOctet)) {
-        failure = status::illegalSubnetMask;
-    } else if (!IpToBits(s)) {
-        failure = status::illegalIpAddress;
-    } else {
-        failure = validate(s);
-    }
+    auto failure = readInputs(s, boxes);
+    if (!failure) failure = validate(s);
     if (failure) {
         out.set(Box::Text21, *failure);
         return;
     }
-
-    std::array<std::int32_t, 4> network{};
-    std::array<std::int32_t, 4> broadcast{};
-    for (int k = 0; k < 4; ++k) {
-        const auto net = bitAnd(s.ipOctet[k], s.maskOctet[k]);
-        const auto hostPart = bitNot(s.maskOctet[k]);
-        if (!net || !hostPart) {
-            out.set(Box::Text21, status::illegalIpAddress);
-            return;
-        }
-        network[k] = *net;
-        broadcast[k] = *bitOr(*net, static_cast<double>(*hostPart) + 256);
-    }
-    s.netOctet = network;
-    NetToBits(s);
-
-    for (int k = 1; k <= 4; ++k) {
-        out.set(octetBox(networkFirst, k), octetText(network[k - 1]));
-        out.set(octetBox(broadcastFirst, k), octetText(broadcast[k - 1]));
-    }
-    out.set(Box::Text17, classLetter(s.ipOctet[0]));
-
-    analyseSubnetsAndHosts(s, out);
+    const AddressClass c = addressClass(s.ipOctet[0]);
+    showAddresses(s, out);
+    out.set(Box::Text17, letterText(c));
+    countFields(s, c);
+    if (!reportFindings(s, out)) return;
+    ShowSubnetRange(s, out);
+    showResultLines(s, c, out);
 }
 
 }  // namespace
@@ -297,12 +288,24 @@ void Recalculate(CalculatorState& state, BoxAccess& boxes) {
     out.writeTo(boxes);
 }
 
+AddressClass addressClass(double firstOctet) {
+    if (firstOctet < 128) return {'A', 8};
+    if (firstOctet < 192) return {'B', 16};
+    if (firstOctet < 224) return {'C', 24};
+    if (firstOctet < 240) return {'D', 0};
+    return {'E', 0};
+}
+
 std::array<std::string_view, 4> naturalMask(std::string_view firstOctetText) {
-    // Compared on the exact value, never rounded; a text beyond the range keeps its sign.
-    const double v = textToNumber(firstOctetText).value;
-    if (v < 128) return {"255", "0", "0", "0"};
-    if (v < 192) return {"255", "255", "0", "0"};
-    return {"255", "255", "255", "0"};
+    // A text beyond the number range keeps its sign, so -1e400 still gets class A's mask.
+    switch (addressClass(textToNumber(firstOctetText).value).letter) {
+        case 'A':
+            return {"255", "0", "0", "0"};
+        case 'B':
+            return {"255", "255", "0", "0"};
+        default:  // class C's mask serves D and E too
+            return {"255", "255", "255", "0"};
+    }
 }
 
 void ApplyNaturalMask(BoxAccess& boxes) {

@@ -55,6 +55,17 @@ struct CalculatorState {
     std::int16_t hostBits = 0;
 };
 
+/// An address class as the first octet decides it: its letter and the network bits it fixes.
+struct AddressClass {
+    char letter;             // 'A' .. 'E'
+    std::int16_t classBits;  // 8, 16, 24 for A, B, C; 0 for D and E, which have no network field
+    bool operator==(const AddressClass&) const = default;
+};
+
+/// The class of a first octet, by upper bounds alone: A below 128, B below 192, C below 224,
+/// D below 240, E from 240 up. The value is compared as read, never rounded (127.9 is class A).
+AddressClass addressClass(double firstOctet);
+
 /// Fills ipBit from ipOctet; false when the fourth octet does not round into the 16-bit range.
 bool IpToBits(CalculatorState& state);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -36,6 +37,13 @@ public:
         skip();
     }
     std::size_t position() const { return m_pos; }
+    /// Appends the decimal digits from here on to `digits`.
+    void takeDigits(std::string& digits) {
+        while (isDigit(peek())) {
+            digits.push_back(m_text[m_pos]);
+            next();
+        }
+    }
     void reset(std::size_t pos) { m_pos = pos; }
 
 private:
@@ -110,77 +118,88 @@ long long magnitude(const std::string& intDigits, const std::string& fracDigits,
     return exponent - static_cast<long long>(firstFrac);
 }
 
-ReadNumber readDecimal(Cursor& cursor) {
+// A decimal number as read: its sign, its digits before and after the point, and the digits and
+// sign of its exponent.
+struct DecimalParts {
     bool negative = false;
-    if (cursor.peek() == '+' || cursor.peek() == '-') {
-        negative = cursor.peek() == '-';
-        cursor.next();
-    }
     std::string intDigits;
     std::string fracDigits;
-    while (isDigit(cursor.peek())) {
-        intDigits.push_back(cursor.peek());
-        cursor.next();
-    }
-    if (cursor.peek() == '.') {
-        cursor.next();
-        while (isDigit(cursor.peek())) {
-            fracDigits.push_back(cursor.peek());
-            cursor.next();
-        }
-    }
-    if (intDigits.empty() && fracDigits.empty()) return {};
-
-    // An exponent is read only when at least one digit follows the letter and its sign.
     bool expNegative = false;
     std::string expDigits;
-    const char letter = cursor.peek();
-    if (letter == 'E' || letter == 'e' || letter == 'D' || letter == 'd') {
-        const auto mark = cursor.position();
-        cursor.next();
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            expNegative = cursor.peek() == '-';
-            cursor.next();
-        }
-        while (isDigit(cursor.peek())) {
-            expDigits.push_back(cursor.peek());
-            cursor.next();
-        }
-        if (expDigits.empty()) {
-            cursor.reset(mark);
-            expNegative = false;
-        }
-    }
+};
 
-    const bool allZero = intDigits.find_first_not_of('0') == std::string::npos &&
-                         fracDigits.find_first_not_of('0') == std::string::npos;
-    if (allZero) return {negative ? -0.0 : 0.0, true};
+// An optional sign; true for "-".
+bool readSign(Cursor& cursor) {
+    const char c = cursor.peek();
+    if (c != '+' && c != '-') return false;
+    cursor.next();
+    return c == '-';
+}
+
+// The exponent letter E or D, a sign and digits. Read only when at least one digit follows the
+// letter and its sign; otherwise the cursor stays on the letter, which ends the number.
+void readExponent(Cursor& cursor, DecimalParts& parts) {
+    const char letter = cursor.peek();
+    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return;
+    const auto mark = cursor.position();
+    cursor.next();
+    const bool negative = readSign(cursor);
+    cursor.takeDigits(parts.expDigits);
+    if (parts.expDigits.empty()) {
+        cursor.reset(mark);
+        return;
+    }
+    parts.expNegative = negative;
+}
+
+// A number beyond the floating-point range: overflow with its sign, or underflow to 0.
+ReadNumber outOfRange(const DecimalParts& parts) {
+    // Saturate the exponent: anything beyond a few thousand is out of range either way.
+    long long exponent = 0;
+    for (char c : parts.expDigits)
+        exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+    if (parts.expNegative) exponent = -exponent;
+    if (magnitude(parts.intDigits, parts.fracDigits, exponent) > 0) return overflow(parts.negative);
+    return {parts.negative ? -0.0 : 0.0, true};
+}
+
+// The value of the parts, correctly rounded.
+ReadNumber decimalValue(const DecimalParts& parts) {
+    const bool allZero = parts.intDigits.find_first_not_of('0') == std::string::npos &&
+                         parts.fracDigits.find_first_not_of('0') == std::string::npos;
+    // A zero is zero whatever its exponent, so 0e99999 is not an overflow.
+    if (allZero) return {parts.negative ? -0.0 : 0.0, true};
 
     std::string text;
-    text.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
-    text += intDigits.empty() ? "0" : intDigits;
-    if (!fracDigits.empty()) {
+    text.reserve(parts.intDigits.size() + parts.fracDigits.size() + parts.expDigits.size() + 4);
+    text += parts.intDigits.empty() ? "0" : parts.intDigits;
+    if (!parts.fracDigits.empty()) {
         text += '.';
-        text += fracDigits;
+        text += parts.fracDigits;
     }
-    if (!expDigits.empty()) {
+    if (!parts.expDigits.empty()) {
         text += 'e';
-        if (expNegative) text += '-';
-        text += expDigits;
+        if (parts.expNegative) text += '-';
+        text += parts.expDigits;
     }
     double value = 0.0;
     const auto result =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Saturate the exponent: anything beyond a few thousand is out of range either way.
-        long long exponent = 0;
-        for (char c : expDigits)
-            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
-        if (expNegative) exponent = -exponent;
-        if (magnitude(intDigits, fracDigits, exponent) > 0) return overflow(negative);
-        return {negative ? -0.0 : 0.0, true};  // underflow reads as 0
+    if (result.ec == std::errc::result_out_of_range) return outOfRange(parts);
+    return {parts.negative ? -value : value, true};
+}
+
+ReadNumber readDecimal(Cursor& cursor) {
+    DecimalParts parts;
+    parts.negative = readSign(cursor);
+    cursor.takeDigits(parts.intDigits);
+    if (cursor.peek() == '.') {
+        cursor.next();
+        cursor.takeDigits(parts.fracDigits);
     }
-    return {negative ? -value : value, true};
+    if (parts.intDigits.empty() && parts.fracDigits.empty()) return {};
+    readExponent(cursor, parts);
+    return decimalValue(parts);
 }
 
 }  // namespace
@@ -237,7 +256,8 @@ constexpr OctetTexts octetTexts = makeOctetTexts();
 }  // namespace
 
 std::string_view octetText(int value) {
-    const auto v = static_cast<std::size_t>(value & 255);
+    assert(value >= 0 && value <= 255);
+    const auto v = static_cast<std::size_t>(value);
     return {&octetTexts.chars[4 * v], octetTexts.lengths[v]};
 }
 
@@ -272,10 +292,6 @@ std::optional<std::int32_t> bitNot(double a) {
     const auto x = toInt32(a);
     if (!x) return std::nullopt;
     return ~*x;
-}
-
-std::string letterFromCode(int code) {
-    return std::string(1, static_cast<char>(code));
 }
 
 }  // namespace octaval

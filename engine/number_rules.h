@@ -46,7 +46,4 @@ std::optional<std::int32_t> bitOr(double a, double b);
 /// Bitwise Not of a number rounded to a 32-bit integer: Not x is -x - 1.
 std::optional<std::int32_t> bitNot(double a);
 
-/// The letter with the given character code (65 is "A").
-std::string letterFromCode(int code);
-
 }  // namespace octaval

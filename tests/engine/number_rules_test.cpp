@@ -135,10 +135,5 @@ TEST(NumberToText, PlainDigitsOnly) {
     EXPECT_EQ(numberToText(2147483647), "2147483647");
 }
 
-TEST(LetterFromCode, GivesTheClassLetters) {
-    EXPECT_EQ(letterFromCode(65), "A");
-    EXPECT_EQ(letterFromCode(67), "C");
-}
-
 }  // namespace
 }  // namespace octaval
