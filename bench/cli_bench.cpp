@@ -21,12 +21,12 @@ BENCHMARK(BM_SplitBatchFields);
 
 void BM_AppendResultJson(benchmark::State& bench) {
     octaval::CalculatorState state;
-    octaval::MemoryBoxes boxes;
+    octaval::BatchBoxes boxes;
     std::string out;
     octaval::processBatchLine(validLine, 1, state, boxes, out);
     for (auto _ : bench) {
         out.clear();
-        octaval::appendResultJson(out, boxes);
+        octaval::appendResultJson(out, boxes.outputs());
         benchmark::DoNotOptimize(out.data());
     }
 }
@@ -34,7 +34,7 @@ BENCHMARK(BM_AppendResultJson);
 
 void lineWith(benchmark::State& bench, std::string_view line) {
     octaval::CalculatorState state;
-    octaval::MemoryBoxes boxes;
+    octaval::BatchBoxes boxes;
     std::string out;
     for (auto _ : bench) {
         out.clear();

@@ -49,11 +49,30 @@ std::string_view clusterWith(int argc, char* argv[], int letter) {
     return {};
 }
 
-UsageError unknownOption(std::string_view argument) {
+// The command line again with the operands after "--", for the hint about an operand that
+// begins with '-'.
+std::string withDoubleDash(std::span<const std::string_view> args) {
+    std::string options = "octaval-cli";
+    std::string operands = " --";
+    bool afterDashes = false;
+    for (const auto arg : args) {
+        if (!afterDashes && arg == "--") {
+            afterDashes = true;
+            continue;
+        }
+        const bool option =
+            !afterDashes && arg.size() > 1 && arg[0] == '-' && !looksLikeNumber(arg);
+        (option ? options : operands) += ' ';
+        (option ? options : operands) += arg;
+    }
+    return options + operands;
+}
+
+UsageError unknownOption(std::string_view argument, std::span<const std::string_view> args) {
     std::string message = joined({"unknown option '", argument, "'"});
     if (looksLikeNumber(argument)) {
-        message += ": an ADDRESS that begins with '-' goes after '--', as in 'octaval-cli -- ";
-        message += argument;
+        message += ": an ADDRESS that begins with '-' goes after '--', as in '";
+        message += withDoubleDash(args);
         message += '\'';
     }
     return {message};
@@ -107,6 +126,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     };
     static constexpr std::string_view shortOptions = "bjhV";
 
+    // As given: getopt_long reorders argv.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
     CommandLine line;
     bool batch = false;
     bool help = false;
@@ -132,15 +153,15 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                 break;
             default: {
                 // A long option was unknown (optopt 0) or given a value; or a short one unknown.
-                if (optopt == 0) return unknownOption(argv[optind - 1]);
+                if (optopt == 0) return unknownOption(argv[optind - 1], args);
                 if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
                     std::string_view arg = argv[optind - 1];
                     arg = arg.substr(0, arg.find('='));
                     return UsageError{joined({"option '", arg, "' takes no value"})};
                 }
                 const std::string_view cluster = clusterWith(argc, argv, optopt);
-                if (!cluster.empty()) return unknownOption(cluster);
-                return unknownOption(std::string("-") + static_cast<char>(optopt));
+                if (!cluster.empty()) return unknownOption(cluster, args);
+                return unknownOption(std::string("-") + static_cast<char>(optopt), args);
             }
         }
     }

@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::size_t readChunk = std::size_t{256} << 10;
 constexpr std::size_t flushThreshold = std::size_t{1} << 20;
+constexpr std::size_t keptCapacity = std::size_t{1} << 20;
 
 std::string fieldCountMessage(std::size_t count) {
     std::string message = "expected 8 TAB-separated fields, found ";
@@ -58,8 +59,21 @@ BatchFields splitBatchFields(std::string_view line) {
     return result;
 }
 
+std::string BatchBoxes::text(Box box) const {
+    const int n = numberOf(box);
+    return n <= 8 ? std::string(m_inputs[static_cast<std::size_t>(n - 1)]) : m_outputs.text(box);
+}
+
+void BatchBoxes::setText(Box box, std::string_view text) {
+    const int n = numberOf(box);
+    if (n <= 8)
+        m_inputs[static_cast<std::size_t>(n - 1)] = text;
+    else
+        m_outputs.setText(box, text);
+}
+
 bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
-                      MemoryBoxes& boxes, std::string& out) {
+                      BatchBoxes& boxes, std::string& out) {
     const BatchFields split = splitBatchFields(line);
     if (split.count != split.fields.size()) {
         appendLineErrorJson(out, lineNumber, fieldCountMessage(split.count));
@@ -69,7 +83,7 @@ bool processBatchLine(std::string_view line, std::uint64_t lineNumber, Calculato
     const auto& f = split.fields;
     setInputs(boxes, {f[0], f[1], f[2], f[3]}, {f[4], f[5], f[6], f[7]});
     Recalculate(state, boxes);
-    appendResultJson(out, boxes);
+    appendResultJson(out, boxes.outputs());
     out += '\n';
     return true;
 }
@@ -80,7 +94,7 @@ void BatchReader::feed(std::string_view bytes, std::string& out) {
         const std::string_view piece = bytes.substr(0, lineFeed);
         if (!m_overlong && m_partial.size() + piece.size() > m_maxLineLength) {
             m_overlong = true;
-            std::string().swap(m_partial);  // give the memory back
+            releasePartial();
         }
         if (lineFeed == std::string_view::npos) {
             if (!m_overlong) m_partial.append(piece);
@@ -94,7 +108,7 @@ void BatchReader::feed(std::string_view bytes, std::string& out) {
         } else {
             m_partial.append(piece);
             answer(m_partial, out);
-            m_partial.clear();
+            releasePartial();
         }
     }
 }
@@ -104,8 +118,16 @@ void BatchReader::finish(std::string& out) {
         answerOverlong(out);
     } else if (!m_partial.empty()) {
         answer(m_partial, out);
-        m_partial.clear();
+        releasePartial();
     }
+}
+
+void BatchReader::releasePartial() {
+    // The memory of a long line is given back; that of short ones is kept for the next.
+    if (m_partial.capacity() > keptCapacity)
+        std::string().swap(m_partial);
+    else
+        m_partial.clear();
 }
 
 void BatchReader::answer(std::string_view line, std::string& out) {

@@ -24,12 +24,27 @@ struct BatchFields {
 /// Splits a line (without its line feed) at its TABs after dropping one trailing CR.
 BatchFields splitBatchFields(std::string_view line);
 
+/// The boxes of the batch mode. A line may be megabytes long, so the input boxes are not given
+/// copies of its fields: they keep the texts they are set to as views, which must stay valid
+/// until the press is over. The other boxes hold their own texts.
+class BatchBoxes final : public BoxAccess {
+public:
+    std::string text(Box box) const override;
+    void setText(Box box, std::string_view text) override;
+    /// The boxes the engine writes.
+    const MemoryBoxes& outputs() const { return m_outputs; }
+
+private:
+    std::array<std::string_view, 8> m_inputs;  // Text1..Text8
+    MemoryBoxes m_outputs;
+};
+
 /// Answers one line (without its line feed; a trailing CR is dropped): with exactly eight fields
 /// it puts them into Text1..Text8, presses "Recalculate" and appends the result object; else it
 /// appends {"line":lineNumber,"error":...}. Either way exactly one JSON line, line feed
 /// included, is appended to out. Any bytes are accepted. Returns false for a malformed line.
 bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
-                      MemoryBoxes& boxes, std::string& out);
+                      BatchBoxes& boxes, std::string& out);
 
 /// Cuts a byte stream, fed in pieces of any size, into lines and answers each with
 /// processBatchLine on one calculator state.
@@ -54,10 +69,11 @@ public:
 private:
     void answer(std::string_view line, std::string& out);
     void answerOverlong(std::string& out);
+    void releasePartial();
 
     std::size_t m_maxLineLength;
     CalculatorState m_state;
-    MemoryBoxes m_boxes;
+    BatchBoxes m_boxes;
     std::string m_partial;    // the start of a line whose line feed has not come yet
     bool m_overlong = false;  // the current line passed maxLineLength: the rest is skipped
     std::uint64_t m_lines = 0;

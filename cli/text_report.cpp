@@ -18,6 +18,28 @@ bool onlyBlanks(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
+// Appends a box text with its control characters escaped, so that a line feed, tab or escape
+// typed into an input box cannot break or garble the report's lines.
+void appendVisible(std::string& report, std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            report += c;
+        } else if (c == '\n') {
+            report += "\\n";
+        } else if (c == '\t') {
+            report += "\\t";
+        } else if (c == '\r') {
+            report += "\\r";
+        } else {
+            static constexpr std::string_view hex = "0123456789abcdef";
+            report += "\\x";
+            report += hex[byte >> 4];
+            report += hex[byte & 0xF];
+        }
+    }
+}
+
 }  // namespace
 
 std::string textReport(const BoxAccess& boxes) {
@@ -32,11 +54,11 @@ std::string textReport(const BoxAccess& boxes) {
         report.append(captionWidth - row.caption.size(), ' ');
         for (int k = 1; k <= row.boxes; ++k) {
             if (k > 1) report += '.';
-            report += boxes.text(octetBox(row.first, k));
+            appendVisible(report, boxes.text(octetBox(row.first, k)));
         }
         report += '\n';
     }
-    report += boxes.text(Box::Text21);
+    appendVisible(report, boxes.text(Box::Text21));
     report += '\n';
     return report;
 }
