@@ -92,6 +92,8 @@ UsageError badPrefix(std::string_view digits) {
 
 std::string_view helpText() {
     return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
+       octaval-cli --list [--json] ADDRESS[/N] [MASK]
+       octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --batch
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
@@ -100,6 +102,11 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
                  N from 0 to 32; left out, the natural mask of the address's class
   -j, --json     print the result as one JSON object instead of the window's rows
+  -l, --list     list every subnet of the address's class network under the mask: number,
+                 network, first and last host, broadcast, and marks on the reserved subnets
+                 (all zeros, all ones) and on the address's own; with --json, one object a line
+  --binary       after the report, the address, mask, network and broadcast in binary, with
+                 '|' where the class's network bits, the subnet bits and the host bits meet
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
                  mask parts) from standard input until its end, each line one press on the same
                  calculator, and answer each with one line of JSON
@@ -108,7 +115,11 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   --             end of the options: an ADDRESS that begins with '-' goes after it
 
 Exit status: 0 when the status is "OK" (batch: every line had 8 fields), 1 when the status is
-another message (batch: a line was malformed, or reading or writing failed), 2 for a usage error.
+another message (batch: a line was malformed, or reading or writing failed; list: the list
+could not be given), 2 for a usage error.
+
+Examples: octaval-cli --list 192.168.1.70/27
+          octaval-cli --binary 172.16.5.9 255.255.240.0
 )";
 }
 
@@ -119,17 +130,21 @@ std::string versionText() {
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     static const option longOptions[] = {
         {"batch", no_argument, nullptr, 'b'},
+        {"list", no_argument, nullptr, 'l'},
+        {"binary", no_argument, nullptr, 'B'},
         {"json", no_argument, nullptr, 'j'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
     };
-    static constexpr std::string_view shortOptions = "bjhV";
+    static constexpr std::string_view shortOptions = "bljhV";
 
     // As given: getopt_long reorders argv.
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     CommandLine line;
     bool batch = false;
+    bool list = false;
+    bool binary = false;
     bool help = false;
     bool version = false;
     // Zero makes glibc's getopt start afresh, so the parser can run more than once per process.
@@ -141,6 +156,12 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         switch (c) {
             case 'b':
                 batch = true;
+                break;
+            case 'l':
+                list = true;
+                break;
+            case 'B':
+                binary = true;
                 break;
             case 'j':
                 line.json = true;
@@ -176,7 +197,18 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         if (!line.operands.empty())
             return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
                                       line.operands.front(), "'"})};
+        if (list || binary)
+            return UsageError{
+                joined({list ? "--list" : "--binary", " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
+    } else if (list && binary) {
+        return UsageError{"--list and --binary exclude each other"};
+    } else if (binary && line.json) {
+        return UsageError{"--binary writes text and takes no --json"};
+    } else if (list) {
+        line.mode = CommandLine::Mode::List;
+    } else if (binary) {
+        line.mode = CommandLine::Mode::Binary;
     }
     return line;
 }

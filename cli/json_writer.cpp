@@ -154,6 +154,41 @@ void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
     out += resultPiece(resultBoxes.size());
 }
 
+namespace {
+
+// A string, or null for an empty text.
+void appendStringOrNull(std::string& out, std::string_view text) {
+    if (text.empty()) {
+        out += "null";
+    } else {
+        appendJsonString(out, text);
+    }
+}
+
+}  // namespace
+
+void appendSubnetJson(std::string& out, const SubnetRowTexts& row) {
+    out += R"({"subnet":)";
+    out += row.number;
+    out += R"(,"network":)";
+    appendJsonString(out, row.network);
+    out += R"(,"firstHost":)";
+    appendStringOrNull(out, row.firstHost);
+    out += R"(,"lastHost":)";
+    appendStringOrNull(out, row.lastHost);
+    out += R"(,"broadcast":)";
+    appendJsonString(out, row.broadcast);
+    out += R"(,"reserved":)";
+    appendStringOrNull(out, row.reserved);
+    out += row.holdsAddress ? R"(,"holdsAddress":true})" : R"(,"holdsAddress":false})";
+}
+
+void appendErrorJson(std::string& out, std::string_view message) {
+    out += R"({"error":)";
+    appendJsonString(out, message);
+    out += '}';
+}
+
 void appendLineErrorJson(std::string& out, std::uint64_t line, std::string_view message) {
     std::array<char, 24> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), line).ptr;

@@ -22,6 +22,25 @@ void appendJsonString(std::string& out, std::string_view text);
 /// one box as its text, each text exactly as it stands.
 void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 
+/// The texts of one row of the subnet list (octaval-cli --list).
+struct SubnetRowTexts {
+    std::string_view number;     // decimal digits
+    std::string_view network;    // dotted addresses ...
+    std::string_view firstHost;  // ... the two hosts empty for a subnet without usable hosts
+    std::string_view lastHost;
+    std::string_view broadcast;
+    std::string_view reserved;  // "all zeros", "all ones" or empty
+    bool holdsAddress;
+};
+
+/// Appends one row of the subnet list as one compact JSON object (no line feed), with the keys
+/// subnet (a number), network, firstHost, lastHost, broadcast (strings; the hosts null when the
+/// subnet has none), reserved ("all zeros", "all ones" or null) and holdsAddress (a boolean).
+void appendSubnetJson(std::string& out, const SubnetRowTexts& row);
+
+/// Appends {"error":"message"} (no line feed).
+void appendErrorJson(std::string& out, std::string_view message);
+
 /// Appends {"line":N,"error":"message"} (no line feed).
 void appendLineErrorJson(std::string& out, std::uint64_t line, std::string_view message);
 

@@ -3,6 +3,8 @@
 // octaval-cli: the command-line companion of the Octaval window, on the same engine.
 #include <unistd.h>
 
+#include <csignal>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,7 +12,9 @@
 
 #include "cli/arguments.h"
 #include "cli/batch.h"
+#include "cli/binary_report.h"
 #include "cli/press.h"
+#include "cli/subnet_list.h"
 
 namespace {
 
@@ -50,10 +54,24 @@ int main(int argc, char* argv[]) {
             return result.exitStatus;
         }
         case CommandLine::Mode::Press:
+        case CommandLine::Mode::List:
+        case CommandLine::Mode::Binary:
             break;
     }
-    const auto inputs = octaval::pressInputs(line.operands);
-    if (const auto* error = std::get_if<octaval::UsageError>(&inputs)) return usageError(*error);
-    const auto answer = octaval::answerPress(std::get<octaval::PressInputs>(inputs), line.json);
+    const auto parsedInputs = octaval::pressInputs(line.operands);
+    if (const auto* error = std::get_if<octaval::UsageError>(&parsedInputs))
+        return usageError(*error);
+    const auto& inputs = std::get<octaval::PressInputs>(parsedInputs);
+    if (line.mode == CommandLine::Mode::List) {
+        // A reader that stops early (| head) ends the list quietly: the write sees EPIPE instead
+        // of the program being killed.
+        std::signal(SIGPIPE, SIG_IGN);
+        const auto result = octaval::writeSubnetList(inputs, line.json, STDOUT_FILENO);
+        if (!result.error.empty()) std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
+        return result.exitStatus;
+    }
+    const auto answer = line.mode == CommandLine::Mode::Binary
+                            ? octaval::answerBinary(inputs, octaval::colourWanted(STDOUT_FILENO))
+                            : octaval::answerPress(inputs, line.json);
     return print(answer.output, answer.exitStatus);
 }

@@ -4,17 +4,18 @@
 
 #include "cli/json_writer.h"
 #include "cli/text_report.h"
-#include "engine/calculator.h"
 
 namespace octaval {
 
-PressAnswer answerPress(const PressInputs& inputs, bool json) {
-    MemoryBoxes boxes;
-    setInputs(boxes, {inputs.address[0], inputs.address[1], inputs.address[2], inputs.address[3]},
+Press press(const PressInputs& inputs) {
+    Press p;
+    setInputs(p.boxes, {inputs.address[0], inputs.address[1], inputs.address[2], inputs.address[3]},
               {inputs.mask[0], inputs.mask[1], inputs.mask[2], inputs.mask[3]});
-    CalculatorState state;
-    Recalculate(state, boxes);
+    Recalculate(p.state, p.boxes);
+    return p;
+}
 
+PressAnswer answerPress(const MemoryBoxes& boxes, bool json) {
     PressAnswer answer;
     if (json) {
         appendResultJson(answer.output, boxes);
@@ -24,6 +25,10 @@ PressAnswer answerPress(const PressInputs& inputs, bool json) {
     }
     answer.exitStatus = boxes[Box::Text21] == status::ok ? 0 : 1;
     return answer;
+}
+
+PressAnswer answerPress(const PressInputs& inputs, bool json) {
+    return answerPress(press(inputs).boxes, json);
 }
 
 }  // namespace octaval

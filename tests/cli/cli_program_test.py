@@ -127,5 +127,30 @@ class ProgramTest(unittest.TestCase):
                 self.assertIn(b"octaval-cli: cannot write the " + message, result.stderr)
 
 
+class ListAndBinaryTest(unittest.TestCase):
+    def test_list_and_binary_formats(self):
+        self.assertEqual(run(["--list", "200.1.2.3/26"]).stdout.decode(),
+                         "Subnet  Network          First host       Last host        Broadcast        Marks\n"
+                         "0       200.1.2.0        200.1.2.1        200.1.2.62       200.1.2.63       reserved, all zeros; holds 200.1.2.3\n"
+                         "1       200.1.2.64       200.1.2.65       200.1.2.126      200.1.2.127\n"
+                         "2       200.1.2.128      200.1.2.129      200.1.2.190      200.1.2.191\n"
+                         "3       200.1.2.192      200.1.2.193      200.1.2.254      200.1.2.255      reserved, all ones\n")
+        # Under 255.192.192.0 a class A network's subnet bits are 128 and 64 of octets 2 and 3,
+        # numbered most significant first: subnet 5 (0101) sets 64 in both.
+        rows = run(["--list", "--json", "10.1.2.3", "255.192.192.0"]).stdout.splitlines()
+        self.assertEqual(json.loads(rows[5]), {"subnet": 5, "network": "10.64.64.0", "firstHost": "10.64.64.1", "lastHost": "10.127.127.254", "broadcast": "10.127.127.255", "reserved": None, "holdsAddress": False})
+        self.assertIn(b"\n1       200.1.2.2        -                -                200.1.2.3        holds 200.1.2.3\n",
+                      run(["--list", "200.1.2.3/31"]).stdout)
+        self.assertEqual(run(["--list", "224.1.2.3"]).stdout, b"Class D has no subnets\n")
+        piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' --list 10.1.2.3/30 | head -1"], capture_output=True)
+        self.assertEqual((piped.returncode, piped.stderr), (0, b""))  # a closed pipe ends it quietly
+        self.assertEqual(run(["--binary", "172.16.5.9/20"]).stdout.decode().split("\n\n")[1],
+                         "IP address   10101100.00010000.|0000|0101.00001001\n"
+                         "Subnet mask  11111111.11111111.|1111|0000.00000000\n"
+                         "Subnet       10101100.00010000.|0000|0000.00000000\n"
+                         "Broadcast    10101100.00010000.|0000|1111.11111111\n"
+                         "Legend       '|' between the class's network bits (16), the subnet bits (4) and the host bits (12)\n")
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// octaval-cli --list to /dev/null: the 4,194,304 subnets of a class A address under
+// 255.255.255.252, as text and as JSON Lines, in rows a second.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "cli/subnet_list.h"
+
+namespace {
+
+void listToDevNull(benchmark::State& bench, bool json) {
+    const octaval::PressInputs inputs = {{"10", "1", "2", "3"}, {"255", "255", "255", "252"}};
+    const int fd = open("/dev/null", O_WRONLY);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(octaval::writeSubnetList(inputs, json, fd).exitStatus);
+    close(fd);
+    bench.SetItemsProcessed(bench.iterations() * (std::int64_t{1} << 22));
+}
+
+void BM_ListText(benchmark::State& bench) {
+    listToDevNull(bench, false);
+}
+BENCHMARK(BM_ListText)->Unit(benchmark::kMillisecond);
+
+void BM_ListJsonLines(benchmark::State& bench) {
+    listToDevNull(bench, true);
+}
+BENCHMARK(BM_ListJsonLines)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/binary_report.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "engine/subnets.h"
+
+namespace octaval {
+namespace {
+
+enum class Field : std::uint8_t { None, Network, Subnet, Host };
+
+// Black on light blue, yellow and green from the fixed 256-colour cube (not from the terminal's
+// own palette), so that the contrast stays above 12:1 on light and dark terminals alike.
+std::string_view colourOf(Field field) {
+    switch (field) {
+        case Field::Network:
+            return "\x1b[38;5;16;48;5;153m";
+        case Field::Subnet:
+            return "\x1b[38;5;16;48;5;229m";
+        case Field::Host:
+            return "\x1b[38;5;16;48;5;157m";
+        case Field::None:
+            break;
+    }
+    return {};
+}
+constexpr std::string_view colourEnd = "\x1b[0m";
+
+using Fields = std::array<Field, 32>;  // bit 0 the most significant
+
+Fields fieldsOf(const std::optional<SubnetList>& list) {
+    Fields fields{};
+    for (int i = 0; list && i < 32; ++i) {
+        const Address bit = Address{1} << (31 - i);
+        fields[static_cast<std::size_t>(i)] = (list->classField() & bit)    ? Field::Network
+                                              : (list->subnetField() & bit) ? Field::Subnet
+                                                                            : Field::Host;
+    }
+    return fields;
+}
+
+// The captions of the four address rows of the report, and their column's width.
+constexpr std::size_t captionWidth = [] {
+    std::size_t width = 0;
+    for (const auto& row : boxRows)
+        width = std::max(width, row.caption.size());
+    return width + 2;
+}();
+
+void appendCaption(std::string& out, std::string_view caption) {
+    out += caption;
+    out.append(captionWidth - caption.size(), ' ');
+}
+
+void appendBits(std::string& out, Address value, const Fields& fields, bool colour) {
+    for (std::size_t i = 0; i < 32; ++i) {
+        const bool change = i > 0 && fields[i] != fields[i - 1];
+        if (change && colour) out += colourEnd;
+        if (i > 0 && i % 8 == 0) out += '.';
+        if (change) out += '|';
+        if ((change || i == 0) && colour) out += colourOf(fields[i]);
+        out += ((value >> (31 - i)) & 1U) != 0 ? '1' : '0';
+    }
+    if (colour) out += colourEnd;
+}
+
+void appendLegendItem(std::string& out, Field field, std::string_view text, int bits, bool colour) {
+    if (colour) out += colourOf(field);
+    out += text;
+    out += " (";
+    out += std::to_string(bits);
+    out += ')';
+    if (colour) out += colourEnd;
+}
+
+}  // namespace
+
+bool colourWanted(int fd) {
+    const char* noColour = std::getenv("NO_COLOR");
+    return isatty(fd) == 1 && (noColour == nullptr || *noColour == '\0');
+}
+
+PressAnswer answerBinary(const PressInputs& inputs, bool colour) {
+    const Press p = press(inputs);
+    PressAnswer answer = answerPress(p.boxes, false);
+    if (!passedValidation(p.boxes[Box::Text21])) return answer;
+
+    const auto list = SubnetList::of(p.state);
+    const Fields fields = fieldsOf(list);
+    colour = colour && list.has_value();
+    const auto a = pressAddresses(p.state);
+    const std::array<Address, 4> values = {a.address, a.mask, a.network, a.broadcast};
+    std::string& out = answer.output;
+    out += '\n';
+    for (std::size_t r = 0; r < values.size(); ++r) {
+        appendCaption(out, boxRows[r].caption);  // IP address, Subnet mask, Subnet, Broadcast
+        appendBits(out, values[r], fields, colour);
+        out += '\n';
+    }
+    appendCaption(out, "Legend");
+    if (list) {
+        out += "'|' between ";
+        appendLegendItem(out, Field::Network, "the class's network bits",
+                         32 - list->subnetBits() - list->hostBits(), colour);
+        out += ", ";
+        appendLegendItem(out, Field::Subnet, "the subnet bits", list->subnetBits(), colour);
+        out += " and ";
+        appendLegendItem(out, Field::Host, "the host bits", list->hostBits(), colour);
+        out += '\n';
+    } else {
+        out += "class " + p.boxes[Box::Text17] + " has no network, subnet and host fields\n";
+    }
+    return answer;
+}
+
+}  // namespace octaval

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// octaval-cli --list: every subnet of the address's classful network under the mask, streamed.
+
+#include <string>
+
+#include "cli/arguments.h"
+
+namespace octaval {
+
+/// Outcome of a list.
+struct ListResult {
+    int exitStatus = 0;
+    std::string error;  // for standard error; empty when the list was written or the pipe closed
+};
+
+/// Presses "Recalculate" with the inputs and writes to fd, as text with a header or as JSON
+/// Lines, one row per subnet. When the press does not pass the validation chain it writes what
+/// the press alone would (the status message) and exits with 1; a class D or E address gets one
+/// line saying that it has no subnets, and 1. A reader that closes the pipe ends the list
+/// quietly with 0. The memory used does not grow with the number of subnets.
+ListResult writeSubnetList(const PressInputs& inputs, bool json, int fd);
+
+}  // namespace octaval
