@@ -49,10 +49,10 @@ PressAddresses pressAddresses(const CalculatorState& state) {
 }
 
 std::optional<SubnetList> SubnetList::of(const CalculatorState& state) {
-    // The press counts 8, 16 or 24 class bits for classes A, B and C, and none for D and E.
-    if (state.classBits != 8 && state.classBits != 16 && state.classBits != 24) return std::nullopt;
+    const int classBits = addressClass(state.ipOctet[0]).classBits;
+    if (classBits == 0) return std::nullopt;  // class D or E
     const auto [address, mask, network, broadcast] = pressAddresses(state);
-    const Address classField = ~Address{0} << (32 - state.classBits);
+    const Address classField = ~Address{0} << (32 - classBits);
     const SubnetList list(address, classField, mask & ~classField);
     // Every accepted mask octet is a run of leading ones, so the press's octet-by-octet count
     // of the subnet bits is the number of the mask's one bits after the class bits.
