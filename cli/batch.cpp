@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
 
 #include "cli/json_writer.h"
+#include "cli/platform.h"
 
 namespace octaval {
 namespace {
@@ -25,15 +23,9 @@ std::string fieldCountMessage(std::size_t count) {
     return message;
 }
 
-// True when a read would return at once: data, end of input or an error is waiting.
-bool inputReady(int fd) {
-    pollfd p{fd, POLLIN, 0};
-    return ::poll(&p, 1, 0) > 0;
-}
-
 bool writeAll(int fd, std::string_view data, std::string& error) {
     while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
+        const auto n = platform::writeSome(fd, data.data(), data.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             error = std::string("cannot write the answers: ") + std::strerror(errno);
@@ -159,8 +151,8 @@ BatchResult runBatch(int inputFd, int outputFd) {
     for (;;) {
         // Answers wait in memory only while more input is already there: a caller that sends a
         // line and waits for its answer gets it.
-        if (!out.empty() && !inputReady(inputFd) && !flush()) break;
-        const ssize_t n = ::read(inputFd, buffer.data(), buffer.size());
+        if (!out.empty() && !platform::inputReady(inputFd) && !flush()) break;
+        const auto n = platform::readSome(inputFd, buffer.data(), buffer.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             result.error = std::string("cannot read the input: ") + std::strerror(errno);

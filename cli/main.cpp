@@ -13,6 +13,7 @@
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/binary_report.h"
+#include "cli/platform.h"
 #include "cli/press.h"
 #include "cli/subnet_list.h"
 
@@ -21,7 +22,8 @@ namespace {
 // Writes text to standard output; returns `status`, or 1 after reporting a failed write.
 int print(std::string_view text, int status) {
     std::fwrite(text.data(), 1, text.size(), stdout);
-    if (std::fflush(stdout) != 0) {
+    // An unbuffered stream (a device on Windows) reports the failed write only through ferror.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", std::strerror(errno));
         return 1;
     }
@@ -37,6 +39,7 @@ int usageError(const octaval::UsageError& error) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    octaval::platform::prepareProgram(argc, argv);
     using octaval::CommandLine;
     const auto parsed = octaval::parseCommandLine(argc, argv);
     if (const auto* error = std::get_if<octaval::UsageError>(&parsed)) return usageError(*error);
@@ -65,7 +68,9 @@ int main(int argc, char* argv[]) {
     if (line.mode == CommandLine::Mode::List) {
         // A reader that stops early (| head) ends the list quietly: the write sees EPIPE instead
         // of the program being killed.
+#ifdef SIGPIPE
         std::signal(SIGPIPE, SIG_IGN);
+#endif
         const auto result = octaval::writeSubnetList(inputs, line.json, STDOUT_FILENO);
         if (!result.error.empty()) std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
         return result.exitStatus;

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/subnet_list.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -12,6 +10,7 @@
 #include <string_view>
 
 #include "cli/json_writer.h"
+#include "cli/platform.h"
 #include "cli/press.h"
 #include "engine/subnets.h"
 
@@ -56,7 +55,7 @@ enum class Written { Ok, Closed, Failed };
 // Writes all of data; a reader that has gone away (EPIPE) is no failure.
 Written writeAll(int fd, std::string_view data, std::string& error) {
     while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
+        const auto n = platform::writeSome(fd, data.data(), data.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             if (errno == EPIPE) return Written::Closed;
