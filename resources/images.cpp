@@ -20,12 +20,6 @@ constexpr QRgb silver = standardColours[7];
 constexpr QRgb yellow = standardColours[11];
 constexpr QRgb white = standardColours[15];
 
-// Maps an image whose colours all appear in `colours` onto that colour table, exactly.
-QImage toIndexed(const QImage& image, const QList<QRgb>& colours) {
-    return image.convertToFormat(QImage::Format_Indexed8, colours,
-                                 Qt::ThresholdDither | Qt::AvoidDither);
-}
-
 // A row of four octet boxes with dots between them, as the main window shows an address.
 void drawOctetRow(QPainter& painter, QPoint origin, QSize box, int gap,
                   const std::array<QRgb, 4>& fills) {
@@ -42,29 +36,25 @@ void drawOctetRow(QPainter& painter, QPoint origin, QSize box, int gap,
 
 }  // namespace
 
-QImage makeIcon() {
-    QImage image(32, 32, QImage::Format_RGB32);
+QImage makeIcon(int scale) {
+    QImage image(32 * scale, 32 * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.fillRect(image.rect(), QColor(black));
     painter.fillRect(image.rect().adjusted(1, 1, -1, -1), QColor(navy));
     // The address above, the mask 255.255.255.0 below it.
     drawOctetRow(painter, {3, 6}, {5, 8}, 2, {white, white, white, white});
     drawOctetRow(painter, {3, 18}, {5, 8}, 2, {yellow, yellow, yellow, grey});
-    painter.end();
-    return toIndexed(image, QList<QRgb>(standardColours.begin(), standardColours.end()));
+    return image;
 }
 
-QImage makeAboutPicture() {
-    QImage image(72, 61, QImage::Format_RGB32);
-    QList<QRgb> colours(standardColours.begin(), standardColours.end());
-    // A sky of one colour per row, from deep to light blue.
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb sky = qRgb(16 + 2 * y, 48 + 2 * y, 128 + 2 * y);
-        colours.append(sky);
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, sky);
-    }
+QImage makeAboutPicture(int scale) {
+    QImage image(72 * scale, 61 * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
+    // A sky of one colour per row, from deep to light blue.
+    for (int y = 0; y < 61; ++y)
+        painter.fillRect(QRect(0, y, 72, 1), QColor(qRgb(16 + 2 * y, 48 + 2 * y, 128 + 2 * y)));
     // A small calculator window: title bar, address and mask rows, a line, a result bar. It
     // stays within the 65 x 57 pixels that the About window's picture box shows.
     const QRect window(4, 6, 56, 46);
@@ -76,8 +66,12 @@ QImage makeAboutPicture() {
     painter.fillRect(QRect(5, 39, 54, 1), QColor(grey));
     painter.fillRect(QRect(8, 43, 48, 5), QColor(white));
     painter.fillRect(QRect(9, 44, 20, 3), QColor(standardColours[2]));
-    painter.end();
-    return toIndexed(image, colours);
+    return image;
+}
+
+QImage toIndexed(const QImage& image) {
+    // Without a colour table of its own, an image of at most 256 colours keeps them exactly.
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
 }  // namespace octaval

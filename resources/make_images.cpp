@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the application icon and the About picture into the folder given: icon.xpm (which the
-// window loads), icon.png (for the desktop files) and about.png. The copies in resources/ are its
-// output.
+// Draws the application icon and the About picture into the folder given: icon.png (for the
+// desktop files) and about.png. The copies in resources/ are its output; the window draws both
+// itself, at the resolution of its screen.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -19,9 +19,8 @@ int main(int argc, char* argv[]) {
         const char* file;
         const char* format;
         QImage image;
-    } outputs[] = {{"icon.xpm", "XPM", octaval::makeIcon()},
-                   {"icon.png", "PNG", octaval::makeIcon()},
-                   {"about.png", "PNG", octaval::makeAboutPicture()}};
+    } outputs[] = {{"icon.png", "PNG", octaval::toIndexed(octaval::makeIcon())},
+                   {"about.png", "PNG", octaval::toIndexed(octaval::makeAboutPicture())}};
     for (const auto& output : outputs) {
         const QString path = folder.filePath(QString::fromLatin1(output.file));
         if (!output.image.save(path, output.format)) {

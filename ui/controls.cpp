@@ -5,19 +5,23 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QResource>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
+
+#include "resources/images.h"
 
 namespace octaval {
 namespace {
@@ -53,7 +57,8 @@ QFont shrunkToFit(QFont font, qreal points, const std::vector<Sample>& samples) 
             fit = std::min(fit, sample.width / (metrics.horizontalAdvance(sample.text) * scale));
         return fit;
     };
-    const qreal estimate = scaleToFit(QFontMetricsF(font), points / font.pointSizeF());
+    // The resolved size: pointSizeF() is -1 for a font set in pixels.
+    const qreal estimate = scaleToFit(QFontMetricsF(font), points / QFontInfo(font).pointSizeF());
     font.setPointSizeF(std::floor(points * estimate * 10) / 10);
     // Hinting and rounding can leave the estimate a little too large.
     if (const qreal check = scaleToFit(QFontMetricsF(font), 1); check < 1)
@@ -111,9 +116,9 @@ public:
             case ControlKind::inputBox:
             case ControlKind::octetBox:
             case ControlKind::resultBox:
-            case ControlKind::statusBox:
-                // One font for every box, at most the classic size; the status box scrolls, the
-                // others must show the widest texts that they can get in full.
+                // One font for the octet and result boxes, at most the classic size, in which
+                // they show the widest texts that they can get in full. The status box scrolls:
+                // it keeps the window's font.
                 return cached(m_box, [&] {
                     const int result = textWidth(ControlKind::resultBox);
                     return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
@@ -147,6 +152,50 @@ private:
     std::optional<QFont> m_caption, m_dot, m_box, m_note;
 };
 
+// WCAG's relative luminance of a colour.
+qreal luminance(const QColor& colour) {
+    const auto linear = [](qreal c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+qreal contrast(const QColor& a, const QColor& b) {
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Contrast of the output boxes' text colour. WCAG asks 4.5:1 of text this size and 7:1 for its
+// higher level; small glyphs are drawn partly in blends with the background, so the colour itself
+// needs more for its pixels to reach 7:1.
+constexpr qreal outputContrast = 12;
+
+// The platform's disabled style draws text too faint to read (1.5:1 in Qt's light palette). An
+// output box keeps its disabled panel but gets the faintest mix of the disabled and the normal
+// text colour that still reads at `outputContrast`, or at three quarters of the normal text's
+// contrast where the palette has less to give: dimmer than the other boxes, yet legible.
+void setLegibleText(QLineEdit* box) {
+    QPalette palette = box->palette();
+    const QColor panel = palette.color(QPalette::Disabled, QPalette::Base);
+    const QColor faint = palette.color(QPalette::Disabled, QPalette::Text);
+    const QColor full = palette.color(QPalette::Active, QPalette::Text);
+    const qreal wanted = std::min(outputContrast, 0.75 * contrast(full, panel));
+    QColor text = full;
+    for (int step = 0; step < 20; ++step) {
+        const qreal t = step / 20.0;
+        const QColor mix = QColor::fromRgbF(faint.redF() + t * (full.redF() - faint.redF()),
+                                            faint.greenF() + t * (full.greenF() - faint.greenF()),
+                                            faint.blueF() + t * (full.blueF() - faint.blueF()));
+        if (contrast(mix, panel) >= wanted) {
+            text = mix;
+            break;
+        }
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Text, text);
+    box->setPalette(palette);
+}
+
 // A line edit draws its panel in the Base role, whatever its background role says.
 void setPanelColour(QLineEdit* box, SystemColour colour) {
     const QPalette::ColorRole role = paletteRole(colour);
@@ -166,8 +215,9 @@ void setLabelColour(QLabel* label, SystemColour colour) {
 
 QLineEdit* makeBox(const Control& control, QWidget* window) {
     auto* box = new QLineEdit(QString::fromLatin1(control.text), window);
-    // The classic boxes had almost no inner margin; three digits must fit 25 pixels.
-    box->setTextMargins(-2, 0, -2, 0);
+    // The classic boxes had almost no inner margin; three digits must fit 25 pixels. The status
+    // box has room for the usual margin.
+    if (control.kind != ControlKind::statusBox) box->setTextMargins(-2, 0, -2, 0);
     switch (control.kind) {
         case ControlKind::inputBox:
             box->setMaxLength(3);
@@ -184,6 +234,7 @@ QLineEdit* makeBox(const Control& control, QWidget* window) {
             break;
     }
     setPanelColour(box, control.background);
+    if (!box->isEnabled()) setLegibleText(box);
     return box;
 }
 
@@ -235,9 +286,27 @@ QWidget* makeControl(const Control& control, QWidget* window) {
     return nullptr;
 }
 
+// The application icon drawn by code at the size asked for, so that it stays sharp at any scale.
+// It names only its own size: a platform that sends every size it is offered to the window
+// system (X11 does) would otherwise draw and send them all at start-up.
+class IconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int scale = std::max(1, std::min(size.width(), size.height()) / 32);
+        return QPixmap::fromImage(makeIcon(scale));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32)}; }
+    QIconEngine* clone() const override { return new IconEngine; }
+};
+
 }  // namespace
 
-void buildForm(const Form& form, std::span<const Control> controls, QWidget* window) {
+std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
+                                QWidget* window) {
     window->setObjectName(QString::fromLatin1(form.name));
     window->setWindowFlags(form.frame);
     window->setWindowTitle(QString::fromLatin1(form.title));
@@ -247,12 +316,12 @@ void buildForm(const Form& form, std::span<const Control> controls, QWidget* win
     window->setFixedSize(fromTwips(form.width), fromTwips(form.height));
 
     Fonts fonts(controls);
+    std::vector<QWidget*> widgets;
+    widgets.reserve(controls.size());
     for (const Control& control : controls) {
         QWidget* widget = makeControl(control, window);
         if (const QFont* font = fonts.of(control)) widget->setFont(*font);
         widget->setObjectName(QString::fromLatin1(control.name));
-        if (control.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
         QRect geometry(fromTwips(control.left), fromTwips(control.top), fromTwips(control.width),
                        fromTwips(control.height));
         // Some controls are stored wider than the window; they end at its right edge.
@@ -260,29 +329,20 @@ void buildForm(const Form& form, std::span<const Control> controls, QWidget* win
         // A line is stored with no height; it is drawn one pixel thick.
         geometry.setHeight(std::max(geometry.height(), 1));
         widget->setGeometry(geometry);
+        widgets.push_back(widget);
     }
+    return widgets;
 }
 
 QIcon applicationIcon() {
-    // The icon is kept as XPM because QImage reads the strings of an XPM file directly: a
-    // compressed format would bring in the image reader, with its search for format plugins and
-    // its decoder, at start-up (0.4 MiB more).
-    const QByteArray xpm = QResource(QStringLiteral(":/octaval/icon.xpm")).uncompressedData();
-    std::vector<QByteArray> strings;
-    for (QByteArrayView line : xpm.split('\n')) {
-        const qsizetype open = line.indexOf('"');
-        const qsizetype close = line.lastIndexOf('"');
-        if (open >= 0 && close > open)
-            strings.push_back(line.sliced(open + 1, close - open - 1).toByteArray());
-    }
-    std::vector<const char*> lines;
-    for (const QByteArray& string : strings)
-        lines.push_back(string.constData());
-    return QIcon(QPixmap::fromImage(QImage(lines.data())));
+    return QIcon(new IconEngine);
 }
 
-QPixmap aboutPicture() {
-    return QPixmap(QStringLiteral(":/octaval/about.png"));
+QPixmap aboutPicture(qreal devicePixelRatio) {
+    const int scale = std::max(1, int(std::ceil(devicePixelRatio)));
+    QPixmap picture = QPixmap::fromImage(makeAboutPicture(scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 }  // namespace octaval

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <Qt>
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "ui/system_colours.h"
 
@@ -39,7 +41,6 @@ struct Control {
     int width;
     int height;
     SystemColour background = SystemColour::none;
-    const char* accessibleName = nullptr;  // nullptr: the caption (buttons)
 };
 
 /// A window as stored: object name, title, frame, background and client size in twips.
@@ -59,15 +60,24 @@ constexpr int fromTwips(int twips) {
     return twips / twipsPerPixel;
 }
 
+/// Position of the named control in a table; a name that is not there does not compile when the
+/// table is constexpr.
+constexpr std::size_t controlIndex(std::span<const Control> controls, std::string_view name) {
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].name == name) return i;
+    throw "no such control";
+}
+
 /// Gives `window` the form's attributes, a fixed size and the application icon, then creates the
 /// controls of the table on it in table order (which is also the focus order), each cut to the
-/// client width.
-void buildForm(const Form& form, std::span<const Control> controls, QWidget* window);
+/// client width. Returns the widgets created, in table order.
+std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
+                                QWidget* window);
 
-/// The application icon, the window icon of both windows.
+/// The application icon, the window icon of both windows, drawn at every size asked for.
 QIcon applicationIcon();
 
-/// The About window's picture.
-QPixmap aboutPicture();
+/// The About window's picture, drawn for the given device pixel ratio.
+QPixmap aboutPicture(qreal devicePixelRatio);
 
 }  // namespace octaval

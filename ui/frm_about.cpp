@@ -45,10 +45,10 @@ constexpr Control controls[] = {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    buildForm(form, controls, this);
-    findChild<QLabel*>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly)
-        ->setPixmap(aboutPicture());
-    connect(findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly),
+    const std::vector<QWidget*> widgets = buildForm(form, controls, this);
+    static_cast<QLabel*>(widgets[controlIndex(controls, "Picture1")])
+        ->setPixmap(aboutPicture(devicePixelRatioF()));
+    connect(static_cast<QPushButton*>(widgets[controlIndex(controls, "Command1")]),
             &QPushButton::clicked, this, &frmAbout::Command1_Click);
 }
 

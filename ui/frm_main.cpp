@@ -2,10 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_main.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+
+#include "cli/arguments.h"
+#include "cli/text_report.h"
 
 #include "ui/controls.h"
 #include "ui/frm_about.h"
@@ -25,92 +31,167 @@ constexpr Form form = {"frmMain",
                        5820};
 
 constexpr SystemColour window = SystemColour::windowBackground;
-constexpr SystemColour plain = SystemColour::none;
 
 // Every control of the window in focus order, row by row, left to right.
 constexpr Control controls[] = {
     {"Label7", ControlKind::caption, "IP address", 120, 120, 1215, 255},
-    {"Text1", ControlKind::inputBox, "0", 1440, 120, 375, 285, window, "IP address, octet 1"},
+    {"Text1", ControlKind::inputBox, "0", 1440, 120, 375, 285, window},
     {"Label1", ControlKind::dot, ".", 1800, 120, 135, 255},
-    {"Text2", ControlKind::inputBox, "0", 1920, 120, 375, 285, window, "IP address, octet 2"},
+    {"Text2", ControlKind::inputBox, "0", 1920, 120, 375, 285, window},
     {"Label2", ControlKind::dot, ".", 2280, 120, 135, 255},
-    {"Text3", ControlKind::inputBox, "0", 2400, 120, 375, 285, window, "IP address, octet 3"},
+    {"Text3", ControlKind::inputBox, "0", 2400, 120, 375, 285, window},
     {"Label5", ControlKind::dot, ".", 2760, 120, 135, 255},
-    {"Text4", ControlKind::inputBox, "0", 2880, 120, 375, 285, window, "IP address, octet 4"},
+    {"Text4", ControlKind::inputBox, "0", 2880, 120, 375, 285, window},
     {"Label8", ControlKind::caption, "Subnet mask", 120, 600, 1215, 255},
-    {"Text5", ControlKind::inputBox, "255", 1440, 600, 375, 285, window, "Subnet mask, octet 1"},
+    {"Text5", ControlKind::inputBox, "255", 1440, 600, 375, 285, window},
     {"Label3", ControlKind::dot, ".", 1800, 600, 135, 255},
-    {"Text6", ControlKind::inputBox, "255", 1920, 600, 375, 285, window, "Subnet mask, octet 2"},
+    {"Text6", ControlKind::inputBox, "255", 1920, 600, 375, 285, window},
     {"Label4", ControlKind::dot, ".", 2280, 600, 135, 255},
-    {"Text7", ControlKind::inputBox, "255", 2400, 600, 375, 285, window, "Subnet mask, octet 3"},
+    {"Text7", ControlKind::inputBox, "255", 2400, 600, 375, 285, window},
     {"Label6", ControlKind::dot, ".", 2760, 600, 135, 255},
-    {"Text8", ControlKind::inputBox, "0", 2880, 600, 375, 285, window, "Subnet mask, octet 4"},
+    {"Text8", ControlKind::inputBox, "0", 2880, 600, 375, 285, window},
     {"Label12", ControlKind::caption, "Subnet", 120, 1080, 1215, 255},
-    {"Text9", ControlKind::octetBox, "", 1440, 1080, 375, 285, plain, "Subnet, octet 1"},
+    {"Text9", ControlKind::octetBox, "", 1440, 1080, 375, 285},
     {"Label9", ControlKind::dot, ".", 1800, 1080, 135, 255},
-    {"Text10", ControlKind::octetBox, "", 1920, 1080, 375, 285, plain, "Subnet, octet 2"},
+    {"Text10", ControlKind::octetBox, "", 1920, 1080, 375, 285},
     {"Label10", ControlKind::dot, ".", 2280, 1080, 135, 255},
-    {"Text11", ControlKind::octetBox, "", 2400, 1080, 375, 285, plain, "Subnet, octet 3"},
+    {"Text11", ControlKind::octetBox, "", 2400, 1080, 375, 285},
     {"Label11", ControlKind::dot, ".", 2760, 1080, 135, 255},
-    {"Text12", ControlKind::octetBox, "", 2880, 1080, 375, 285, plain, "Subnet, octet 4"},
+    {"Text12", ControlKind::octetBox, "", 2880, 1080, 375, 285},
     {"Label13", ControlKind::caption, "Broadcast", 120, 1560, 1215, 255},
-    {"Text13", ControlKind::octetBox, "", 1440, 1560, 375, 285, plain, "Broadcast, octet 1"},
+    {"Text13", ControlKind::octetBox, "", 1440, 1560, 375, 285},
     {"Label14", ControlKind::dot, ".", 1800, 1560, 135, 255},
-    {"Text14", ControlKind::octetBox, "", 1920, 1560, 375, 285, plain, "Broadcast, octet 2"},
+    {"Text14", ControlKind::octetBox, "", 1920, 1560, 375, 285},
     {"Label15", ControlKind::dot, ".", 2280, 1560, 135, 255},
-    {"Text15", ControlKind::octetBox, "", 2400, 1560, 375, 285, plain, "Broadcast, octet 3"},
+    {"Text15", ControlKind::octetBox, "", 2400, 1560, 375, 285},
     {"Label16", ControlKind::dot, ".", 2760, 1560, 135, 255},
-    {"Text16", ControlKind::octetBox, "", 2880, 1560, 375, 285, plain, "Broadcast, octet 4"},
+    {"Text16", ControlKind::octetBox, "", 2880, 1560, 375, 285},
     {"Label17", ControlKind::caption, "Class", 120, 2040, 1215, 255},
-    {"Text17", ControlKind::octetBox, "", 1440, 2040, 375, 285, plain, "Class"},
+    {"Text17", ControlKind::octetBox, "", 1440, 2040, 375, 285},
     {"Line1", ControlKind::line, "", 0, 2520, 7680, 0},
     {"Label18", ControlKind::caption, "Network", 120, 2760, 1215, 255},
-    {"Text18", ControlKind::resultBox, "", 1440, 2760, 1815, 285, plain, "Network"},
+    {"Text18", ControlKind::resultBox, "", 1440, 2760, 1815, 285},
     {"Label19", ControlKind::caption, "Subnet", 120, 3240, 1215, 255},
-    {"Text19", ControlKind::resultBox, "", 1440, 3240, 1815, 285, plain, "Subnet"},
+    {"Text19", ControlKind::resultBox, "", 1440, 3240, 1815, 285},
     {"Label20", ControlKind::caption, "Host", 120, 3720, 1215, 255},
-    {"Text20", ControlKind::resultBox, "", 1440, 3720, 1815, 285, plain, "Host"},
+    {"Text20", ControlKind::resultBox, "", 1440, 3720, 1815, 285},
     {"Label21", ControlKind::caption, "Subnet 1", 120, 4200, 975, 255},
-    {"Text26", ControlKind::octetBox, "", 1440, 4200, 375, 285, plain, "Subnet 1, octet 1"},
-    {"Text27", ControlKind::octetBox, "", 1920, 4200, 375, 285, plain, "Subnet 1, octet 2"},
-    {"Text28", ControlKind::octetBox, "", 2400, 4200, 375, 285, plain, "Subnet 1, octet 3"},
-    {"Text29", ControlKind::octetBox, "", 2880, 4200, 375, 285, plain, "Subnet 1, octet 4"},
+    {"Text26", ControlKind::octetBox, "", 1440, 4200, 375, 285},
+    {"Text27", ControlKind::octetBox, "", 1920, 4200, 375, 285},
+    {"Text28", ControlKind::octetBox, "", 2400, 4200, 375, 285},
+    {"Text29", ControlKind::octetBox, "", 2880, 4200, 375, 285},
     {"Label22", ControlKind::caption, "Subnet N", 120, 4680, 975, 255},
-    {"Text30", ControlKind::octetBox, "", 1440, 4680, 375, 285, plain, "Subnet N, octet 1"},
-    {"Text31", ControlKind::octetBox, "", 1920, 4680, 375, 285, plain, "Subnet N, octet 2"},
-    {"Text32", ControlKind::octetBox, "", 2400, 4680, 375, 285, plain, "Subnet N, octet 3"},
-    {"Text33", ControlKind::octetBox, "", 2880, 4680, 375, 285, plain, "Subnet N, octet 4"},
+    {"Text30", ControlKind::octetBox, "", 1440, 4680, 375, 285},
+    {"Text31", ControlKind::octetBox, "", 1920, 4680, 375, 285},
+    {"Text32", ControlKind::octetBox, "", 2400, 4680, 375, 285},
+    {"Text33", ControlKind::octetBox, "", 2880, 4680, 375, 285},
     {"Command2", ControlKind::button, "Exit", 0, 5160, 975, 375},
     {"Command3", ControlKind::button, "About", 960, 5160, 975, 375},
     {"Command1", ControlKind::button, "Recalculate", 1920, 5160, 1575, 375},
-    {"Text21", ControlKind::statusBox, "OK", 0, 5520, 7695, 285, SystemColour::activeBorder,
-     "Status"},
+    {"Text21", ControlKind::statusBox, "OK", 0, 5520, 7695, 285, SystemColour::activeBorder},
 };
 
-QPushButton* button(const QWidget* window, const char* name) {
-    return window->findChild<QPushButton*>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+constexpr std::size_t command1 = controlIndex(controls, "Command1");
+constexpr std::size_t command2 = controlIndex(controls, "Command2");
+constexpr std::size_t command3 = controlIndex(controls, "Command3");
+
+// Parts of up to three characters each: what the boxes of a row can hold.
+bool fitsRow(const std::array<std::string, 4>& parts) {
+    return std::all_of(parts.begin(), parts.end(), [](const auto& p) { return p.size() <= 3; });
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QDialog(parent) {
-    buildForm(form, controls, this);
-    for (Box b : allBoxes) {
-        const std::string_view name = boxName(b);
-        m_boxes[std::size_t(numberOf(b))] = findChild<QLineEdit*>(
-            QLatin1StringView(name.data(), qsizetype(name.size())), Qt::FindDirectChildrenOnly);
-    }
+    const std::vector<QWidget*> widgets = buildForm(form, controls, this);
+    for (Box b : allBoxes)
+        m_boxes[std::size_t(numberOf(b))] =
+            static_cast<QLineEdit*>(widgets[controlIndex(controls, boxName(b))]);
+    // Screen readers and test clients find every box by its row's caption.
+    for (const BoxRow& row : boxRows)
+        for (int k = 1; k <= row.boxes; ++k) {
+            QString name = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+            if (row.boxes > 1) name += QStringLiteral(", octet %1").arg(k);
+            box(octetBox(row.first, k))->setAccessibleName(name);
+        }
 
-    QPushButton* recalculate = button(this, "Command1");
+    auto* recalculate = static_cast<QPushButton*>(widgets[command1]);
     recalculate->setDefault(true);
     connect(recalculate, &QPushButton::clicked, this, &frmMain::Command1_Click);
-    connect(button(this, "Command2"), &QPushButton::clicked, this, &frmMain::Command2_Click);
-    connect(button(this, "Command3"), &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(static_cast<QPushButton*>(widgets[command2]), &QPushButton::clicked, this,
+            &frmMain::Command2_Click);
+    connect(static_cast<QPushButton*>(widgets[command3]), &QPushButton::clicked, this,
+            &frmMain::Command3_Click);
     // Connected only now, so that the initial texts do not count as a change of Text1; and to
     // textChanged, which, unlike textEdited, also reports changes made by assistive technology.
     connect(box(Box::Text1), &QLineEdit::textChanged, this, &frmMain::Text1_Change);
 
+    // Copy and paste of whole addresses and results: Ctrl+C in a box with nothing selected (the
+    // boxes' own copy would copy nothing), Ctrl+Shift+C and the window's context menu.
+    for (int n = 1; n <= 8; ++n)
+        box(boxNumber(n))->installEventFilter(this);
+    box(Box::Text21)->installEventFilter(this);
+    auto* copy = new QAction(QStringLiteral("Copy results"), this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, &frmMain::copyResults);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     box(Box::Text1)->setFocus();
+}
+
+void frmMain::copyResults() {
+    MemoryBoxes shown;
+    for (Box b : allBoxes)
+        shown.setText(b, text(b));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(textReport(shown)));
+}
+
+bool frmMain::pasteInto(Box target) {
+    // The words of the clipboard's text, as a shell would hand them to octaval-cli.
+    const std::string text = QGuiApplication::clipboard()->text().simplified().toStdString();
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(std::string_view(text).substr(start, end - start));
+        start = end + 1;
+    }
+    const auto fillRow = [this](Box first, const auto& parts) {
+        for (int k = 1; k <= 4; ++k)
+            setText(octetBox(first, k), parts[std::size_t(k - 1)]);
+    };
+    if (numberOf(target) <= numberOf(Box::Text4)) {
+        // An address in any form that octaval-cli takes: ADDRESS, ADDRESS/N or ADDRESS MASK.
+        const auto inputs = pressInputs(words);
+        const auto* parsed = std::get_if<PressInputs>(&inputs);
+        if (!parsed || !fitsRow(parsed->address) || !fitsRow(parsed->mask)) return false;
+        // The address first, so that the natural mask follows its first octet; then the mask,
+        // when one is given.
+        fillRow(Box::Text1, parsed->address);
+        if (words.size() == 2 || words[0].find('/') != std::string_view::npos)
+            fillRow(Box::Text5, parsed->mask);
+        return true;
+    }
+    const auto mask = words.size() == 1 ? splitDotted(words[0]) : std::nullopt;
+    if (!mask || !std::all_of(mask->begin(), mask->end(), [](auto p) { return p.size() <= 3; }))
+        return false;
+    fillRow(Box::Text5, *mask);
+    return true;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* edit = static_cast<QLineEdit*>(watched);
+        if (key->matches(QKeySequence::Copy) && !edit->hasSelectedText()) {
+            copyResults();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste))
+            for (int n = 1; n <= 8; ++n)
+                if (box(boxNumber(n)) == edit && pasteInto(boxNumber(n))) return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 std::string frmMain::text(Box b) const {
@@ -142,6 +223,11 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
     // The window has no cancel button: Escape must not reach QDialog, which would close it.
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
+        return;
+    }
+    // Ctrl+C on a button copies the results, as in a box with nothing selected.
+    if (event->matches(QKeySequence::Copy)) {
+        copyResults();
         return;
     }
     QDialog::keyPressEvent(event);

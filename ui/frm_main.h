@@ -37,11 +37,18 @@ public slots:
     void Command3_Click();
     /// Every change of Text1: the mask boxes follow the natural mask.
     void Text1_Change();
+    /// Puts the whole result on the clipboard as plain text, as octaval-cli prints it.
+    void copyResults();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Pastes an address (into a box of the address row) or a mask (into one of the mask row)
+    // from the clipboard into its whole row; false for any other text, which pastes as usual.
+    bool pasteInto(Box target);
+
     CalculatorState m_state;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the windows look at the scale the test runs under (QT_SCALE_FACTOR), in a light and a dark
+// palette and under a font set in pixels: the layout's invariants, text contrast measured on
+// rendered pixels, texts that fit, and the pictures drawn for the scale.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "resources/images.h"
+#include "ui/frm_about.h"
+#include "ui/frm_main.h"
+
+using namespace octaval;
+
+// WCAG's relative luminance, plus 0.05 (without the linear toe below 0.04, which moves no ratio
+// here by more than 2 %).
+static qreal luminance(QRgb c) {
+    qreal sum = 0.05;
+    for (auto [v, weight] : {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
+        sum += weight * std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
+    return sum;
+}
+
+// The background (commonest colour) inside a widget and the contrast of its text (the pixel
+// farthest from the background), in a grab of its window.
+static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) {
+    const int inset = qobject_cast<const QLabel*>(widget) ? 0 : 3;  // past frames and bevels
+    const QRect inside = widget->geometry().adjusted(inset, inset, -inset, -inset);
+    const qreal scale = shot.devicePixelRatio();
+    QHash<QRgb, int> counts;
+    for (int y = int(inside.top() * scale); y < (inside.bottom() + 1) * scale; ++y)
+        for (int x = int(inside.left() * scale); x < (inside.right() + 1) * scale; ++x)
+            ++counts[shot.pixel(x, y)];
+    std::pair<QRgb, qreal> look{counts.begin().key(), 1};
+    for (auto [colour, count] : counts.asKeyValueRange())
+        if (count > counts[look.first]) look.first = colour;
+    for (QRgb c : counts.keys())
+        look.second = std::max({look.second, luminance(c) / luminance(look.first),
+                                luminance(look.first) / luminance(c)});
+    return look;
+}
+
+class LookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void look() {
+        QFont pixels;
+        pixels.setPixelSize(16);
+        for (auto [palette, font] : {std::pair{QPalette(QColor(0xef, 0xef, 0xef)), QFont()},
+                                     {QPalette(QColor(0x30, 0x30, 0x30)), QFont()},
+                                     {QApplication::palette(), pixels}}) {
+            QApplication::setPalette(palette);
+            QApplication::setFont(font);
+            frmMain main;
+            frmAbout about;
+            setInputs(main, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
+            main.Command1_Click();
+            main.box(Box::Text19)->setText(QStringLiteral("23 bits, 8388606 subnets"));
+            main.box(Box::Text20)->setText(QStringLiteral("24 bits, 16777214 hosts"));
+            // Inside the client area, no overlaps (controls are stored up to 15 twips, a pixel,
+            // over their neighbours), every text at 4.5:1 or better and fitting its control.
+            for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about)}) {
+                const QImage shot = window->grab().toImage();
+                const auto children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+                for (QWidget* a : children) {
+                    const QByteArray name = a->objectName().toLatin1();
+                    QVERIFY2(window->rect().contains(a->geometry()), name);
+                    for (QWidget* b : children)
+                        QVERIFY2(a == b || !inner(a).intersects(inner(b)), name);
+                    const QString text = a->property("text").toString();
+                    const auto* label = qobject_cast<QLabel*>(a);
+                    if (text.isEmpty() || (label && label->wordWrap())) continue;
+                    QVERIFY2(textOn(shot, a).second >= 4.5, name);
+                    const int room = label ? a->width() : a->width() - 4;
+                    QVERIFY2(a->fontMetrics().horizontalAdvance(text) <= room, name);
+                }
+            }
+            // Input, output and status boxes look different.
+            const QImage shot = main.grab().toImage();
+            const auto look = [&](Box b) { return textOn(shot, main.box(b)); };
+            QCOMPARE(QSet({look(Box::Text1), look(Box::Text9), look(Box::Text21)}).size(), 3);
+            // Rows of boxes beside their captions, octets in columns.
+            for (const BoxRow& row : boxRows)
+                for (int k = 1; k <= row.boxes && row.first != Box::Text21; ++k) {
+                    QLineEdit* box = main.box(octetBox(row.first, k));
+                    QCOMPARE(box->y(), main.box(row.first)->y());
+                    QCOMPARE(box->x(), main.box(octetBox(Box::Text1, k))->x());
+                    QVERIFY(qobject_cast<QLabel*>(main.childAt(8, box->y())));
+                }
+            // At 200 % the window is twice its size, and the pictures are drawn for the scale.
+            const qreal scale = main.devicePixelRatioF();
+            QCOMPARE(scale, qreal(std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"))));
+            QCOMPARE(shot.size(), QSize(231, 388) * scale);
+            QVERIFY(main.windowIcon().pixmap(QSize(32, 32), scale).toImage() ==
+                    makeIcon(int(scale)));
+            const QPixmap picture = about.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap();
+            QVERIFY(picture.toImage() == makeAboutPicture(int(scale)) &&
+                    picture.devicePixelRatio() == scale);
+        }
+        // The stored pictures still match the code (`cmake --build <dir> --target octaval_images`
+        // redraws them).
+        for (auto [file, drawn] : {std::pair{"icon", makeIcon()}, {"about", makeAboutPicture()}}) {
+            const QImage stored(
+                QStringLiteral(OCTAVAL_RESOURCES_DIR "/%1.png").arg(QLatin1StringView(file)));
+            QCOMPARE(stored.format(), QImage::Format_Indexed8);
+            QCOMPARE(stored.convertToFormat(QImage::Format_RGB32), drawn);
+        }
+    }
+};
+
+QTEST_MAIN(LookTest)
+#include "look_test.moc"
