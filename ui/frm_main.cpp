@@ -95,8 +95,10 @@ constexpr std::size_t command1 = controlIndex(controls, "Command1");
 constexpr std::size_t command2 = controlIndex(controls, "Command2");
 constexpr std::size_t command3 = controlIndex(controls, "Command3");
 
-// Parts of up to three characters each: what the boxes of a row can hold.
-bool fitsRow(const std::array<std::string, 4>& parts) {
+// Parts of up to three characters each: what the boxes of a row can hold. Longer ones paste as
+// usual, cut to the box's three characters.
+template <typename Parts>
+bool fitsRow(const Parts& parts) {
     return std::all_of(parts.begin(), parts.end(), [](const auto& p) { return p.size() <= 3; });
 }
 
@@ -141,40 +143,28 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
 }
 
 void frmMain::copyResults() {
-    MemoryBoxes shown;
-    for (Box b : allBoxes)
-        shown.setText(b, text(b));
-    QGuiApplication::clipboard()->setText(QString::fromStdString(textReport(shown)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(textReport(*this)));
 }
 
 bool frmMain::pasteInto(Box target) {
-    // The words of the clipboard's text, as a shell would hand them to octaval-cli.
-    const std::string text = QGuiApplication::clipboard()->text().simplified().toStdString();
-    std::vector<std::string_view> words;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        words.push_back(std::string_view(text).substr(start, end - start));
-        start = end + 1;
-    }
+    const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
     const auto fillRow = [this](Box first, const auto& parts) {
         for (int k = 1; k <= 4; ++k)
             setText(octetBox(first, k), parts[std::size_t(k - 1)]);
     };
     if (numberOf(target) <= numberOf(Box::Text4)) {
         // An address in any form that octaval-cli takes: ADDRESS, ADDRESS/N or ADDRESS MASK.
-        const auto inputs = pressInputs(words);
-        const auto* parsed = std::get_if<PressInputs>(&inputs);
-        if (!parsed || !fitsRow(parsed->address) || !fitsRow(parsed->mask)) return false;
+        const auto parsed = parseAddressText(text);
+        if (!parsed || !fitsRow(parsed->address) || (parsed->mask && !fitsRow(*parsed->mask)))
+            return false;
         // The address first, so that the natural mask follows its first octet; then the mask,
         // when one is given.
         fillRow(Box::Text1, parsed->address);
-        if (words.size() == 2 || words[0].find('/') != std::string_view::npos)
-            fillRow(Box::Text5, parsed->mask);
+        if (parsed->mask) fillRow(Box::Text5, *parsed->mask);
         return true;
     }
-    const auto mask = words.size() == 1 ? splitDotted(words[0]) : std::nullopt;
-    if (!mask || !std::all_of(mask->begin(), mask->end(), [](auto p) { return p.size() <= 3; }))
-        return false;
+    const auto mask = splitDotted(text);
+    if (!mask || !fitsRow(*mask)) return false;
     fillRow(Box::Text5, *mask);
     return true;
 }
