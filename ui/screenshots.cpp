@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the README pictures: the main window after a calculation and the About window, into
-// the folder given. Run with QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
+// Renders the README pictures into the folder given: the main window after a calculation, in the
+// platform's light palette and in a dark one, and the About window. Run with
+// QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
 
@@ -22,6 +22,16 @@ bool save(QWidget& window, const QDir& folder, const char* file) {
     return false;
 }
 
+// The main window after a click of "Recalculate" with the mouse.
+bool saveMain(const QDir& folder, const char* file) {
+    octaval::frmMain main;
+    octaval::setInputs(main, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
+    auto* recalculate = main.findChild<QPushButton*>(QStringLiteral("Command1"));
+    recalculate->setFocus();
+    recalculate->click();
+    return save(main, folder, file);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -31,22 +41,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-
-    octaval::frmMain main;
-    const char* address[] = {"192", "168", "1", "70"};
-    const char* mask[] = {"255", "255", "255", "224"};
-    for (int k = 1; k <= 4; ++k) {
-        main.box(octaval::octetBox(octaval::Box::Text1, k))
-            ->setText(QString::fromLatin1(address[k - 1]));
-        main.box(octaval::octetBox(octaval::Box::Text5, k))
-            ->setText(QString::fromLatin1(mask[k - 1]));
-    }
-    // As after a click of "Recalculate" with the mouse.
-    auto* recalculate = main.findChild<QPushButton*>(QStringLiteral("Command1"));
-    recalculate->setFocus();
-    recalculate->click();
-    if (!save(main, folder, "main-window.png")) return 1;
-
     octaval::frmAbout about;
-    return save(about, folder, "about-window.png") ? 0 : 1;
+    if (!saveMain(folder, "main-window.png") || !save(about, folder, "about-window.png")) return 1;
+    // A dark palette made from one dark window colour, as a dark desktop theme gives it.
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
+    return saveMain(folder, "main-window-dark.png") ? 0 : 1;
 }
