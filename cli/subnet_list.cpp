@@ -153,9 +153,8 @@ ListResult writeSubnetList(const PressInputs& inputs, bool json, int fd) {
     out.reserve(flushSize + 256);
     if (!json) {
         appendColumn(out, "Subnet", numberWidth);
-        for (const auto caption : {"Network", "First host", "Last host"})
+        for (const auto caption : {"Network", "First host", "Last host", "Broadcast"})
             appendColumn(out, caption, addressWidth);
-        appendColumn(out, "Broadcast", addressWidth);
         out += "Marks\n";
     }
     RowTexts texts;
