@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/binary_report.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
 
+#include "cli/platform.h"
 #include "engine/subnets.h"
 
 namespace octaval {
@@ -85,7 +84,7 @@ void appendLegendItem(std::string& out, Field field, std::string_view text, int 
 
 bool colourWanted(int fd) {
     const char* noColour = std::getenv("NO_COLOR");
-    return isatty(fd) == 1 && (noColour == nullptr || *noColour == '\0');
+    return platform::colourTerminal(fd) && (noColour == nullptr || *noColour == '\0');
 }
 
 PressAnswer answerBinary(const PressInputs& inputs, bool colour) {

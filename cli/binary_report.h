@@ -8,7 +8,8 @@
 
 namespace octaval {
 
-/// Whether the bits are coloured: fd is a terminal and NO_COLOR is unset or empty.
+/// Whether the bits are coloured: fd is a terminal that shows colour and NO_COLOR is unset or
+/// empty.
 bool colourWanted(int fd);
 
 /// The text report of the press, then (when the press passed the validation chain) the address,

@@ -91,6 +91,13 @@ std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
     return -1;
 }
 
+bool colourTerminal(int fd) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    DWORD mode = 0;
+    return ::GetConsoleMode(handle, &mode) &&
+           ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+}
+
 #else
 
 void prepareProgram(int&, char**&) {}
@@ -106,6 +113,10 @@ std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size) {
 
 std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
+}
+
+bool colourTerminal(int fd) {
+    return ::isatty(fd) == 1;
 }
 
 #endif

@@ -25,4 +25,8 @@ std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size);
 /// Writes at most size bytes: the number written, or -1 on error (errno).
 std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size);
 
+/// True when fd is a terminal that shows ANSI colour sequences. On Windows a console is first
+/// switched to processing them; one that cannot be gives false.
+bool colourTerminal(int fd);
+
 }  // namespace octaval::platform
