@@ -2,41 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
+#include <vector>
 
-// What the fuzz targets share: how a broken invariant is reported. Aborting is what both libFuzzer
-// and the replay program take as a failure, and libFuzzer then saves the input that caused it.
+// What the fuzz targets share.
 namespace octaval::fuzz {
 
-/// The bytes as a quoted literal: printable ASCII as is, quotes and backslashes escaped, every
-/// other byte as \xNN.
-inline std::string escaped(std::string_view bytes) {
-    std::string out = "\"";
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u >= 0x20 && u < 0x7f) {
-            out += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02x", u);
-            out += hex;
-        }
-    }
-    out += '"';
-    return out;
+/// Aborts unless `holds`: both libFuzzer and the replay program take that as a failure, and
+/// libFuzzer saves the input that caused it.
+inline void check(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
 }
 
-/// Reports a broken invariant with what was being checked, then aborts.
-[[noreturn]] inline void fail(std::string_view what, std::string_view detail) {
-    std::fprintf(stderr, "fuzz check failed: %.*s\n  %.*s\n", static_cast<int>(what.size()),
-                 what.data(), static_cast<int>(detail.size()), detail.data());
-    std::abort();
+/// The parts of `text` between the separators `by`, `count` of them when given: the last keeps any
+/// further separator, and missing ones are empty.
+inline std::vector<std::string_view> split(std::string_view text, char by, std::size_t count = 0) {
+    std::vector<std::string_view> parts;
+    while (parts.size() + 1 != count && text.find(by) != text.npos) {
+        parts.push_back(text.substr(0, text.find(by)));
+        text.remove_prefix(parts.back().size() + 1);
+    }
+    parts.push_back(text);
+    parts.resize(std::max(parts.size(), count));
+    return parts;
 }
 
 }  // namespace octaval::fuzz
