@@ -34,18 +34,20 @@ constexpr std::array<Box, resultBoxCount> resultBoxes = [] {
 template <typename Sink>
 constexpr void writePieces(Sink&& sink) {
     std::size_t piece = 0;
-    const BoxRow* previous = nullptr;
+    // The boxes of the row before, 0 before the first. A count rather than a pointer to the row:
+    // GCC's undefined-behaviour sanitizer cannot evaluate a test of that pointer at compile time.
+    int previousBoxes = 0;
     for (const BoxRow& row : boxRows) {
         if (row.jsonKey.empty()) continue;
-        sink(piece, !previous ? R"({")" : previous->boxes > 1 ? R"("],")" : R"(",")");
+        sink(piece, previousBoxes == 0 ? R"({")" : previousBoxes > 1 ? R"("],")" : R"(",")");
         sink(piece, row.jsonKey);
         sink(piece, row.boxes > 1 ? R"(":[")" : R"(":")");
         for (int k = 2; k <= row.boxes; ++k)
             sink(++piece, R"(",")");
         ++piece;
-        previous = &row;
+        previousBoxes = row.boxes;
     }
-    sink(piece, previous->boxes > 1 ? R"("]})" : R"("})");
+    sink(piece, previousBoxes > 1 ? R"("]})" : R"("})");
 }
 
 constexpr std::size_t piecesSize = [] {
