@@ -76,7 +76,8 @@ std::optional<std::string_view> validate(const CalculatorState& s) {
 
     if (!std::all_of(m.begin(), m.end(), isAcceptedMaskOctet)) return status::illegalSubnetMask;
 
-    const int covered = coveredMaskOctets(addressClass(ip[0]));
+    // A mask that starts with 255 covers the network of every class.
+    const int covered = m[0] == 255 ? 0 : coveredMaskOctets(addressClass(ip[0]));
     if (covered > 0 &&
         std::none_of(m.begin(), m.begin() + covered, [](double v) { return v == 255; }))
         return status::illegalMaskVersusClass;
@@ -255,9 +256,11 @@ void showResultLines(const CalculatorState& s, const AddressClass& c, PressOutpu
 
 // Everything a press decides, from reading the inputs to the last result line.
 void press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
-    auto failure = readInputs(s, boxes);
-    if (!failure) failure = validate(s);
-    if (failure) {
+    if (const auto failure = readInputs(s, boxes)) {
+        out.set(Box::Text21, *failure);
+        return;
+    }
+    if (const auto failure = validate(s)) {
         out.set(Box::Text21, *failure);
         return;
     }
