@@ -55,8 +55,8 @@ bool readOctets(const BoxAccess& boxes, Box first, std::array<double, 4>& octets
     return true;
 }
 
-// The mask octets that must hold a 255 for a first octet of the class: those of its network
-// field, class D held to class C's three, class E to none.
+// The mask octets of which one must be 255 for an address of the class: those of its network
+// field; class D is held to class C's three, class E to none.
 int coveredMaskOctets(const AddressClass& c) {
     return c.letter == 'D' ? 3 : c.classBits / 8;
 }
@@ -67,16 +67,18 @@ std::optional<std::string_view> validate(const CalculatorState& s) {
     const auto& ip = s.ipOctet;
     const auto& m = s.maskOctet;
 
-    // Besides the upper bound, an octet must be a whole number and not negative: a fractional or
-    // negative octet names no address, and rounding it would report a different one as "OK".
-    // Every later step relies on whole octets 0..255 and a first octet 1..255.
+    // Check 1. Besides the upper bound, an octet must be a whole number and not negative: a
+    // fractional or negative octet names no address, and rounding it would report a different
+    // one as "OK". Every later step relies on whole octets 0..255 and a first octet 1..255.
     const bool badOctet =
         std::any_of(ip.begin(), ip.end(), [](double v) { return v > 255 || v < 0 || !isWhole(v); });
     if (ip[0] == 0 || badOctet) return status::illegalIpAddress;
 
+    // Checks 2 to 5: every mask octet is one of the accepted values.
     if (!std::all_of(m.begin(), m.end(), isAcceptedMaskOctet)) return status::illegalSubnetMask;
 
-    // A mask that starts with 255 covers the network of every class.
+    // Checks 6 to 8: a mask must hold a 255 within the network octets of the address's class. A
+    // mask that starts with 255 always does.
     const int covered = m[0] == 255 ? 0 : coveredMaskOctets(addressClass(ip[0]));
     if (covered > 0 &&
         std::none_of(m.begin(), m.begin() + covered, [](double v) { return v == 255; }))
@@ -155,8 +157,8 @@ public:
 
 private:
     std::array<std::string_view, 34> m_text{};
-    std::array<std::array<char, 32>, 3>
-        m_lines;  // the longest line, "23 bits, 8388606 subnets", has 24
+    // The longest line, "23 bits, 8388606 subnets", has 24 characters.
+    std::array<std::array<char, 32>, 3> m_lines;
 };
 
 // Reads the eight input boxes and takes the address bits; the message of a text whose number
@@ -282,7 +284,9 @@ bool IpToBits(CalculatorState& state) {
 void NetToBits(CalculatorState& state) {
     std::array<double, 4> octets{};
     std::copy(state.netOctet.begin(), state.netOctet.end(), octets.begin());
-    OctetsToBits(octets, state.netBit);  // network octets lie in 0..255: cannot fail
+    // Network octets lie in 0..255, so the fourth always fits in 16 bits.
+    [[maybe_unused]] const bool converted = OctetsToBits(octets, state.netBit);
+    assert(converted);
 }
 
 void Recalculate(CalculatorState& state, BoxAccess& boxes) {
