@@ -37,7 +37,7 @@ public:
         skip();
     }
     std::size_t position() const { return m_pos; }
-    /// Appends the decimal digits from here on to `digits`.
+    // Appends the decimal digits from here on to `digits`.
     void takeDigits(std::string& digits) {
         while (isDigit(peek())) {
             digits.push_back(m_text[m_pos]);
@@ -189,6 +189,8 @@ ReadNumber decimalValue(const DecimalParts& parts) {
     return {parts.negative ? -value : value, true};
 }
 
+// A sign, digits with at most one point, and an exponent: the decimal number at the cursor, or 0
+// when no digit comes before the exponent.
 ReadNumber readDecimal(Cursor& cursor) {
     DecimalParts parts;
     parts.negative = readSign(cursor);
