@@ -162,7 +162,9 @@ qreal luminance(const QColor& colour) {
 }
 
 qreal contrast(const QColor& a, const QColor& b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    // The list form returns values: the two-argument form would return references to the
+    // temporaries, which end with this line.
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 
