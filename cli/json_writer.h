@@ -22,7 +22,7 @@ void appendJsonString(std::string& out, std::string_view text);
 /// one box as its text, each text exactly as it stands.
 void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 
-/// The texts of one row of the subnet list (octaval-cli --list).
+/// The texts of one row of the subnet list (octaval-cli --list); none needs a JSON escape.
 struct SubnetRowTexts {
     std::string_view number;     // decimal digits
     std::string_view network;    // dotted addresses ...
