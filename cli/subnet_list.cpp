@@ -98,26 +98,43 @@ private:
     std::array<char, 16> m_network{}, m_firstHost{}, m_lastHost{}, m_broadcast{};
 };
 
-// One aligned text row; a subnet without usable hosts shows "-" for its hosts.
+// One aligned text row; a subnet without usable hosts shows "-" for its hosts. The row is
+// written into memory that holds the longest row, and cut to its length after.
 void appendTextRow(std::string& out, const SubnetRowTexts& row, std::size_t numberWidth,
                    std::string_view address) {
-    appendColumn(out, row.number, numberWidth);
-    appendColumn(out, row.network, addressWidth);
-    appendColumn(out, row.firstHost.empty() ? "-" : row.firstHost, addressWidth);
-    appendColumn(out, row.lastHost.empty() ? "-" : row.lastHost, addressWidth);
-    out += row.broadcast;
-    if (!row.reserved.empty() || row.holdsAddress)
-        out.append(addressWidth - row.broadcast.size(), ' ');
+    const std::size_t start = out.size();
+    out.resize(start + numberWidth + 5 * addressWidth + 32 + address.size());
+    char* at = out.data() + start;
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    const auto column = [&](std::string_view text, std::size_t width) {
+        put(text);
+        const std::size_t blanks = text.size() < width ? width - text.size() : 1;
+        std::memset(at, ' ', blanks);
+        at += blanks;
+    };
+    column(row.number, numberWidth);
+    column(row.network, addressWidth);
+    column(row.firstHost.empty() ? "-" : row.firstHost, addressWidth);
+    column(row.lastHost.empty() ? "-" : row.lastHost, addressWidth);
+    if (row.reserved.empty() && !row.holdsAddress) {
+        put(row.broadcast);
+    } else {
+        column(row.broadcast, addressWidth);
+    }
     if (!row.reserved.empty()) {
-        out += "reserved, ";
-        out += row.reserved;
-        if (row.holdsAddress) out += "; ";
+        put("reserved, ");
+        put(row.reserved);
+        if (row.holdsAddress) put("; ");
     }
     if (row.holdsAddress) {
-        out += "holds ";
-        out += address;
+        put("holds ");
+        put(address);
     }
-    out += '\n';
+    put("\n");
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 }  // namespace
