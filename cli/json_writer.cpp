@@ -111,7 +111,8 @@ char* putPiece(char* out) {
     return out + piece.size();
 }
 
-// Copies a box text as it stands; `plain` turns false when it holds a byte that needs an escape.
+// Copies a box text as it stands; `plain` turns false when it holds a byte that would need an
+// escape.
 char* putText(char* out, std::string_view text, bool& plain) {
     for (const char c : text) {
         plain &= !needsEscape(c);  // no branch: the copy goes on regardless
@@ -120,7 +121,7 @@ char* putText(char* out, std::string_view text, bool& plain) {
     return out;
 }
 
-// Writes the object into memory of exactly its size; false when a text needs an escape.
+// Writes the object into memory of exactly its size; false when a text would need an escape.
 bool placeResult(char* out, const MemoryBoxes& boxes) {
     bool plain = true;
     // Unrolled over the boxes, so that every piece is copied with its size known.
@@ -141,21 +142,16 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
-    // Box texts never need an escape in practice: the batch mode's answers are written in one
-    // piece of memory sized beforehand, and only otherwise piece by piece.
+    // The engine writes digits, letters, blanks and its fixed messages, never a quote, backslash
+    // or control character, so the object is written as it stands in one piece of memory sized
+    // beforehand.
     std::size_t size = piecesSize;
     for (const Box box : resultBoxes)
         size += boxes[box].size();
     const std::size_t start = out.size();
     out.resize(start + size);
-    if (placeResult(out.data() + start, boxes)) return;
-
-    out.resize(start);
-    for (std::size_t i = 0; i < resultBoxes.size(); ++i) {
-        out += resultPiece(i);
-        appendEscaped(out, boxes[resultBoxes[i]]);
-    }
-    out += resultPiece(resultBoxes.size());
+    [[maybe_unused]] const bool plain = placeResult(out.data() + start, boxes);
+    assert(plain);
 }
 
 namespace {

@@ -19,7 +19,8 @@ void appendJsonString(std::string& out, std::string_view text);
 
 /// Appends the result of a press as one compact JSON object (no line feed): every row of boxRows
 /// that has a JSON key, in order, a row of four boxes as an array of their four texts, a row of
-/// one box as its text, each text exactly as it stands.
+/// one box as its text, each text exactly as it stands: it must hold no byte that needs an
+/// escape in JSON (no text the engine writes does).
 void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 
 /// The texts of one row of the subnet list (octaval-cli --list); none needs a JSON escape.

@@ -45,10 +45,6 @@ BAD_ANSWERS = JSON + REJECTED + "".join(
 TOO_LONG = '{"line":1,"error":"line longer than 67108864 bytes"}\n'
 
 
-class Start(str):  # an expected output that the answer only has to begin with
-    pass
-
-
 # name: (arguments, standard input, exit status, standard output or a part of the usage error)
 CASES = {
     "text report": (["192.168.1.70/27"], b"", 0, REPORT),
@@ -58,8 +54,6 @@ CASES = {
     # Blanks, tabs and line feeds inside a number are skipped, so only the echo shows them.
     "control characters escaped": (["1\t92.168.1.7\n0\x1b/27"], b"", 0, ESCAPED),
     "version": (["--vers"], b"", 0, f"octaval-cli {VERSION}\n"),
-    "help wins": (["--batch", "-h", "1.2.3.4"], b"", 0, Start("Usage: octaval-cli [--json]")),
-    "batch": (["--batch"], LINE + b"\n" + LINE, 0, JSON * 2),
     "batch CRLF, empty fields, field counts": (["--batch"], BAD_LINES, 1, BAD_ANSWERS),
     "batch line of 3 MiB": (["--batch"], b" " * (3 << 20) + LINE, 0, JSON),
     "batch line beyond 64 MiB": (["--batch"], b"1" * (64 << 20) + b"1\n" + LINE, 1, TOO_LONG + JSON),
@@ -97,8 +91,7 @@ class ProgramTest(unittest.TestCase):
                     self.assertIn(expected, err)
                 else:
                     self.assertEqual(err, "")
-                    self.assertTrue(out.startswith(expected) if isinstance(expected, Start)
-                                    else out == expected, out)
+                    self.assertEqual(out, expected)
 
     def test_batch_answers_are_json_whatever_the_input(self):
         lines = [b'"\\\t\x00\t\xff\t\x1b', b"\t".join([b"\xc3\x28 &H1 1e9 -"] * 8), LINE + b"\t"]
