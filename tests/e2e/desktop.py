@@ -65,10 +65,12 @@ def children(node):
 
 
 class Octaval:
-    # The window program (OCTAVAL) on the desktop, under `wrapper` (such as strace) if given.
-    def __init__(self, wrapper=(), program=os.environ.get("OCTAVAL", "octaval")):
-        self.process = Popen([*wrapper, program], stdin=DEVNULL, env=dict(
-            os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    # The window program (OCTAVAL) on the desktop, under `wrapper` (such as strace) if given, on
+    # the X server unless `environment` says otherwise.
+    def __init__(self, wrapper=(), program=os.environ.get("OCTAVAL", "octaval"), **environment):
+        self.process = Popen([*wrapper, program], stdin=DEVNULL, env={
+            **os.environ, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            **environment})
         self.main = self.window("Octaval")
 
     def windows(self):

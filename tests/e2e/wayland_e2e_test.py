@@ -9,7 +9,6 @@ from subprocess import DEVNULL, Popen
 import desktop as dt
 from gi.repository import Atspi
 
-program = os.environ.get("OCTAVAL", "octaval")
 folder = dt.start()  # the session bus, and an X server that the window does not use
 if not shutil.which("weston"):
     print("SKIPPED: no Wayland compositor (Debian packages weston and qt6-wayland)")
@@ -17,11 +16,7 @@ if not shutil.which("weston"):
 Popen(["weston", "--backend=headless-backend.so", "--socket=wayland-octaval", "--idle-time=0"],
       stdout=DEVNULL, stderr=DEVNULL)
 dt.wait_for(lambda: os.path.exists(os.path.join(folder, "wayland-octaval")), "weston")
-app = dt.Octaval.__new__(dt.Octaval)  # as dt.Octaval starts it, but on Wayland only
-app.process = Popen([program], stdin=DEVNULL, env=dict(
-    os.environ, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-octaval", DISPLAY="",
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-app.main = app.window("Octaval")
+app = dt.Octaval(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="wayland-octaval", DISPLAY="")
 Atspi.Action.do_action(app.main["Recalculate"], 0)  # on 0.0.0.0, as the window starts
 dt.wait_for(lambda: app.text("Status") == "Illegal IP address", "the press", app.process)
 Atspi.Action.do_action(app.main["Exit"], 0)
