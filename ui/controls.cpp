@@ -176,9 +176,10 @@ constexpr qreal outputContrast = 12;
 // The platform's disabled style draws text too faint to read (1.5:1 in Qt's light palette). An
 // output box keeps its disabled panel but gets the faintest mix of the disabled and the normal
 // text colour that still reads at `outputContrast`, or at three quarters of the normal text's
-// contrast where the palette has less to give: dimmer than the other boxes, yet legible.
-void setLegibleText(QLineEdit* box) {
-    QPalette palette = box->palette();
+// contrast where the palette has less to give: dimmer than the other boxes, yet legible. Set once
+// on the window, whose disabled controls are the output boxes.
+void setLegibleDisabledText(QWidget* window) {
+    QPalette palette = window->palette();
     const QColor panel = palette.color(QPalette::Disabled, QPalette::Base);
     const QColor faint = palette.color(QPalette::Disabled, QPalette::Text);
     const QColor full = palette.color(QPalette::Active, QPalette::Text);
@@ -195,7 +196,7 @@ void setLegibleText(QLineEdit* box) {
         }
     }
     palette.setColor(QPalette::Disabled, QPalette::Text, text);
-    box->setPalette(palette);
+    window->setPalette(palette);
 }
 
 // A line edit draws its panel in the Base role, whatever its background role says.
@@ -236,7 +237,6 @@ QLineEdit* makeBox(const Control& control, QWidget* window) {
             break;
     }
     setPanelColour(box, control.background);
-    if (!box->isEnabled()) setLegibleText(box);
     return box;
 }
 
@@ -315,6 +315,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     window->setAccessibleName(window->windowTitle());
     window->setWindowIcon(applicationIcon());
     window->setBackgroundRole(paletteRole(form.background));
+    setLegibleDisabledText(window);
     window->setFixedSize(fromTwips(form.width), fromTwips(form.height));
 
     Fonts fonts(controls);
