@@ -176,10 +176,10 @@ constexpr qreal outputContrast = 12;
 // The platform's disabled style draws text too faint to read (1.5:1 in Qt's light palette). An
 // output box keeps its disabled panel but gets the faintest mix of the disabled and the normal
 // text colour that still reads at `outputContrast`, or at three quarters of the normal text's
-// contrast where the palette has less to give: dimmer than the other boxes, yet legible. Set once
-// on the window, whose disabled controls are the output boxes.
+// contrast where the palette has less to give: dimmer than the other boxes, yet legible. Set on
+// the window, whose disabled controls are the output boxes, from the application's palette.
 void setLegibleDisabledText(QWidget* window) {
-    QPalette palette = window->palette();
+    const QPalette palette = QApplication::palette(window);
     const QColor panel = palette.color(QPalette::Disabled, QPalette::Base);
     const QColor faint = palette.color(QPalette::Disabled, QPalette::Text);
     const QColor full = palette.color(QPalette::Active, QPalette::Text);
@@ -195,19 +195,46 @@ void setLegibleDisabledText(QWidget* window) {
             break;
         }
     }
-    palette.setColor(QPalette::Disabled, QPalette::Text, text);
-    window->setPalette(palette);
+    QPalette legible;
+    legible.setColor(QPalette::Disabled, QPalette::Text, text);
+    window->setPalette(legible);
 }
 
-// A line edit draws its panel in the Base role, whatever its background role says.
+// A line edit draws its panel in the Base role, whatever its background role says: a box with a
+// panel colour of its own keeps its palette role, and takes the role's colour from the
+// application's palette (setColours).
 void setPanelColour(QLineEdit* box, SystemColour colour) {
     const QPalette::ColorRole role = paletteRole(colour);
-    if (role == QPalette::NoRole || role == QPalette::Base) return;
-    QPalette palette = box->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setBrush(group, QPalette::Base, palette.brush(group, role));
-    box->setPalette(palette);
+    if (role != QPalette::NoRole && role != QPalette::Base) box->setProperty("panelRole", role);
 }
+
+// The colours that a window's controls take from the application's palette: the legible text of
+// its output boxes and the panels of boxes with a colour of their own.
+void setColours(QWidget* window) {
+    setLegibleDisabledText(window);
+    const QPalette natural = QApplication::palette(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant role = box->property("panelRole");
+        if (!role.isValid()) continue;
+        QPalette palette;
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setBrush(group, QPalette::Base,
+                             natural.brush(group, role.value<QPalette::ColorRole>()));
+        box->setPalette(palette);
+    }
+}
+
+// Sets the colours again when the desktop changes its palette (a switch between a light and a
+// dark theme) while the window is open: colours set on a widget would otherwise stay as they were.
+class PaletteWatch final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* window, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            setColours(static_cast<QWidget*>(window));
+        return false;
+    }
+};
 
 void setLabelColour(QLabel* label, SystemColour colour) {
     const QPalette::ColorRole role = paletteRole(colour);
@@ -315,7 +342,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     window->setAccessibleName(window->windowTitle());
     window->setWindowIcon(applicationIcon());
     window->setBackgroundRole(paletteRole(form.background));
-    setLegibleDisabledText(window);
+    window->installEventFilter(new PaletteWatch(window));
     window->setFixedSize(fromTwips(form.width), fromTwips(form.height));
 
     Fonts fonts(controls);
@@ -334,6 +361,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
         widget->setGeometry(geometry);
         widgets.push_back(widget);
     }
+    setColours(window);
     return widgets;
 }
 
