@@ -37,13 +37,6 @@ public:
         skip();
     }
     std::size_t position() const { return m_pos; }
-    // Appends the decimal digits from here on to `digits`.
-    void takeDigits(std::string& digits) {
-        while (isDigit(peek())) {
-            digits.push_back(m_text[m_pos]);
-            next();
-        }
-    }
     void reset(std::size_t pos) { m_pos = pos; }
 
 private:
@@ -99,34 +92,40 @@ ReadNumber readRadix(Cursor& cursor) {
     const bool octal = kind == 'O' || kind == 'o';
     if (!hex && !octal) return {};
     cursor.next();
+    // Leading zeros are dropped; a number of more than 400 significant digits (1,600 bits in
+    // hexadecimal, 1,200 in octal) is beyond the range, so no more need keeping.
+    constexpr std::size_t mostDigits = 400;
     std::string digits;
-    while (!cursor.atEnd() && (hex ? isHexDigit(cursor.peek()) : isOctalDigit(cursor.peek()))) {
-        digits.push_back(cursor.peek());
-        cursor.next();
+    bool tooMany = false;
+    for (; hex ? isHexDigit(cursor.peek()) : isOctalDigit(cursor.peek()); cursor.next()) {
+        if (digits.empty() && cursor.peek() == '0') continue;
+        if (digits.size() < mostDigits)
+            digits.push_back(cursor.peek());
+        else
+            tooMany = true;
     }
+    if (tooMany) return overflow(false);
     return hex ? hexDigitsToNumber(digits) : octalDigitsToNumber(digits);
 }
 
-// Decimal exponent of the leading digit of the number: digits "0012.5" with exponent 3 give 5
-// (the number is about 1.2e4). Only its sign is used, to tell overflow from underflow.
-long long magnitude(const std::string& intDigits, const std::string& fracDigits,
-                    long long exponent) {
-    const auto firstInt = intDigits.find_first_not_of('0');
-    if (firstInt != std::string::npos)
-        return static_cast<long long>(intDigits.size() - firstInt) + exponent;
-    const auto firstFrac = fracDigits.find_first_not_of('0');
-    return exponent - static_cast<long long>(firstFrac);
-}
+// Significant digits kept of a decimal number. Rounding a decimal to the nearest double never
+// depends on more than its first 767 significant digits and on whether any digit after them is
+// non-zero; so a box text of millions of digits is read in a few hundred bytes.
+constexpr std::size_t keptDigits = 800;
 
-// A decimal number as read: its sign, its digits before and after the point, and the digits and
-// sign of its exponent.
+// A decimal number as read: its sign, its significant digits (leading zeros dropped, the first
+// keptDigits kept), and the power of ten of its first significant digit before the exponent, so
+// that the number is 0.digits x 10^(scale + exponent).
 struct DecimalParts {
     bool negative = false;
-    std::string intDigits;
-    std::string fracDigits;
-    bool expNegative = false;
-    std::string expDigits;
+    std::string digits;
+    bool droppedNonZero = false;  // a digit after the kept ones is not zero
+    long long scale = 0;
+    long long exponent = 0;  // saturated at +-exponentLimit
 };
+
+// Beyond this the number is out of range whatever its digits: a box holds far fewer.
+constexpr long long exponentLimit = 1'000'000'000;
 
 // An optional sign; true for "-".
 bool readSign(Cursor& cursor) {
@@ -134,6 +133,32 @@ bool readSign(Cursor& cursor) {
     if (c != '+' && c != '-') return false;
     cursor.next();
     return c == '-';
+}
+
+void keepDigit(DecimalParts& parts, char digit) {
+    if (parts.digits.size() < keptDigits)
+        parts.digits.push_back(digit);
+    else if (digit != '0')
+        parts.droppedNonZero = true;
+}
+
+// The digits before and after the point; false when there is none.
+bool readDigits(Cursor& cursor, DecimalParts& parts) {
+    bool any = false;
+    for (; isDigit(cursor.peek()); cursor.next(), any = true) {
+        if (parts.digits.empty() && cursor.peek() == '0') continue;  // a leading zero
+        keepDigit(parts, cursor.peek());
+        ++parts.scale;
+    }
+    if (cursor.peek() != '.') return any;
+    cursor.next();
+    for (; isDigit(cursor.peek()); cursor.next(), any = true) {
+        if (parts.digits.empty() && cursor.peek() == '0')
+            --parts.scale;  // a zero between the point and the first significant digit
+        else
+            keepDigit(parts, cursor.peek());
+    }
+    return any;
 }
 
 // The exponent letter E or D, a sign and digits. Read only when at least one digit follows the
@@ -144,48 +169,36 @@ void readExponent(Cursor& cursor, DecimalParts& parts) {
     const auto mark = cursor.position();
     cursor.next();
     const bool negative = readSign(cursor);
-    cursor.takeDigits(parts.expDigits);
-    if (parts.expDigits.empty()) {
+    if (!isDigit(cursor.peek())) {
         cursor.reset(mark);
         return;
     }
-    parts.expNegative = negative;
-}
-
-// A number beyond the floating-point range: overflow with its sign, or underflow to 0.
-ReadNumber outOfRange(const DecimalParts& parts) {
-    // Saturate the exponent: anything beyond a few thousand is out of range either way.
     long long exponent = 0;
-    for (char c : parts.expDigits)
-        exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
-    if (parts.expNegative) exponent = -exponent;
-    if (magnitude(parts.intDigits, parts.fracDigits, exponent) > 0) return overflow(parts.negative);
-    return {parts.negative ? -0.0 : 0.0, true};
+    for (; isDigit(cursor.peek()); cursor.next())
+        exponent = std::min(exponent * 10 + (cursor.peek() - '0'), exponentLimit);
+    parts.exponent = negative ? -exponent : exponent;
 }
 
-// The value of the parts, correctly rounded.
+// The value of the parts, correctly rounded: beyond the range an overflow with its sign, or 0.
 ReadNumber decimalValue(const DecimalParts& parts) {
-    const bool allZero = parts.intDigits.find_first_not_of('0') == std::string::npos &&
-                         parts.fracDigits.find_first_not_of('0') == std::string::npos;
     // A zero is zero whatever its exponent, so 0e99999 is not an overflow.
-    if (allZero) return {parts.negative ? -0.0 : 0.0, true};
-
-    std::string text;
-    text.reserve(parts.intDigits.size() + parts.fracDigits.size() + parts.expDigits.size() + 4);
-    text += parts.intDigits.empty() ? "0" : parts.intDigits;
-    if (!parts.fracDigits.empty()) {
-        text += '.';
-        text += parts.fracDigits;
-    }
-    if (!parts.expDigits.empty()) {
-        text += 'e';
-        if (parts.expNegative) text += '-';
-        text += parts.expDigits;
-    }
+    if (parts.digits.empty()) return {parts.negative ? -0.0 : 0.0, true};
+    const long long power = parts.scale + parts.exponent;
+    std::string text = "0.";
+    text.reserve(parts.digits.size() + 32);
+    text += parts.digits;
+    // Any non-zero digit stands for the dropped ones: it rounds the same way as they do.
+    if (parts.droppedNonZero) text += '1';
+    text += 'e';
+    text += std::to_string(power);
     double value = 0.0;
     const auto result =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) return outOfRange(parts);
+    if (result.ec == std::errc::result_out_of_range) {
+        // 0.digits x 10^power is at least 0.1 x 10^power: out of range above when power > 0.
+        if (power > 0) return overflow(parts.negative);
+        return {parts.negative ? -0.0 : 0.0, true};
+    }
     return {parts.negative ? -value : value, true};
 }
 
@@ -194,12 +207,7 @@ ReadNumber decimalValue(const DecimalParts& parts) {
 ReadNumber readDecimal(Cursor& cursor) {
     DecimalParts parts;
     parts.negative = readSign(cursor);
-    cursor.takeDigits(parts.intDigits);
-    if (cursor.peek() == '.') {
-        cursor.next();
-        cursor.takeDigits(parts.fracDigits);
-    }
-    if (parts.intDigits.empty() && parts.fracDigits.empty()) return {};
+    if (!readDigits(cursor, parts)) return {};
     readExponent(cursor, parts);
     return decimalValue(parts);
 }
