@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral(OCTAVAL_NAME));
     QApplication::setApplicationVersion(QStringLiteral(OCTAVAL_VERSION_DISPLAY));
     // Wayland compositors and docks find the icon and the name through the desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.octaval.octaval"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(OCTAVAL_APP_ID));
     octaval::frmMain window;
     window.show();
     return QApplication::exec();
