@@ -213,13 +213,14 @@ void setPanelColour(QLineEdit* box, SystemColour colour) {
 void setColours(QWidget* window) {
     setLegibleDisabledText(window);
     const QPalette natural = QApplication::palette(window);
+    // Every box gets its panel colour set, Base where it has no role of its own: a style that
+    // draws panels from the system's theme (Windows') follows the palette only where it is set.
     for (QLineEdit* box : window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
         const QVariant role = box->property("panelRole");
-        if (!role.isValid()) continue;
+        const auto panel = role.isValid() ? role.value<QPalette::ColorRole>() : QPalette::Base;
         QPalette palette;
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setBrush(group, QPalette::Base,
-                             natural.brush(group, role.value<QPalette::ColorRole>()));
+            palette.setBrush(group, QPalette::Base, natural.brush(group, panel));
         box->setPalette(palette);
     }
 }
