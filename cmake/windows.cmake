@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/qt-windows --prefix
     OUTPUT_VARIABLE _octaval_qt OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 if(NOT EXISTS ${_octaval_qt}/.octaval-complete)
     message(FATAL_ERROR "There is no Qt for Windows in ${_octaval_qt} yet: build it with "
-        "scripts/qt-windows (about 20 minutes on 2 idle cores; once per machine).")
+        "scripts/qt-windows (about 15 minutes on 2 cores; once per machine).")
 endif()
 include(${_octaval_qt}/lib/cmake/Qt6/qt.toolchain.cmake)
 
