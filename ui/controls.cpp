@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
@@ -15,6 +16,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -51,7 +54,7 @@ struct Sample {
 // from the font as given (the interface size, whose glyphs the buttons load anyway) and checked
 // in the result, so that no size is loaded only to be measured.
 QFont shrunkToFit(QFont font, qreal points, const std::vector<Sample>& samples) {
-    const auto scaleToFit = [&samples](const QFontMetricsF& metrics, qreal scale) {
+    const auto scaleToFit = [&samples](const auto& metrics, qreal scale) {
         qreal fit = 1;
         for (const Sample& sample : samples)
             fit = std::min(fit, sample.width / (metrics.horizontalAdvance(sample.text) * scale));
@@ -60,9 +63,14 @@ QFont shrunkToFit(QFont font, qreal points, const std::vector<Sample>& samples) 
     // The resolved size: pointSizeF() is -1 for a font set in pixels.
     const qreal estimate = scaleToFit(QFontMetricsF(font), points / QFontInfo(font).pointSizeF());
     font.setPointSizeF(std::floor(points * estimate * 10) / 10);
-    // Hinting and rounding can leave the estimate a little too large.
-    if (const qreal check = scaleToFit(QFontMetricsF(font), 1); check < 1)
+    // Hinting and rounding can leave the estimate a little too large. The check uses the
+    // whole-pixel advances with which the boxes draw (Windows' GDI draws every glyph at a whole
+    // pixel's advance), and steps down until every sample fits: a size a tenth of a point smaller
+    // may still be drawn at the same whole-pixel height.
+    if (const qreal check = scaleToFit(QFontMetrics(font), 1); check < 1)
         font.setPointSizeF(std::floor(font.pointSizeF() * check * 10) / 10);
+    while (scaleToFit(QFontMetrics(font), 1) < 1 && font.pointSizeF() > 1)
+        font.setPointSizeF(std::round(font.pointSizeF() * 10 - 1) / 10);
     return font;
 }
 
@@ -208,10 +216,30 @@ void setPanelColour(QLineEdit* box, SystemColour colour) {
     if (role != QPalette::NoRole && role != QPalette::Base) box->setProperty("panelRole", role);
 }
 
+// Windows' own style draws push buttons from the system's theme, light whatever the palette
+// says, with their text in the palette's colour: under a dark palette, light text on light
+// buttons. There the window's buttons are drawn in Fusion, which draws them from the palette.
+void setButtonStyle(QWidget* window) {
+    if (QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) != 0) return;
+    const QPalette palette = QApplication::palette(window);
+    QStyle* style = nullptr;
+    if (luminance(palette.color(QPalette::ButtonText)) >
+        luminance(palette.color(QPalette::Button))) {
+        style = window->findChild<QStyle*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!style) {
+            style = QStyleFactory::create(QStringLiteral("Fusion"));
+            style->setParent(window);
+        }
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        button->setStyle(style);
+}
+
 // The colours that a window's controls take from the application's palette: the legible text of
-// its output boxes and the panels of boxes with a colour of their own.
+// its output boxes, the panels of boxes with a colour of their own and buttons drawn to match.
 void setColours(QWidget* window) {
     setLegibleDisabledText(window);
+    setButtonStyle(window);
     const QPalette natural = QApplication::palette(window);
     // Every box gets its panel colour set, Base where it has no role of its own: a style that
     // draws panels from the system's theme (Windows') follows the palette only where it is set.
