@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/binary_report.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
 
 #include "cli/platform.h"
+#include "cli/text_report.h"
 #include "engine/subnets.h"
 
 namespace octaval {
@@ -44,19 +44,6 @@ Fields fieldsOf(const std::optional<SubnetList>& list) {
                                                                             : Field::Host;
     }
     return fields;
-}
-
-// The captions of the four address rows of the report, and their column's width.
-constexpr std::size_t captionWidth = [] {
-    std::size_t width = 0;
-    for (const auto& row : boxRows)
-        width = std::max(width, row.caption.size());
-    return width + 2;
-}();
-
-void appendCaption(std::string& out, std::string_view caption) {
-    out += caption;
-    out.append(captionWidth - caption.size(), ' ');
 }
 
 void appendBits(std::string& out, Address value, const Fields& fields, bool colour) {

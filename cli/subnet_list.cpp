@@ -12,6 +12,7 @@
 #include "cli/json_writer.h"
 #include "cli/platform.h"
 #include "cli/press.h"
+#include "engine/number_rules.h"
 #include "engine/subnets.h"
 
 namespace octaval {
@@ -20,31 +21,13 @@ namespace {
 constexpr std::size_t flushSize = 64 * 1024;
 constexpr std::size_t addressWidth = 17;  // "255.255.255.255" and two blanks
 
-// The decimal digits of every octet value, so that an address is a few copies.
-struct OctetDigits {
-    std::array<char, 3> digits;
-    std::uint8_t size;
-};
-constexpr std::array<OctetDigits, 256> octetDigits = [] {
-    std::array<OctetDigits, 256> table{};
-    for (int v = 0; v < 256; ++v) {
-        auto& entry = table[static_cast<std::size_t>(v)];
-        std::size_t size = 0;
-        for (int weight = 100; weight >= 1; weight /= 10)
-            if (v >= weight || weight == 1)
-                entry.digits[size++] = static_cast<char>('0' + v / weight % 10);
-        entry.size = static_cast<std::uint8_t>(size);
-    }
-    return table;
-}();
-
 // The dotted text of an address, in `buffer`.
 std::string_view addressText(Address a, std::array<char, 16>& buffer) {
     char* out = buffer.data();
     for (int shift = 24; shift >= 0; shift -= 8) {
-        const auto& octet = octetDigits[(a >> shift) & 255];
-        std::memcpy(out, octet.digits.data(), 3);
-        out += octet.size;
+        const std::string_view octet = octetText(static_cast<int>((a >> shift) & 255));
+        std::memcpy(out, octet.data(), octet.size());
+        out += octet.size();
         *out++ = '.';
     }
     return {buffer.data(), static_cast<std::size_t>(out - buffer.data() - 1)};

@@ -42,6 +42,11 @@ void appendVisible(std::string& report, std::string_view text) {
 
 }  // namespace
 
+void appendCaption(std::string& report, std::string_view caption) {
+    report += caption;
+    report.append(captionWidth - caption.size(), ' ');
+}
+
 std::string textReport(const BoxAccess& boxes) {
     std::string report;
     for (const BoxRow& row : boxRows) {
@@ -50,8 +55,7 @@ std::string textReport(const BoxAccess& boxes) {
         for (int k = 1; k <= row.boxes; ++k)
             blank = blank && onlyBlanks(boxes.text(octetBox(row.first, k)));
         if (blank) continue;
-        report += row.caption;
-        report.append(captionWidth - row.caption.size(), ' ');
+        appendCaption(report, row.caption);
         for (int k = 1; k <= row.boxes; ++k) {
             if (k > 1) report += '.';
             appendVisible(report, boxes.text(octetBox(row.first, k)));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/boxes.h"
 
@@ -11,5 +12,8 @@ namespace octaval {
 /// What octaval-cli prints for the boxes: the window's rows with their captions, less the rows
 /// that hold only blanks, then the status message on a line of its own.
 std::string textReport(const BoxAccess& boxes);
+
+/// Appends a row's caption and the blanks that bring the report's caption column to its width.
+void appendCaption(std::string& report, std::string_view caption);
 
 }  // namespace octaval

@@ -243,34 +243,6 @@ std::string numberToText(double wholeNumber) {
     return {first, result.ptr};
 }
 
-namespace {
-struct OctetTexts {
-    std::array<char, 4 * 256> chars{};
-    std::array<std::uint8_t, 256> lengths{};
-};
-
-constexpr OctetTexts makeOctetTexts() {
-    OctetTexts t;
-    for (int v = 0; v < 256; ++v) {
-        char* out = &t.chars[static_cast<std::size_t>(4 * v)];
-        int n = 0;
-        if (v >= 100) out[n++] = static_cast<char>('0' + v / 100);
-        if (v >= 10) out[n++] = static_cast<char>('0' + v / 10 % 10);
-        out[n++] = static_cast<char>('0' + v % 10);
-        t.lengths[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(n);
-    }
-    return t;
-}
-
-constexpr OctetTexts octetTexts = makeOctetTexts();
-}  // namespace
-
-std::string_view octetText(int value) {
-    assert(value >= 0 && value <= 255);
-    const auto v = static_cast<std::size_t>(value);
-    return {&octetTexts.chars[4 * v], octetTexts.lengths[v]};
-}
-
 std::optional<std::int32_t> toInt32(double value) {
     // nearbyint rounds in the default mode, ties to even.
     const double rounded = std::nearbyint(value);

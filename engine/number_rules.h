@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,8 +28,36 @@ ReadNumber textToNumber(std::string_view text);
 /// A whole number as box text: decimal digits, "-" before a negative value, nothing else.
 std::string numberToText(double wholeNumber);
 
+namespace detail {
+// The texts of 0..255, four characters apart, with their lengths.
+struct OctetTexts {
+    std::array<char, 4 * 256> chars{};
+    std::array<std::uint8_t, 256> lengths{};
+};
+
+constexpr OctetTexts makeOctetTexts() {
+    OctetTexts t;
+    for (int v = 0; v < 256; ++v) {
+        char* out = &t.chars[static_cast<std::size_t>(4 * v)];
+        int n = 0;
+        if (v >= 100) out[n++] = static_cast<char>('0' + v / 100);
+        if (v >= 10) out[n++] = static_cast<char>('0' + v / 10 % 10);
+        out[n++] = static_cast<char>('0' + v % 10);
+        t.lengths[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(n);
+    }
+    return t;
+}
+
+inline constexpr OctetTexts octetTexts = makeOctetTexts();
+}  // namespace detail
+
 /// The text of a whole number 0..255, as numberToText gives it, without building a string.
-std::string_view octetText(int value);
+/// Inline: the press and the subnet list take several per answer or row.
+inline std::string_view octetText(int value) {
+    assert(value >= 0 && value <= 255);
+    const auto v = static_cast<std::size_t>(value);
+    return {&detail::octetTexts.chars[4 * v], detail::octetTexts.lengths[v]};
+}
 
 /// Rounds to the nearest 32-bit integer, a tie going to the even neighbour; nothing when the
 /// rounded value lies outside the 32-bit range.
