@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/batch.h"
-#include "cli/json_writer.h"
+#include "report/json_writer.h"
 
 namespace {
 

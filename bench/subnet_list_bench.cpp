@@ -6,12 +6,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "cli/subnet_list.h"
+#include "cli/list.h"
 
 namespace {
 
 void listToDevNull(benchmark::State& bench, bool json) {
-    const octaval::PressInputs inputs = {{"10", "1", "2", "3"}, {"255", "255", "255", "252"}};
+    const octaval::AddressTexts inputs = {{"10", "1", "2", "3"}, {{"255", "255", "255", "252"}}};
     const int fd = open("/dev/null", O_WRONLY);
     for (auto _ : bench)
         benchmark::DoNotOptimize(octaval::writeSubnetList(inputs, json, fd).exitStatus);

@@ -5,20 +5,12 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <initializer_list>
 
-#include "resources/version.h"
-
-#include "engine/calculator.h"
+#include "report/version.h"
 
 namespace octaval {
 namespace {
-
-constexpr std::string_view addressExample = "four parts joined by dots, such as 10.1.2.3";
-constexpr std::string_view maskExample =
-    "four parts joined by dots, such as 255.255.0.0, or a prefix length /N with N from 0 to 32";
 
 // The parts one after the other, for the messages.
 std::string joined(std::initializer_list<std::string_view> parts) {
@@ -78,15 +70,25 @@ UsageError unknownOption(std::string_view argument, std::span<const std::string_
     return {message};
 }
 
-std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
-    const auto parts = std::count(text.begin(), text.end(), '.') + 1;
-    return joined({what, " '", text, "' has ", std::to_string(parts),
-                   parts == 1 ? " part" : " parts", "; expected ", expected});
-}
+// getopt keeps its state in globals: a parse starts it afresh (glibc and MinGW-w64 take an optind
+// of 0 as "reinitialise") with its own messages off, and gives the caller's state back after.
+class GetoptScope {
+public:
+    GetoptScope() : m_optind(optind), m_opterr(opterr), m_optopt(optopt) {
+        optind = 0;
+        opterr = 0;
+    }
+    GetoptScope(const GetoptScope&) = delete;
+    GetoptScope& operator=(const GetoptScope&) = delete;
+    ~GetoptScope() {
+        optind = m_optind;
+        opterr = m_opterr;
+        optopt = m_optopt;
+    }
 
-UsageError badPrefix(std::string_view digits) {
-    return {joined({"prefix length '/", digits, "' is not a whole number from 0 to 32"})};
-}
+private:
+    int m_optind, m_opterr, m_optopt;
+};
 
 }  // namespace
 
@@ -124,7 +126,10 @@ Examples: octaval-cli --list 192.168.1.70/27
 }
 
 std::string versionText() {
-    return "octaval-cli " OCTAVAL_VERSION_DISPLAY "\n";
+    std::string text = "octaval-cli ";
+    text += version::display;
+    text += '\n';
+    return text;
 }
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
@@ -147,9 +152,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     bool binary = false;
     bool help = false;
     bool version = false;
-    // Zero makes glibc's getopt start afresh, so the parser can run more than once per process.
-    optind = 0;
-    opterr = 0;
+    const GetoptScope scope;
     for (;;) {
         const int c = getopt_long(argc, argv, shortOptions.data(), longOptions, nullptr);
         if (c == -1) break;
@@ -213,89 +216,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     return line;
 }
 
-std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text) {
-    std::array<std::string_view, 4> parts;
-    for (std::size_t k = 0; k < 3; ++k) {
-        const auto dot = text.find('.');
-        if (dot == std::string_view::npos) return std::nullopt;
-        parts[k] = text.substr(0, dot);
-        text.remove_prefix(dot + 1);
-    }
-    if (text.find('.') != std::string_view::npos) return std::nullopt;
-    parts[3] = text;
-    return parts;
-}
-
-std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
-    // Leading zeros are read like any decimal number's: "/0008" is "/8".
-    int length = -1;
-    const auto end = digits.data() + digits.size();
-    if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
-    const auto [stop, error] = std::from_chars(digits.data(), end, length);
-    if (stop != end || error != std::errc{} || length > 32) return std::nullopt;
-    std::array<std::string, 4> mask;
-    for (int k = 0; k < 4; ++k) {
-        const int ones = std::clamp(length - 8 * k, 0, 8);
-        mask[static_cast<std::size_t>(k)] = std::to_string((0xFF00 >> ones) & 0xFF);
-    }
-    return mask;
-}
-
-namespace {
-
-// The one reading of an ADDRESS[/N] and a MASK (four dotted parts or /N), for the operands and
-// for a pasted text alike.
-std::variant<AddressTexts, UsageError> readAddress(std::string_view address,
-                                                   std::optional<std::string_view> mask) {
-    AddressTexts texts;
-    if (const auto slash = address.find('/'); slash != std::string_view::npos) {
-        if (slash == 0 && mask)
-            return UsageError{
-                joined({"the ADDRESS comes first, as in 'octaval-cli ", *mask, " ", address, "'"})};
-        if (mask)
-            return UsageError{joined({"the mask is given twice: as '", address.substr(slash),
-                                      "' and as '", *mask, "'"})};
-        const auto digits = address.substr(slash + 1);
-        texts.mask = prefixMask(digits);
-        if (!texts.mask) return badPrefix(digits);
-        address = address.substr(0, slash);
-    }
-    const auto parts = splitDotted(address);
-    if (!parts) return UsageError{partsMessage("ADDRESS", address, addressExample)};
-    std::copy(parts->begin(), parts->end(), texts.address.begin());
-
-    if (!mask) return texts;
-    if (mask->starts_with('/')) {
-        texts.mask = prefixMask(mask->substr(1));
-        if (!texts.mask) return badPrefix(mask->substr(1));
-        return texts;
-    }
-    const auto maskParts = splitDotted(*mask);
-    if (!maskParts) return UsageError{partsMessage("MASK", *mask, maskExample)};
-    texts.mask.emplace();
-    std::copy(maskParts->begin(), maskParts->end(), texts.mask->begin());
-    return texts;
-}
-
-}  // namespace
-
-std::optional<AddressTexts> parseAddressText(std::string_view text) {
-    static constexpr std::string_view blanks = " \t\n\r\f\v";
-    const auto start = text.find_first_not_of(blanks);
-    if (start == std::string_view::npos) return std::nullopt;
-    text = text.substr(start, text.find_last_not_of(blanks) + 1 - start);
-    const auto gap = text.find_first_of(blanks);
-    std::optional<std::string_view> mask;
-    if (gap != std::string_view::npos) {
-        mask = text.substr(text.find_first_not_of(blanks, gap));
-        if (mask->find_first_of(blanks) != std::string_view::npos) return std::nullopt;
-    }
-    auto texts = readAddress(text.substr(0, gap), mask);
-    if (auto* read = std::get_if<AddressTexts>(&texts)) return std::move(*read);
-    return std::nullopt;
-}
-
-std::variant<PressInputs, UsageError> pressInputs(std::span<const std::string_view> operands) {
+std::variant<AddressTexts, UsageError> pressInputs(std::span<const std::string_view> operands) {
     if (operands.empty()) return UsageError{joined({"missing ADDRESS: expected ", addressExample})};
     if (operands.size() > 2)
         return UsageError{joined({"too many operands (", std::to_string(operands.size()),
@@ -303,16 +224,8 @@ std::variant<PressInputs, UsageError> pressInputs(std::span<const std::string_vi
     auto read =
         readAddress(operands[0], operands.size() == 2 ? std::optional<std::string_view>(operands[1])
                                                       : std::nullopt);
-    if (auto* error = std::get_if<UsageError>(&read)) return std::move(*error);
-    auto& texts = std::get<AddressTexts>(read);
-    PressInputs inputs{std::move(texts.address), {}};
-    if (texts.mask) {
-        inputs.mask = std::move(*texts.mask);
-    } else {
-        const auto natural = naturalMask(inputs.address[0]);
-        std::copy(natural.begin(), natural.end(), inputs.mask.begin());
-    }
-    return inputs;
+    if (auto* error = std::get_if<std::string>(&read)) return UsageError{std::move(*error)};
+    return std::move(std::get<AddressTexts>(read));
 }
 
 }  // namespace octaval

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "cli/json_writer.h"
 #include "cli/platform.h"
+#include "report/json_writer.h"
 
 namespace octaval {
 namespace {
@@ -23,17 +23,10 @@ std::string fieldCountMessage(std::size_t count) {
     return message;
 }
 
-bool writeAll(int fd, std::string_view data, std::string& error) {
-    while (!data.empty()) {
-        const auto n = platform::writeSome(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = std::string("cannot write the answers: ") + std::strerror(errno);
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
+bool writeAnswers(int fd, std::string_view data, std::string& error) {
+    const auto written = platform::writeAll(fd, data);
+    if (!written.ok()) error = "cannot write the answers: " + written.message();
+    return written.ok();
 }
 
 }  // namespace
@@ -144,7 +137,7 @@ BatchResult runBatch(int inputFd, int outputFd) {
     out.reserve(2 * flushThreshold);
     bool writeFailed = false;
     const auto flush = [&] {
-        writeFailed = !writeAll(outputFd, out, result.error);
+        writeFailed = !writeAnswers(outputFd, out, result.error);
         out.clear();
         return !writeFailed;
     };
@@ -168,7 +161,7 @@ BatchResult runBatch(int inputFd, int outputFd) {
     // After a read error the answers so far are still worth having.
     if (!writeFailed && !out.empty()) {
         std::string error;
-        if (!writeAll(outputFd, out, error) && result.error.empty()) result.error = error;
+        if (!writeAnswers(outputFd, out, error) && result.error.empty()) result.error = error;
     }
     result.exitStatus = (reader.malformedSeen() || !result.error.empty()) ? 1 : 0;
     return result;

@@ -4,30 +4,25 @@
 #include <unistd.h>
 
 #include <csignal>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <string_view>
 
 #include "cli/arguments.h"
 #include "cli/batch.h"
-#include "cli/binary_report.h"
+#include "cli/list.h"
 #include "cli/platform.h"
-#include "cli/press.h"
-#include "cli/subnet_list.h"
+#include "report/binary_report.h"
+#include "report/press.h"
 
 namespace {
 
 // Writes text to standard output; returns `status`, or 1 after reporting a failed write.
 int print(std::string_view text, int status) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    // An unbuffered stream (a device on Windows) reports the failed write only through ferror.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", std::strerror(errno));
-        return 1;
-    }
-    return status;
+    const auto written = octaval::platform::writeAll(STDOUT_FILENO, text);
+    if (written.ok()) return status;
+    std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", written.message().c_str());
+    return 1;
 }
 
 int usageError(const octaval::UsageError& error) {
@@ -36,12 +31,21 @@ int usageError(const octaval::UsageError& error) {
     return 2;
 }
 
+// Whether the bits are coloured: standard output is a terminal that shows colour and NO_COLOR is
+// unset or empty.
+bool colourWanted() {
+    const char* noColour = std::getenv("NO_COLOR");
+    return octaval::platform::colourTerminal(STDOUT_FILENO) &&
+           (noColour == nullptr || *noColour == '\0');
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    octaval::platform::prepareProgram(argc, argv);
+    octaval::platform::Arguments arguments(argc, argv);
+    if (!arguments.error().empty()) return usageError({arguments.error()});
     using octaval::CommandLine;
-    const auto parsed = octaval::parseCommandLine(argc, argv);
+    const auto parsed = octaval::parseCommandLine(arguments.argc(), arguments.argv());
     if (const auto* error = std::get_if<octaval::UsageError>(&parsed)) return usageError(*error);
     const auto& line = std::get<CommandLine>(parsed);
 
@@ -64,7 +68,7 @@ int main(int argc, char* argv[]) {
     const auto parsedInputs = octaval::pressInputs(line.operands);
     if (const auto* error = std::get_if<octaval::UsageError>(&parsedInputs))
         return usageError(*error);
-    const auto& inputs = std::get<octaval::PressInputs>(parsedInputs);
+    const auto& inputs = std::get<octaval::AddressTexts>(parsedInputs);
     if (line.mode == CommandLine::Mode::List) {
         // A reader that stops early (| head) ends the list quietly: the write sees EPIPE instead
         // of the program being killed.
@@ -75,8 +79,9 @@ int main(int argc, char* argv[]) {
         if (!result.error.empty()) std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
         return result.exitStatus;
     }
-    const auto answer = line.mode == CommandLine::Mode::Binary
-                            ? octaval::answerBinary(inputs, octaval::colourWanted(STDOUT_FILENO))
-                            : octaval::answerPress(inputs, line.json);
-    return print(answer.output, answer.exitStatus);
+    const octaval::Press p = octaval::press(inputs);
+    const int status = p.outcome.ok() ? 0 : 1;
+    if (line.mode == CommandLine::Mode::Binary)
+        return print(octaval::binaryReport(p, colourWanted()), status);
+    return print(octaval::pressReport(p.boxes, line.json), status);
 }

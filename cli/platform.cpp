@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/platform.h"
 
+#include <cerrno>
+#include <cstring>
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -10,10 +13,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <string>
-#include <vector>
+#include <memory>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -23,29 +24,40 @@ namespace octaval::platform {
 
 #ifdef _WIN32
 
-void prepareProgram(int& argc, char**& argv) {
+namespace {
+
+// CommandLineToArgvW's array, given back with LocalFree.
+struct LocalFreeDeleter {
+    void operator()(wchar_t** p) const { ::LocalFree(p); }
+};
+
+}  // namespace
+
+Arguments::Arguments(int, char*[]) {
     for (int fd : {0, 1, 2})
         _setmode(fd, _O_BINARY);
     int count = 0;
-    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (wide == nullptr) return;
-    // The program's arguments live as long as the program.
-    static std::vector<std::string> texts;
-    static std::vector<char*> pointers;
-    for (int i = 0; i < count; ++i) {
-        const int size =
-            ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-        if (size > 1)
-            ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
-        texts.push_back(std::move(text));
+    const std::unique_ptr<wchar_t*, LocalFreeDeleter> wide(
+        ::CommandLineToArgvW(::GetCommandLineW(), &count));
+    if (!wide) {
+        m_error = "cannot read the command line";
+        count = 0;
     }
-    ::LocalFree(wide);
-    for (auto& text : texts)
-        pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    argc = count;
-    argv = pointers.data();
+    for (int i = 0; i < count; ++i) {
+        const wchar_t* arg = wide.get()[i];
+        const int size = ::WideCharToMultiByte(CP_UTF8, 0, arg, -1, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        if (size <= 0 || ::WideCharToMultiByte(CP_UTF8, 0, arg, -1, text.data(), size, nullptr,
+                                               nullptr) != size) {
+            m_error = "cannot convert the command line to UTF-8";
+            m_texts.clear();
+            break;
+        }
+        m_texts.push_back(std::move(text));
+    }
+    for (auto& text : m_texts)
+        m_pointers.push_back(text.data());
+    m_pointers.push_back(nullptr);
 }
 
 bool inputReady(int fd) {
@@ -67,6 +79,8 @@ bool inputReady(int fd) {
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size) {
     return _read(fd, buffer, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
 }
+
+namespace {
 
 std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
     // WriteFile itself, as the stream is binary: the C library's _write reports a reader that
@@ -91,6 +105,8 @@ std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
     return -1;
 }
 
+}  // namespace
+
 bool colourTerminal(int fd) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     DWORD mode = 0;
@@ -100,7 +116,9 @@ bool colourTerminal(int fd) {
 
 #else
 
-void prepareProgram(int&, char**&) {}
+Arguments::Arguments(int argc, char* argv[]) : m_pointers(argv, argv + argc) {
+    m_pointers.push_back(nullptr);
+}
 
 bool inputReady(int fd) {
     pollfd p{fd, POLLIN, 0};
@@ -111,14 +129,38 @@ std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size) {
     return ::read(fd, buffer, size);
 }
 
+namespace {
+
 std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
 }
+
+}  // namespace
 
 bool colourTerminal(int fd) {
     return ::isatty(fd) == 1;
 }
 
 #endif
+
+bool Written::closed() const {
+    return error == EPIPE;
+}
+
+std::string Written::message() const {
+    return std::strerror(error);
+}
+
+Written writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const auto n = writeSome(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return {errno};
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return {};
+}
 
 }  // namespace octaval::platform

@@ -6,7 +6,6 @@
 #include <cassert>
 #include <cmath>
 #include <initializer_list>
-#include <optional>
 #include <string>
 
 namespace octaval {
@@ -61,9 +60,9 @@ int coveredMaskOctets(const AddressClass& c) {
     return c.letter == 'D' ? 3 : c.classBits / 8;
 }
 
-// The validation chain over the address and the mask: the message of the first check that
-// holds, or nothing when every check passes.
-std::optional<std::string_view> validate(const CalculatorState& s) {
+// The validation chain over the address and the mask: the first check that holds, or none when
+// every check passes.
+Rejection validate(const CalculatorState& s) {
     const auto& ip = s.ipOctet;
     const auto& m = s.maskOctet;
 
@@ -72,26 +71,26 @@ std::optional<std::string_view> validate(const CalculatorState& s) {
     // one as "OK". Every later step relies on whole octets 0..255 and a first octet 1..255.
     const bool badOctet =
         std::any_of(ip.begin(), ip.end(), [](double v) { return v > 255 || v < 0 || !isWhole(v); });
-    if (ip[0] == 0 || badOctet) return status::illegalIpAddress;
+    if (ip[0] == 0 || badOctet) return Rejection::illegalAddress;
 
     // Checks 2 to 5: every mask octet is one of the accepted values.
-    if (!std::all_of(m.begin(), m.end(), isAcceptedMaskOctet)) return status::illegalSubnetMask;
+    if (!std::all_of(m.begin(), m.end(), isAcceptedMaskOctet)) return Rejection::maskOctetValue;
 
     // Checks 6 to 8: a mask must hold a 255 within the network octets of the address's class. A
     // mask that starts with 255 always does.
     const int covered = m[0] == 255 ? 0 : coveredMaskOctets(addressClass(ip[0]));
     if (covered > 0 &&
         std::none_of(m.begin(), m.begin() + covered, [](double v) { return v == 255; }))
-        return status::illegalMaskVersusClass;
+        return Rejection::maskVersusClass;
 
     // Checks 9 to 11 let masks of the form 255.a.b.0 (255 > a >= b > 0, such as 255.192.192.0)
     // through on purpose: classful subnetting counts the subnet bits octet by octet, and there
     // such a mask is legal.
     if ((m[1] < m[0] && m[2] != 0 && m[3] != 0) || (m[2] < m[1] && m[3] != 0))
-        return status::illegalSubnetMask;
-    if (m[0] < 255 || m[1] > m[0] || m[2] > m[1] || m[3] > m[2]) return status::illegalSubnetMask;
+        return Rejection::maskShape;
+    if (m[0] < 255 || m[1] > m[0] || m[2] > m[1] || m[3] > m[2]) return Rejection::maskShape;
 
-    return std::nullopt;
+    return Rejection::none;
 }
 
 // The letter of a class as text that outlives the press ("A" .. "E").
@@ -161,14 +160,14 @@ private:
     std::array<std::array<char, 32>, 3> m_lines;
 };
 
-// Reads the eight input boxes and takes the address bits; the message of a text whose number
-// cannot be converted (beyond the number range, or a fourth octet beyond the 16-bit range),
-// which ends the press like any rejected input.
-std::optional<std::string_view> readInputs(CalculatorState& s, const BoxAccess& boxes) {
-    if (!readOctets(boxes, ipFirst, s.ipOctet)) return status::illegalIpAddress;
-    if (!readOctets(boxes, maskFirst, s.maskOctet)) return status::illegalSubnetMask;
-    if (!IpToBits(s)) return status::illegalIpAddress;
-    return std::nullopt;
+// Reads the eight input boxes and takes the address bits; a text whose number cannot be converted
+// (beyond the number range, or a fourth octet beyond the 16-bit range) ends the press like any
+// rejected input.
+Rejection readInputs(CalculatorState& s, const BoxAccess& boxes) {
+    if (!readOctets(boxes, ipFirst, s.ipOctet)) return Rejection::addressUnreadable;
+    if (!readOctets(boxes, maskFirst, s.maskOctet)) return Rejection::maskUnreadable;
+    if (!IpToBits(s)) return Rejection::addressUnreadable;
+    return Rejection::none;
 }
 
 // Forms the network address (netOctet and netBit) and shows it with the broadcast address.
@@ -200,21 +199,19 @@ void countFields(CalculatorState& s, const AddressClass& c) {
     assert(s.hostBits >= 0);
 }
 
-// Reports a subnet field of the network address or a host field of the address that is all
-// zeros or all ones; later findings replace earlier ones. Returns false when there are no host
-// bits: "No host(s)" ends the press.
-bool reportFindings(const CalculatorState& s, PressOutput& out) {
+// Finds a subnet field of the network address or a host field of the address that is all zeros
+// or all ones, and whether there are no host bits at all, which ends the press.
+Findings findFields(const CalculatorState& s) {
+    Findings f;
     const auto subnet = fieldPattern(s.netBit, s.classBits + 1, s.classBits + s.subnetBits);
-    if (subnet.allZeros) out.set(Box::Text21, status::subnetAllZeros);
-    if (subnet.allOnes) out.set(Box::Text21, status::subnetAllOnes);
-    if (s.hostBits == 0) {
-        out.set(Box::Text21, status::noHosts);
-        return false;
-    }
+    f.subnetAllZeros = subnet.allZeros;
+    f.subnetAllOnes = subnet.allOnes;
+    f.noHosts = s.hostBits == 0;
+    if (f.noHosts) return f;
     const auto host = fieldPattern(s.ipBit, 33 - s.hostBits, 32);
-    if (host.allZeros) out.set(Box::Text21, status::hostAllZeros);
-    if (host.allOnes) out.set(Box::Text21, status::hostAllOnes);
-    return true;
+    f.hostAllZeros = host.allZeros;
+    f.hostAllOnes = host.allOnes;
+    return f;
 }
 
 // The first and last usable subnet: the network address with its subnet field set to 0...01 and
@@ -257,22 +254,24 @@ void showResultLines(const CalculatorState& s, const AddressClass& c, PressOutpu
 }
 
 // Everything a press decides, from reading the inputs to the last result line.
-void press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
-    if (const auto failure = readInputs(s, boxes)) {
-        out.set(Box::Text21, *failure);
-        return;
-    }
-    if (const auto failure = validate(s)) {
-        out.set(Box::Text21, *failure);
-        return;
+PressOutcome press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
+    PressOutcome outcome;
+    outcome.rejection = readInputs(s, boxes);
+    if (outcome.passed()) outcome.rejection = validate(s);
+    if (!outcome.passed()) {
+        out.set(Box::Text21, outcome.status());
+        return outcome;
     }
     const AddressClass c = addressClass(s.ipOctet[0]);
     showAddresses(s, out);
     out.set(Box::Text17, letterText(c));
     countFields(s, c);
-    if (!reportFindings(s, out)) return;
+    outcome.findings = findFields(s);
+    out.set(Box::Text21, outcome.status());
+    if (outcome.findings.noHosts) return outcome;
     ShowSubnetRange(s, out);
     showResultLines(s, c, out);
+    return outcome;
 }
 
 }  // namespace
@@ -289,10 +288,35 @@ void NetToBits(CalculatorState& state) {
     assert(converted);
 }
 
-void Recalculate(CalculatorState& state, BoxAccess& boxes) {
+std::string_view PressOutcome::status() const {
+    switch (rejection) {
+        case Rejection::addressUnreadable:
+        case Rejection::illegalAddress:
+            return status::illegalIpAddress;
+        case Rejection::maskUnreadable:
+        case Rejection::maskOctetValue:
+        case Rejection::maskShape:
+            return status::illegalSubnetMask;
+        case Rejection::maskVersusClass:
+            return status::illegalMaskVersusClass;
+        case Rejection::none:
+            break;
+    }
+    // Later findings replace earlier ones; no host bits leaves no host field to test.
+    const Findings& f = findings;
+    if (f.hostAllOnes) return status::hostAllOnes;
+    if (f.hostAllZeros) return status::hostAllZeros;
+    if (f.noHosts) return status::noHosts;
+    if (f.subnetAllOnes) return status::subnetAllOnes;
+    if (f.subnetAllZeros) return status::subnetAllZeros;
+    return status::ok;
+}
+
+PressOutcome Recalculate(CalculatorState& state, BoxAccess& boxes) {
     PressOutput out;
-    press(state, boxes, out);
+    const PressOutcome outcome = press(state, boxes, out);
     out.writeTo(boxes);
+    return outcome;
 }
 
 AddressClass addressClass(double firstOctet) {

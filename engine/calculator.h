@@ -66,6 +66,44 @@ struct AddressClass {
 /// D below 240, E from 240 up. The value is compared as read, never rounded (127.9 is class A).
 AddressClass addressClass(double firstOctet);
 
+/// Where a press of "Recalculate" stopped before its results: at reading a row whose text is no
+/// number that can be converted, or at the first check of the validation chain that holds.
+enum class Rejection : std::uint8_t {
+    none,
+    addressUnreadable,  // an address text beyond the number range, or a fourth octet that does
+                        // not round into the 16-bit range
+    maskUnreadable,     // a mask text beyond the number range
+    illegalAddress,     // check 1: an octet that is no whole number 0..255, or a first octet 0
+    maskOctetValue,     // checks 2 to 5: a mask octet that is none of the nine accepted values
+    maskVersusClass,    // checks 6 to 8: no 255 within the network octets of the address's class
+    maskShape,          // checks 9 to 11: the mask's octets do not fall from left to right
+};
+
+/// What a press found in a subnet field and a host field that passed the validation chain;
+/// each finding replaces the status of the one before, in this order.
+struct Findings {
+    bool subnetAllZeros = false;
+    bool subnetAllOnes = false;
+    bool noHosts = false;  // ends the press: no host field to test, no first and last subnet
+    bool hostAllZeros = false;
+    bool hostAllOnes = false;
+    bool operator==(const Findings&) const = default;
+};
+
+/// How a press of "Recalculate" ended, so that no caller needs to read the status box to know.
+struct PressOutcome {
+    Rejection rejection = Rejection::none;
+    Findings findings{};
+
+    /// Whether the press passed the validation chain and showed its results.
+    bool passed() const { return rejection == Rejection::none; }
+    /// Whether the status box reads "OK".
+    bool ok() const { return passed() && findings == Findings{}; }
+    /// The status message the press left in Text21.
+    std::string_view status() const;
+    bool operator==(const PressOutcome&) const = default;
+};
+
 /// Fills ipBit from ipOctet; false when the fourth octet does not round into the 16-bit range.
 bool IpToBits(CalculatorState& state);
 
@@ -75,7 +113,8 @@ void NetToBits(CalculatorState& state);
 /// One press of "Recalculate": reads Text1..Text8, validates the address and mask, and shows
 /// network, broadcast, class, bit counts, findings and the first and last usable subnet. Every
 /// output box and the status box are written once; an output the press leaves empty holds " ".
-void Recalculate(CalculatorState& state, BoxAccess& boxes);
+/// Returns how the press ended.
+PressOutcome Recalculate(CalculatorState& state, BoxAccess& boxes);
 
 /// The natural mask texts of the class that a first-octet text falls in: "255","0","0","0" below
 /// 128, "255","255","0","0" below 192, "255","255","255","0" from 192 up.

@@ -30,13 +30,13 @@ std::string numberToText(double wholeNumber);
 
 namespace detail {
 // The texts of 0..255, four characters apart, with their lengths.
-struct OctetTexts {
+struct OctetTextTable {
     std::array<char, 4 * 256> chars{};
     std::array<std::uint8_t, 256> lengths{};
 };
 
-constexpr OctetTexts makeOctetTexts() {
-    OctetTexts t;
+constexpr OctetTextTable makeOctetTextTable() {
+    OctetTextTable t;
     for (int v = 0; v < 256; ++v) {
         char* out = &t.chars[static_cast<std::size_t>(4 * v)];
         int n = 0;
@@ -48,7 +48,7 @@ constexpr OctetTexts makeOctetTexts() {
     return t;
 }
 
-inline constexpr OctetTexts octetTexts = makeOctetTexts();
+inline constexpr OctetTextTable octetTextTable = makeOctetTextTable();
 }  // namespace detail
 
 /// The text of a whole number 0..255, as numberToText gives it, without building a string.
@@ -56,7 +56,7 @@ inline constexpr OctetTexts octetTexts = makeOctetTexts();
 inline std::string_view octetText(int value) {
     assert(value >= 0 && value <= 255);
     const auto v = static_cast<std::size_t>(value);
-    return {&detail::octetTexts.chars[4 * v], detail::octetTexts.lengths[v]};
+    return {&detail::octetTextTable.chars[4 * v], detail::octetTextTable.lengths[v]};
 }
 
 /// Rounds to the nearest 32-bit integer, a tie going to the even neighbour; nothing when the

@@ -37,11 +37,6 @@ std::uint32_t gather(Address address, Address field) {
 
 }  // namespace
 
-bool passedValidation(std::string_view status) {
-    return status != status::illegalIpAddress && status != status::illegalSubnetMask &&
-           status != status::illegalMaskVersusClass;
-}
-
 PressAddresses pressAddresses(const CalculatorState& state) {
     const Address address = addressOf(state.ipOctet);
     const Address mask = addressOf(state.maskOctet);

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "engine/calculator.h"
 
@@ -16,11 +15,6 @@ namespace octaval {
 
 /// An IPv4 address or mask as one number, the first octet in the most significant byte.
 using Address = std::uint32_t;
-
-/// Whether a press that left this status message passed the validation chain: every message
-/// but "Illegal IP address", "Illegal subnet mask" and "Illegal subnet mask versus network
-/// class" comes after it.
-bool passedValidation(std::string_view status);
 
 /// The address, the mask, the network and the broadcast address of a press that passed the
 /// validation chain, as numbers (the network and broadcast that the press shows).

@@ -14,10 +14,10 @@
 using namespace octaval;
 using namespace std::literals;
 
-static void press(CalculatorState& state, MemoryBoxes& boxes, std::string_view joined) {
+static PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::string_view joined) {
     const auto t = fuzz::split(joined, '|', 8);
     setInputs(boxes, {t[0], t[1], t[2], t[3]}, {t[4], t[5], t[6], t[7]});
-    Recalculate(state, boxes);
+    return Recalculate(state, boxes);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto t = fuzz::split(input, '|', 8);
     CalculatorState state;
     MemoryBoxes boxes;
-    press(state, boxes, input);
+    const PressOutcome outcome = press(state, boxes, input);
 
     // After earlier presses (this one, one without host bits, one that fills every box) the
     // state and the boxes hold what they left; the press must still show what it shows fresh.
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CalculatorState used;
         MemoryBoxes usedBoxes;
         press(used, usedBoxes, earlier);
-        press(used, usedBoxes, input);
+        fuzz::check(press(used, usedBoxes, input) == outcome, "the outcome depends on the past");
         for (const Box b : allBoxes)
             fuzz::check(usedBoxes[b] == boxes[b], "a press after an earlier one differs");
     }
@@ -41,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto at = std::ranges::find(status::all, boxes[Box::Text21]) - status::all.begin();
     fuzz::check(at < 9, "the status is none of the nine messages");
     const bool rejected = at >= 1 && at <= 3;  // the three messages of the validation chain
+    fuzz::check(outcome.status() == boxes[Box::Text21], "the outcome tells another status");
+    fuzz::check(outcome.passed() == !rejected, "the outcome tells another end of the press");
     for (const Box b : allBoxes)
         if (numberOf(b) >= numberOf(Box::Text9) && b != Box::Text21)
             fuzz::check(rejected ? boxes[b] == " " : !boxes[b].empty(), "an output box is wrong");

@@ -9,22 +9,17 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QFrame>
-#include <QIcon>
-#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
 
-#include "resources/images.h"
+#include "resources/icons.h"
+#include "ui/palette.h"
 
 namespace octaval {
 namespace {
@@ -160,111 +155,6 @@ private:
     std::optional<QFont> m_caption, m_dot, m_box, m_note;
 };
 
-// WCAG's relative luminance of a colour.
-qreal luminance(const QColor& colour) {
-    const auto linear = [](qreal c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-qreal contrast(const QColor& a, const QColor& b) {
-    // The list form returns values: the two-argument form would return references to the
-    // temporaries, which end with this line.
-    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
-    return (light + 0.05) / (dark + 0.05);
-}
-
-// Contrast of the output boxes' text colour. WCAG asks 4.5:1 of text this size and 7:1 for its
-// higher level; small glyphs are drawn partly in blends with the background, so the colour itself
-// needs more for its pixels to reach 7:1.
-constexpr qreal outputContrast = 12;
-
-// The platform's disabled style draws text too faint to read (1.5:1 in Qt's light palette). An
-// output box keeps its disabled panel but gets the faintest mix of the disabled and the normal
-// text colour that still reads at `outputContrast`, or at three quarters of the normal text's
-// contrast where the palette has less to give: dimmer than the other boxes, yet legible. Set on
-// the window, whose disabled controls are the output boxes, from the application's palette.
-void setLegibleDisabledText(QWidget* window) {
-    const QPalette palette = QApplication::palette(window);
-    const QColor panel = palette.color(QPalette::Disabled, QPalette::Base);
-    const QColor faint = palette.color(QPalette::Disabled, QPalette::Text);
-    const QColor full = palette.color(QPalette::Active, QPalette::Text);
-    const qreal wanted = std::min(outputContrast, 0.75 * contrast(full, panel));
-    QColor text = full;
-    for (int step = 0; step < 20; ++step) {
-        const qreal t = step / 20.0;
-        const QColor mix = QColor::fromRgbF(faint.redF() + t * (full.redF() - faint.redF()),
-                                            faint.greenF() + t * (full.greenF() - faint.greenF()),
-                                            faint.blueF() + t * (full.blueF() - faint.blueF()));
-        if (contrast(mix, panel) >= wanted) {
-            text = mix;
-            break;
-        }
-    }
-    QPalette legible;
-    legible.setColor(QPalette::Disabled, QPalette::Text, text);
-    window->setPalette(legible);
-}
-
-// A line edit draws its panel in the Base role, whatever its background role says: a box with a
-// panel colour of its own keeps its palette role, and takes the role's colour from the
-// application's palette (setColours).
-void setPanelColour(QLineEdit* box, SystemColour colour) {
-    const QPalette::ColorRole role = paletteRole(colour);
-    if (role != QPalette::NoRole && role != QPalette::Base) box->setProperty("panelRole", role);
-}
-
-// Windows' own style draws push buttons from the system's theme, light whatever the palette
-// says, with their text in the palette's colour: under a dark palette, light text on light
-// buttons. There the window's buttons are drawn in Fusion, which draws them from the palette.
-void setButtonStyle(QWidget* window) {
-    if (QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) != 0) return;
-    const QPalette palette = QApplication::palette(window);
-    QStyle* style = nullptr;
-    if (luminance(palette.color(QPalette::ButtonText)) >
-        luminance(palette.color(QPalette::Button))) {
-        style = window->findChild<QStyle*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!style) {
-            style = QStyleFactory::create(QStringLiteral("Fusion"));
-            style->setParent(window);
-        }
-    }
-    for (QPushButton* button : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-        button->setStyle(style);
-}
-
-// The colours that a window's controls take from the application's palette: the legible text of
-// its output boxes, the panels of boxes with a colour of their own and buttons drawn to match.
-void setColours(QWidget* window) {
-    setLegibleDisabledText(window);
-    setButtonStyle(window);
-    const QPalette natural = QApplication::palette(window);
-    // Every box gets its panel colour set, Base where it has no role of its own: a style that
-    // draws panels from the system's theme (Windows') follows the palette only where it is set.
-    for (QLineEdit* box : window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-        const QVariant role = box->property("panelRole");
-        const auto panel = role.isValid() ? role.value<QPalette::ColorRole>() : QPalette::Base;
-        QPalette palette;
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setBrush(group, QPalette::Base, natural.brush(group, panel));
-        box->setPalette(palette);
-    }
-}
-
-// Sets the colours again when the desktop changes its palette (a switch between a light and a
-// dark theme) while the window is open: colours set on a widget would otherwise stay as they were.
-class PaletteWatch final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* window, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            setColours(static_cast<QWidget*>(window));
-        return false;
-    }
-};
-
 void setLabelColour(QLabel* label, SystemColour colour) {
     const QPalette::ColorRole role = paletteRole(colour);
     if (role == QPalette::NoRole) return;
@@ -344,23 +234,6 @@ QWidget* makeControl(const Control& control, QWidget* window) {
     return nullptr;
 }
 
-// The application icon drawn by code at the size asked for, so that it stays sharp at any scale.
-// It names only its own size: a platform that sends every size it is offered to the window
-// system (X11 does) would otherwise draw and send them all at start-up.
-class IconEngine final : public QIconEngine {
-public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const int scale = std::max(1, std::min(size.width(), size.height()) / 32);
-        return QPixmap::fromImage(makeIcon(scale));
-    }
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32)}; }
-    QIconEngine* clone() const override { return new IconEngine; }
-};
-
 }  // namespace
 
 std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
@@ -371,7 +244,6 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     window->setAccessibleName(window->windowTitle());
     window->setWindowIcon(applicationIcon());
     window->setBackgroundRole(paletteRole(form.background));
-    window->installEventFilter(new PaletteWatch(window));
     window->setFixedSize(fromTwips(form.width), fromTwips(form.height));
 
     Fonts fonts(controls);
@@ -390,19 +262,8 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
         widget->setGeometry(geometry);
         widgets.push_back(widget);
     }
-    setColours(window);
+    followPalette(window);
     return widgets;
-}
-
-QIcon applicationIcon() {
-    return QIcon(new IconEngine);
-}
-
-QPixmap aboutPicture(qreal devicePixelRatio) {
-    const int scale = std::max(1, int(std::ceil(devicePixelRatio)));
-    QPixmap picture = QPixmap::fromImage(makeAboutPicture(scale));
-    picture.setDevicePixelRatio(scale);
-    return picture;
 }
 
 }  // namespace octaval

@@ -10,8 +10,6 @@
 
 #include "ui/system_colours.h"
 
-class QIcon;
-class QPixmap;
 class QWidget;
 
 namespace octaval {
@@ -70,14 +68,8 @@ constexpr std::size_t controlIndex(std::span<const Control> controls, std::strin
 
 /// Gives `window` the form's attributes, a fixed size and the application icon, then creates the
 /// controls of the table on it in table order (which is also the focus order), each cut to the
-/// client width. Returns the widgets created, in table order.
+/// client width, in colours that follow the palette. Returns the widgets created, in table order.
 std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
                                 QWidget* window);
-
-/// The application icon, the window icon of both windows, drawn at every size asked for.
-QIcon applicationIcon();
-
-/// The About window's picture, drawn for the given device pixel ratio.
-QPixmap aboutPicture(qreal devicePixelRatio);
 
 }  // namespace octaval

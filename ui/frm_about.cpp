@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include "resources/version.h"
 
+#include "report/version.h"
+#include "resources/icons.h"
 #include "ui/controls.h"
-
-#define OCTAVAL_STRINGIFY(x) #x
-#define OCTAVAL_TEXT(x) OCTAVAL_STRINGIFY(x)
+#include "ui/qt_text.h"
 
 namespace octaval {
 namespace {
@@ -31,11 +30,8 @@ constexpr Control controls[] = {
      "\u00a9 2026 the Octaval developers\nContact: "
      "octaval@octaval.invalid\nhttps://octaval.invalid/",
      120, 1200, 3615, 855, SystemColour::inactiveBorder},
-    {"Label3", ControlKind::note,
-     OCTAVAL_NAME " " OCTAVAL_TEXT(OCTAVAL_VERSION_MAJOR) "." OCTAVAL_TEXT(
-         OCTAVAL_VERSION_MINOR) " calculates subnet and broadcast address via given IP address "
-                                "and subnet mask.",
-     1200, 120, 2415, 855, SystemColour::inactiveBorder},
+    // The description with the name and version (aboutDescription).
+    {"Label3", ControlKind::note, "", 1200, 120, 2415, 855, SystemColour::inactiveBorder},
     {"Label2", ControlKind::note,
      "Free to share and use. The author accepts no responsibility for any damage or loss of data "
      "it may cause.",
@@ -48,6 +44,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     const std::vector<QWidget*> widgets = buildForm(form, controls, this);
     static_cast<QLabel*>(widgets[controlIndex(controls, "Picture1")])
         ->setPixmap(aboutPicture(devicePixelRatioF()));
+    static_cast<QLabel*>(widgets[controlIndex(controls, "Label3")])
+        ->setText(toQString(version::name) + u' ' + toQString(version::majorMinor) +
+                  QStringLiteral(" calculates subnet and broadcast address via given IP address "
+                                 "and subnet mask."));
     connect(static_cast<QPushButton*>(widgets[controlIndex(controls, "Command1")]),
             &QPushButton::clicked, this, &frmAbout::Command1_Click);
 }

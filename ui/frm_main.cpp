@@ -10,11 +10,12 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "cli/arguments.h"
-#include "cli/text_report.h"
-
+#include "report/address_text.h"
+#include "report/rows.h"
+#include "report/text_report.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/qt_text.h"
 
 namespace octaval {
 namespace {
@@ -112,7 +113,7 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     // Screen readers and test clients find every box by its row's caption.
     for (const BoxRow& row : boxRows)
         for (int k = 1; k <= row.boxes; ++k) {
-            QString name = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+            QString name = toQString(row.caption);
             if (row.boxes > 1) name += QStringLiteral(", octet %1").arg(k);
             box(octetBox(row.first, k))->setAccessibleName(name);
         }
@@ -143,7 +144,7 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
 }
 
 void frmMain::copyResults() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(textReport(*this)));
+    QGuiApplication::clipboard()->setText(toQString(textReport(*this)));
 }
 
 bool frmMain::pasteInto(Box target) {
@@ -189,7 +190,7 @@ std::string frmMain::text(Box b) const {
 }
 
 void frmMain::setText(Box b, std::string_view text) {
-    box(b)->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    box(b)->setText(toQString(text));
 }
 
 void frmMain::Command1_Click() {

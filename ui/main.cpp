@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include "resources/version.h"
-
+#include "report/version.h"
 #include "ui/frm_main.h"
+#include "ui/qt_text.h"
 
 int main(int argc, char* argv[]) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -22,10 +22,10 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral(OCTAVAL_NAME));
-    QApplication::setApplicationVersion(QStringLiteral(OCTAVAL_VERSION_DISPLAY));
+    QApplication::setApplicationName(octaval::toQString(octaval::version::name));
+    QApplication::setApplicationVersion(octaval::toQString(octaval::version::display));
     // Wayland compositors and docks find the icon and the name through the desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral(OCTAVAL_APP_ID));
+    QGuiApplication::setDesktopFileName(octaval::toQString(octaval::version::appId));
     octaval::frmMain window;
     window.show();
     return QApplication::exec();

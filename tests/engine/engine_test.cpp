@@ -17,10 +17,14 @@ namespace {
 // N), octets joined by "."; a row of lone blanks reads "", an empty box "<empty>".
 using Rows = std::array<std::string, 8>;
 Rows outputs(const MemoryBoxes& boxes) {
+    // The first box of each row, and its number of boxes.
+    static constexpr std::pair<Box, int> rowBoxes[] = {
+        {Box::Text9, 4},  {Box::Text13, 4}, {Box::Text17, 1}, {Box::Text18, 1},
+        {Box::Text19, 1}, {Box::Text20, 1}, {Box::Text26, 4}, {Box::Text30, 4}};
     Rows rows;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (int k = 1; k <= boxRows[r + 2].boxes; ++k) {
-            const std::string& text = boxes[octetBox(boxRows[r + 2].first, k)];
+        for (int k = 1; k <= rowBoxes[r].second; ++k) {
+            const std::string& text = boxes[octetBox(rowBoxes[r].first, k)];
             rows[r] += (k > 1 ? "." : "") + (text.empty() ? "<empty>" : text);
         }
         if (rows[r] == " " || rows[r] == " . . . ") rows[r].clear();
@@ -29,7 +33,8 @@ Rows outputs(const MemoryBoxes& boxes) {
 }
 
 // Types four texts split at "|" ("10|1||3") into each row and presses "Recalculate".
-void press(CalculatorState& state, MemoryBoxes& boxes, std::string_view ip, std::string_view mask) {
+PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::string_view ip,
+                   std::string_view mask) {
     std::array<OctetTexts, 2> rows;
     for (auto [row, joined] : {std::pair{&rows[0], ip}, std::pair{&rows[1], mask}}) {
         for (auto& text : *row) {
@@ -38,7 +43,7 @@ void press(CalculatorState& state, MemoryBoxes& boxes, std::string_view ip, std:
         }
     }
     setInputs(boxes, rows[0], rows[1]);
-    Recalculate(state, boxes);
+    return Recalculate(state, boxes);
 }
 
 struct PressCase {
@@ -62,9 +67,12 @@ TEST_P(Press, ShowsEveryBox) {
         CalculatorState state;
         MemoryBoxes boxes;
         press(state, boxes, ip, mask);
-        press(state, boxes, c.ip, c.mask);
+        const PressOutcome outcome = press(state, boxes, c.ip, c.mask);
         EXPECT_EQ(outputs(boxes), c.rows) << "after " << ip << " / " << mask;
         EXPECT_EQ(boxes[Box::Text21], c.status) << "after " << ip << " / " << mask;
+        // The outcome tells what the status box says, and whether the results are shown.
+        EXPECT_EQ(outcome.status(), c.status);
+        EXPECT_EQ(outcome.passed(), !outputs(boxes)[0].empty());
     }
 }
 
@@ -188,10 +196,20 @@ TEST(Press, EveryMaskOfAcceptedOctetsAgreesWith32BitArithmetic) {
             if (versus || !legal(mask)) rows = Rows{};
             if (versus || !legal(mask))
                 want = versus ? status::illegalMaskVersusClass : status::illegalSubnetMask;
-            press(state, boxes, joined(ip, "|"), joined(mask, "|"));
+            const PressOutcome outcome = press(state, boxes, joined(ip, "|"), joined(mask, "|"));
             SCOPED_TRACE(joined(ip, ".") + " / " + joined(mask, "."));
             ASSERT_EQ(outputs(boxes), rows);
             ASSERT_EQ(boxes[Box::Text21], want);
+            // Every accepted octet passes checks 2 to 5: a mask fails at 6 to 8 or at 9 to 11.
+            ASSERT_EQ(outcome.rejection, versus         ? Rejection::maskVersusClass
+                                         : !legal(mask) ? Rejection::maskShape
+                                                        : Rejection::none);
+            const bool passed = outcome.passed();
+            ASSERT_EQ(outcome.findings,
+                      (Findings{passed && subnetBits && (net & field) == 0,
+                                passed && subnetBits && (net & field) == field,
+                                passed && hostBits == 0, passed && hostBits && (ip & host) == 0,
+                                passed && hostBits && (ip & host) == host}));
         }
     }
     EXPECT_EQ(legalMasks, 53);

@@ -16,12 +16,11 @@ static Address number(const Octets& o) {
     return (o[0] << 24) | (o[1] << 16) | (o[2] << 8) | o[3];
 }
 
-static std::string press(const Octets& i, const Octets& m, CalculatorState& state) {
+static PressOutcome press(const Octets& i, const Octets& m, CalculatorState& state) {
     MemoryBoxes boxes;
     const auto t = [](unsigned v) { return std::to_string(v); };
     setInputs(boxes, {t(i[0]), t(i[1]), t(i[2]), t(i[3])}, {t(m[0]), t(m[1]), t(m[2]), t(m[3])});
-    Recalculate(state, boxes);
-    return boxes[Box::Text21];
+    return Recalculate(state, boxes);
 }
 
 // Every mask of accepted octet values on addresses of every class; the list of each mask that
@@ -37,7 +36,7 @@ TEST(SubnetList, EveryAcceptedMaskOfEveryClassAgainstOctetArithmetic) {
         for (unsigned c = 0; c < 9 * 9 * 9 * 9; ++c) {
             const Octets mask = {v[c % 9], v[c / 9 % 9], v[c / 81 % 9], v[c / 729]};
             CalculatorState state;
-            if (!passedValidation(press(ip, mask, state))) continue;
+            if (!press(ip, mask, state).passed()) continue;
             const auto list = SubnetList::of(state);
             ASSERT_EQ(list.has_value(), ip[0] < 224) << address;
             if (!list) continue;
@@ -57,9 +56,10 @@ TEST(SubnetList, EveryAcceptedMaskOfEveryClassAgainstOctetArithmetic) {
                 // A press on the subnet's first host finds the subnets that the classful rules
                 // reserve, where the subnet field is contiguous (not under a mask 255.a.b.0).
                 if (s.hasHosts && (first > 1 || mask[1] == 255 || mask[2] == 0)) {
-                    const auto verdict = press({net[0], net[1], net[2], net[3] + 1}, mask, state);
-                    EXPECT_EQ(s.reserved == AllZeros, verdict == status::subnetAllZeros) << n;
-                    EXPECT_EQ(s.reserved == AllOnes, verdict == status::subnetAllOnes) << n;
+                    const auto verdict =
+                        press({net[0], net[1], net[2], net[3] + 1}, mask, state).findings;
+                    EXPECT_EQ(s.reserved == AllZeros, verdict.subnetAllZeros) << n;
+                    EXPECT_EQ(s.reserved == AllOnes, verdict.subnetAllOnes) << n;
                 }
                 if (n == last) break;
             }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"

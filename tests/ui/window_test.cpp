@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "cli/press.h"
+#include "report/press.h"
 #include "ui/frm_main.h"
 
 using namespace octaval;
@@ -83,9 +83,8 @@ private slots:
     void pressAndCopy() {
         setInputs(*m_window, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
         click(child("Command1"));
-        const std::string_view operands[] = {"192.168.1.70", "255.255.255.224"};
         const QString cli = QString::fromStdString(
-            answerPress(std::get<PressInputs>(pressInputs(operands)), false).output);
+            pressReport(press(*parseAddressText("192.168.1.70 255.255.255.224")).boxes, false));
         key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // on the focused button
         QCOMPARE(copied(), cli);
         click(box(4));

@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/binary_report.h"
+#include "report/binary_report.h"
 
 #include <array>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
 
-#include "cli/platform.h"
-#include "cli/text_report.h"
 #include "engine/subnets.h"
+#include "report/rows.h"
+#include "report/text_report.h"
 
 namespace octaval {
 namespace {
@@ -69,22 +68,15 @@ void appendLegendItem(std::string& out, Field field, std::string_view text, int 
 
 }  // namespace
 
-bool colourWanted(int fd) {
-    const char* noColour = std::getenv("NO_COLOR");
-    return platform::colourTerminal(fd) && (noColour == nullptr || *noColour == '\0');
-}
-
-PressAnswer answerBinary(const PressInputs& inputs, bool colour) {
-    const Press p = press(inputs);
-    PressAnswer answer = answerPress(p.boxes, false);
-    if (!passedValidation(p.boxes[Box::Text21])) return answer;
+std::string binaryReport(const Press& p, bool colour) {
+    std::string out = textReport(p.boxes);
+    if (!p.outcome.passed()) return out;
 
     const auto list = SubnetList::of(p.state);
     const Fields fields = fieldsOf(list);
     colour = colour && list.has_value();
     const auto a = pressAddresses(p.state);
     const std::array<Address, 4> values = {a.address, a.mask, a.network, a.broadcast};
-    std::string& out = answer.output;
     out += '\n';
     for (std::size_t r = 0; r < values.size(); ++r) {
         appendCaption(out, boxRows[r].caption);  // IP address, Subnet mask, Subnet, Broadcast
@@ -104,7 +96,7 @@ PressAnswer answerBinary(const PressInputs& inputs, bool colour) {
     } else {
         out += "class " + p.boxes[Box::Text17] + " has no network, subnet and host fields\n";
     }
-    return answer;
+    return out;
 }
 
 }  // namespace octaval

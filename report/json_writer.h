@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The one JSON writer of octaval-cli. Every value it writes is one of the program's own texts
-// (box texts the engine wrote, fixed messages), so a writer of its fixed keys is all it needs.
+// The one JSON writer: the result object of a press, a row of the subnet list and the error
+// objects, each with its fixed keys. Every string it writes is escaped.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "report/subnet_rows.h"
 
 namespace octaval {
 
@@ -19,20 +20,8 @@ void appendJsonString(std::string& out, std::string_view text);
 
 /// Appends the result of a press as one compact JSON object (no line feed): every row of boxRows
 /// that has a JSON key, in order, a row of four boxes as an array of their four texts, a row of
-/// one box as its text, each text exactly as it stands: it must hold no byte that needs an
-/// escape in JSON (no text the engine writes does).
+/// one box as its text.
 void appendResultJson(std::string& out, const MemoryBoxes& boxes);
-
-/// The texts of one row of the subnet list (octaval-cli --list); none needs a JSON escape.
-struct SubnetRowTexts {
-    std::string_view number;     // decimal digits
-    std::string_view network;    // dotted addresses ...
-    std::string_view firstHost;  // ... the two hosts empty for a subnet without usable hosts
-    std::string_view lastHost;
-    std::string_view broadcast;
-    std::string_view reserved;  // "all zeros", "all ones" or empty
-    bool holdsAddress;
-};
 
 /// Appends one row of the subnet list as one compact JSON object (no line feed), with the keys
 /// subnet (a number), network, firstHost, lastHost, broadcast (strings; the hosts null when the

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/text_report.h"
+#include "report/text_report.h"
+
+#include "report/escape.h"
+#include "report/rows.h"
 
 #include <algorithm>
 #include <string_view>
@@ -16,28 +19,6 @@ constexpr std::size_t captionWidth =
 
 bool onlyBlanks(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-// Appends a box text with its control characters escaped, so that a line feed, tab or escape
-// typed into an input box cannot break or garble the report's lines.
-void appendVisible(std::string& report, std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7f) {
-            report += c;
-        } else if (c == '\n') {
-            report += "\\n";
-        } else if (c == '\t') {
-            report += "\\t";
-        } else if (c == '\r') {
-            report += "\\r";
-        } else {
-            static constexpr std::string_view hex = "0123456789abcdef";
-            report += "\\x";
-            report += hex[byte >> 4];
-            report += hex[byte & 0xF];
-        }
-    }
 }
 
 }  // namespace
@@ -58,11 +39,11 @@ std::string textReport(const BoxAccess& boxes) {
         appendCaption(report, row.caption);
         for (int k = 1; k <= row.boxes; ++k) {
             if (k > 1) report += '.';
-            appendVisible(report, boxes.text(octetBox(row.first, k)));
+            appendEscaped(report, boxes.text(octetBox(row.first, k)), Escape::visible);
         }
         report += '\n';
     }
-    appendVisible(report, boxes.text(Box::Text21));
+    appendEscaped(report, boxes.text(Box::Text21), Escape::visible);
     report += '\n';
     return report;
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/arguments.h"
+#include "report/address_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/json_writer.h"
+#include "report/json_writer.h"
 
 #include <algorithm>
 #include <array>
@@ -8,6 +8,9 @@
 #include <charconv>
 #include <cstring>
 #include <utility>
+
+#include "report/escape.h"
+#include "report/rows.h"
 
 namespace octaval {
 namespace {
@@ -79,29 +82,7 @@ constexpr std::string_view resultPiece(std::size_t i) {
 }
 
 bool needsEscape(char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
-}
-
-// Appends text inside a JSON string, escaping quotes, backslashes and control characters.
-void appendEscaped(std::string& out, std::string_view text) {
-    std::size_t copied = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (!needsEscape(c)) continue;
-        out.append(text, copied, i - copied);
-        copied = i + 1;
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else {
-            static constexpr std::string_view hex = "0123456789abcdef";
-            const auto byte = static_cast<unsigned char>(c);
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 0xF];
-        }
-    }
-    out.append(text, copied);
+    return octaval::needsEscape(c, Escape::json);
 }
 
 template <std::size_t I>
@@ -137,21 +118,26 @@ bool placeResult(char* out, const MemoryBoxes& boxes) {
 
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
-    appendEscaped(out, text);
+    appendEscaped(out, text, Escape::json);
     out += '"';
 }
 
 void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
     // The engine writes digits, letters, blanks and its fixed messages, never a quote, backslash
-    // or control character, so the object is written as it stands in one piece of memory sized
-    // beforehand.
+    // or control character, so the object is first written as it stands in one piece of memory
+    // sized beforehand. Should a text ever need an escape, it is written again, escaped.
     std::size_t size = piecesSize;
     for (const Box box : resultBoxes)
         size += boxes[box].size();
     const std::size_t start = out.size();
     out.resize(start + size);
-    [[maybe_unused]] const bool plain = placeResult(out.data() + start, boxes);
-    assert(plain);
+    if (placeResult(out.data() + start, boxes)) return;
+    out.resize(start);
+    for (std::size_t i = 0; i < resultBoxes.size(); ++i) {
+        out += resultPiece(i);
+        appendEscaped(out, boxes[resultBoxes[i]], Escape::json);
+    }
+    out += resultPiece(resultBoxes.size());
 }
 
 namespace {
@@ -187,7 +173,6 @@ void appendSubnetJson(std::string& out, const SubnetRowTexts& row) {
     // words, which need no escape: each row is copied into memory sized beforehand.
     std::size_t size = 0;
     subnetRowPieces(row, [&size](std::string_view text, [[maybe_unused]] bool inString) {
-        assert(!inString || std::none_of(text.begin(), text.end(), needsEscape));
         size += text.size();
     });
     const std::size_t start = out.size();

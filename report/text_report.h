@@ -9,8 +9,9 @@
 
 namespace octaval {
 
-/// What octaval-cli prints for the boxes: the window's rows with their captions, less the rows
-/// that hold only blanks, then the status message on a line of its own.
+/// The window's rows with their captions, less the rows that hold only blanks, then the status
+/// message on a line of its own; control characters in a box show escaped (\n, \t, \xhh).
+/// octaval-cli prints it, and the window copies it.
 std::string textReport(const BoxAccess& boxes);
 
 /// Appends a row's caption and the blanks that bring the report's caption column to its width.

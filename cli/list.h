@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "cli/arguments.h"
+#include "report/address_text.h"
 
 namespace octaval {
 
@@ -21,6 +21,6 @@ struct ListResult {
 /// the press alone would (the status message) and exits with 1; a class D or E address gets one
 /// line saying that it has no subnets, and 1. A reader that closes the pipe ends the list
 /// quietly with 0. The memory used does not grow with the number of subnets.
-ListResult writeSubnetList(const PressInputs& inputs, bool json, int fd);
+ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd);
 
 }  // namespace octaval

@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/address_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <initializer_list>
+
+#include "engine/calculator.h"
+
+namespace octaval {
+namespace {
+
+constexpr std::string_view maskExample =
+    "four parts joined by dots, such as 255.255.0.0, or a prefix length /N with N from 0 to 32";
+
+// The parts one after the other, for the messages.
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const auto part : parts)
+        text += part;
+    return text;
+}
+
+std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
+    const auto parts = std::count(text.begin(), text.end(), '.') + 1;
+    return joined({what, " '", text, "' has ", std::to_string(parts),
+                   parts == 1 ? " part" : " parts", "; expected ", expected});
+}
+
+std::string badPrefix(std::string_view digits) {
+    return joined({"prefix length '/", digits, "' is not a whole number from 0 to 32"});
+}
+
+}  // namespace
+
+std::array<std::string, 4> AddressTexts::maskOrNatural() const {
+    if (mask) return *mask;
+    const auto natural = naturalMask(address[0]);
+    return {std::string(natural[0]), std::string(natural[1]), std::string(natural[2]),
+            std::string(natural[3])};
+}
+
+std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text) {
+    std::array<std::string_view, 4> parts;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto dot = text.find('.');
+        if (dot == std::string_view::npos) return std::nullopt;
+        parts[k] = text.substr(0, dot);
+        text.remove_prefix(dot + 1);
+    }
+    if (text.find('.') != std::string_view::npos) return std::nullopt;
+    parts[3] = text;
+    return parts;
+}
+
+std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
+    // Leading zeros are read like any decimal number's: "/0008" is "/8".
+    int length = -1;
+    const auto end = digits.data() + digits.size();
+    if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
+    const auto [stop, error] = std::from_chars(digits.data(), end, length);
+    if (stop != end || error != std::errc{} || length > 32) return std::nullopt;
+    std::array<std::string, 4> mask;
+    for (int k = 0; k < 4; ++k) {
+        const int ones = std::clamp(length - 8 * k, 0, 8);
+        mask[static_cast<std::size_t>(k)] = std::to_string((0xFF00 >> ones) & 0xFF);
+    }
+    return mask;
+}
+
+std::variant<AddressTexts, std::string> readAddress(std::string_view address,
+                                                    std::optional<std::string_view> mask) {
+    AddressTexts texts;
+    if (const auto slash = address.find('/'); slash != std::string_view::npos) {
+        if (slash == 0 && mask)
+            return joined(
+                {"the ADDRESS comes first, as in 'octaval-cli ", *mask, " ", address, "'"});
+        if (mask)
+            return joined(
+                {"the mask is given twice: as '", address.substr(slash), "' and as '", *mask, "'"});
+        const auto digits = address.substr(slash + 1);
+        texts.mask = prefixMask(digits);
+        if (!texts.mask) return badPrefix(digits);
+        address = address.substr(0, slash);
+    }
+    const auto parts = splitDotted(address);
+    if (!parts) return partsMessage("ADDRESS", address, addressExample);
+    std::copy(parts->begin(), parts->end(), texts.address.begin());
+
+    if (!mask) return texts;
+    if (mask->starts_with('/')) {
+        texts.mask = prefixMask(mask->substr(1));
+        if (!texts.mask) return badPrefix(mask->substr(1));
+        return texts;
+    }
+    const auto maskParts = splitDotted(*mask);
+    if (!maskParts) return partsMessage("MASK", *mask, maskExample);
+    texts.mask.emplace();
+    std::copy(maskParts->begin(), maskParts->end(), texts.mask->begin());
+    return texts;
+}
+
+std::optional<AddressTexts> parseAddressText(std::string_view text) {
+    static constexpr std::string_view blanks = " \t\n\r\f\v";
+    const auto start = text.find_first_not_of(blanks);
+    if (start == std::string_view::npos) return std::nullopt;
+    text = text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+    const auto gap = text.find_first_of(blanks);
+    std::optional<std::string_view> mask;
+    if (gap != std::string_view::npos) {
+        mask = text.substr(text.find_first_not_of(blanks, gap));
+        if (mask->find_first_of(blanks) != std::string_view::npos) return std::nullopt;
+    }
+    auto texts = readAddress(text.substr(0, gap), mask);
+    if (auto* read = std::get_if<AddressTexts>(&texts)) return std::move(*read);
+    return std::nullopt;
+}
+
+}  // namespace octaval

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace octaval {
+
+/// How a text is escaped where it is written.
+enum class Escape : unsigned char {
+    /// Inside a JSON string: a quote or backslash gets a backslash before it, a control character
+    /// (below 0x20) becomes \u00hh.
+    json,
+    /// On a line of text: a line feed, tab or CR becomes \n, \t or \r, any other control
+    /// character and DEL \xhh, so that no typed text can break or garble the lines.
+    visible,
+};
+
+/// Whether the byte needs an escape in that style.
+constexpr bool needsEscape(char c, Escape style) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (style == Escape::json) return byte < 0x20 || c == '"' || c == '\\';
+    return byte < 0x20 || byte == 0x7f;
+}
+
+/// Appends text with every byte that needs an escape in that style escaped; others are copied.
+void appendEscaped(std::string& out, std::string_view text, Escape style);
+
+}  // namespace octaval

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "engine/calculator.h"
+#include "report/address_text.h"
+
+namespace octaval {
+
+/// One press of "Recalculate" on a fresh calculator: the boxes and the state it leaves, and how
+/// it ended.
+struct Press {
+    MemoryBoxes boxes;
+    CalculatorState state;
+    PressOutcome outcome;
+};
+
+/// Types the address and the mask (the natural mask when none is given) into fresh boxes and
+/// presses "Recalculate" once.
+Press press(const AddressTexts& inputs);
+
+/// The window's rows of a press as text (textReport), or its result object as one line of JSON.
+std::string pressReport(const MemoryBoxes& boxes, bool json);
+
+}  // namespace octaval
