@@ -194,7 +194,15 @@ void frmMain::setText(Box b, std::string_view text) {
 }
 
 void frmMain::Command1_Click() {
+    AddressTexts inputs;
+    inputs.mask.emplace();
+    for (int k = 1; k <= 4; ++k) {
+        inputs.address[std::size_t(k - 1)] = text(octetBox(Box::Text1, k));
+        (*inputs.mask)[std::size_t(k - 1)] = text(octetBox(Box::Text5, k));
+    }
+    m_lastPress = std::move(inputs);
     Recalculate(m_state, *this);
+    emit recalculated();
 }
 
 void frmMain::Command2_Click() {

@@ -4,8 +4,10 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "engine/calculator.h"
+#include "report/address_text.h"
 
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,15 @@ public:
 
     /// The line edit that shows a box.
     QLineEdit* box(Box box) const { return m_boxes[std::size_t(numberOf(box))]; }
+
+    /// The eight input texts of the last press of "Recalculate", nothing before the first. A
+    /// press on a fresh calculator (press() of the report layer) with them shows what the window
+    /// shows: no press depends on an earlier one.
+    const std::optional<AddressTexts>& lastPress() const { return m_lastPress; }
+
+signals:
+    /// A press of "Recalculate" has shown its results.
+    void recalculated();
 
 public slots:
     /// "Recalculate" (also Enter): one press of the engine.
@@ -50,6 +61,7 @@ private:
     bool pasteInto(Box target);
 
     CalculatorState m_state;
+    std::optional<AddressTexts> m_lastPress;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 
