@@ -81,10 +81,6 @@ constexpr std::string_view resultPiece(std::size_t i) {
     return {pieceTable.text.data() + pieceTable.end[i], pieceTable.end[i + 1] - pieceTable.end[i]};
 }
 
-bool needsEscape(char c) {
-    return octaval::needsEscape(c, Escape::json);
-}
-
 template <std::size_t I>
 char* putPiece(char* out) {
     constexpr std::string_view piece = resultPiece(I);
@@ -92,26 +88,45 @@ char* putPiece(char* out) {
     return out + piece.size();
 }
 
-// Copies a box text as it stands; `plain` turns false when it holds a byte that would need an
-// escape.
-char* putText(char* out, std::string_view text, bool& plain) {
+// 1 for each byte that needs an escape inside a JSON string.
+constexpr std::array<unsigned char, 256> escapeTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[std::size_t(c)] = needsEscape(static_cast<char>(c), Escape::json) ? 1 : 0;
+    return table;
+}();
+
+// Copies a box text as it stands; `escapes` turns non-zero when it holds a byte that would need an
+// escape (looked up without a branch: the copy goes on regardless).
+char* putText(char* out, std::string_view text, unsigned& escapes) {
     for (const char c : text) {
-        plain &= !needsEscape(c);  // no branch: the copy goes on regardless
+        escapes |= escapeTable[static_cast<unsigned char>(c)];
         *out++ = c;
     }
     return out;
 }
 
-// Writes the object into memory of exactly its size; false when a text would need an escape.
+// Writes the object into memory of exactly its size, every text as it stands; false when a text
+// would have needed an escape.
 bool placeResult(char* out, const MemoryBoxes& boxes) {
-    bool plain = true;
+    unsigned escapes = 0;
     // Unrolled over the boxes, so that every piece is copied with its size known.
     [&]<std::size_t... I>(std::index_sequence<I...>) {
-        ((out = putPiece<I>(out), out = putText(out, boxes[resultBoxes[I]], plain)), ...);
+        ((out = putPiece<I>(out), out = putText(out, boxes[resultBoxes[I]], escapes)), ...);
     }
     (std::make_index_sequence<resultBoxes.size()>{});
     putPiece<resultBoxes.size()>(out);
-    return plain;
+    return escapes == 0;
+}
+
+// The result object with every box text escaped, for a text that needs it. Out of line and cold:
+// no text the engine writes gets here.
+[[gnu::cold, gnu::noinline]] void appendResultEscaped(std::string& out, const MemoryBoxes& boxes) {
+    for (std::size_t i = 0; i < resultBoxes.size(); ++i) {
+        out += resultPiece(i);
+        appendEscaped(out, boxes[resultBoxes[i]], Escape::json);
+    }
+    out += resultPiece(resultBoxes.size());
 }
 
 }  // namespace
@@ -125,7 +140,8 @@ void appendJsonString(std::string& out, std::string_view text) {
 void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
     // The engine writes digits, letters, blanks and its fixed messages, never a quote, backslash
     // or control character, so the object is first written as it stands in one piece of memory
-    // sized beforehand. Should a text ever need an escape, it is written again, escaped.
+    // sized beforehand, each text checked as it is copied. Should a text ever need an escape, the
+    // object is written again, escaped.
     std::size_t size = piecesSize;
     for (const Box box : resultBoxes)
         size += boxes[box].size();
@@ -133,11 +149,7 @@ void appendResultJson(std::string& out, const MemoryBoxes& boxes) {
     out.resize(start + size);
     if (placeResult(out.data() + start, boxes)) return;
     out.resize(start);
-    for (std::size_t i = 0; i < resultBoxes.size(); ++i) {
-        out += resultPiece(i);
-        appendEscaped(out, boxes[resultBoxes[i]], Escape::json);
-    }
-    out += resultPiece(resultBoxes.size());
+    appendResultEscaped(out, boxes);
 }
 
 namespace {
