@@ -48,12 +48,9 @@ ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
     SubnetListWriter writer(*list, json ? ListFormat::jsonLines : ListFormat::text);
     out.reserve(flushSize + 256);
     writer.appendHeader(out);
-    for (std::uint64_t n = 0; n < list->count(); ++n) {
-        writer.appendRow(out, static_cast<std::uint32_t>(n));
-        if (out.size() >= flushSize || n + 1 == list->count()) {
-            if (!write(fd, out, result)) return result;
-            out.clear();
-        }
+    for (std::uint64_t n = 0; n < list->count(); out.clear()) {
+        n = writer.appendRows(out, n, flushSize);
+        if (!write(fd, out, result)) return result;
     }
     return result;
 }

@@ -44,10 +44,16 @@ public:
     void appendHeader(std::string& out) const;
     /// Appends the row of subnet `number`, line feed included.
     void appendRow(std::string& out, std::uint32_t number);
+    /// Appends the rows from subnet `first` on until `out` holds at least `size` bytes or the
+    /// list ends; returns the number of the next row, count() after the last.
+    std::uint64_t appendRows(std::string& out, std::uint64_t first, std::size_t size);
     /// The texts of the row of subnet `number`; they stay valid until the next call.
     SubnetRowTexts rowTexts(std::uint32_t number);
 
 private:
+    SubnetRowTexts texts(std::uint32_t number);
+    void put(std::string& out, std::uint32_t number);
+
     const SubnetList& m_list;
     ListFormat m_format;
     std::array<char, 16> m_addressBuffer{};
