@@ -1,15 +1,14 @@
 # SPDX-FileCopyrightText: 2026 the Octaval developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Toolchain of the `windows` preset: MinGW-w64 with the static Qt for Windows that
-# scripts/qt-windows builds into the user's cache. Qt's own toolchain file loads the compiler
-# settings (cmake/mingw-w64.cmake, as Qt was built with it) and finds the host's moc, rcc and uic.
-execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/qt-windows --prefix
-    OUTPUT_VARIABLE _octaval_qt OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-if(NOT EXISTS ${_octaval_qt}/.octaval-complete)
-    message(FATAL_ERROR "There is no Qt for Windows in ${_octaval_qt} yet: build it with "
-        "scripts/qt-windows (about 15 minutes on 2 cores; once per machine).")
+# Toolchain of the `windows` preset: MinGW-w64 (the compiler settings that Qt for Windows was
+# built with), and the static Qt for Windows in OCTAVAL_QT_WINDOWS, the preset's cache variable
+# (scripts/qt-windows builds it and prints its folder). The host's moc, rcc and uic come from
+# the host's Qt, as Qt was configured.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
+if(OCTAVAL_QT_WINDOWS)
+    list(PREPEND CMAKE_FIND_ROOT_PATH ${OCTAVAL_QT_WINDOWS})
+    list(PREPEND CMAKE_PREFIX_PATH ${OCTAVAL_QT_WINDOWS}/lib/cmake)
 endif()
-include(${_octaval_qt}/lib/cmake/Qt6/qt.toolchain.cmake)
 
 # One file for each program, with nothing beside it: the C and C++ run-time libraries and the
 # threads library are linked in. Unused functions and data are dropped.
