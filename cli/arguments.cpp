@@ -96,6 +96,7 @@ std::string_view helpText() {
     return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
        octaval-cli --list [--json] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
+       octaval-cli --explain [--json] ADDRESS[/N] [MASK]
        octaval-cli --batch
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
@@ -109,6 +110,10 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
                  (all zeros, all ones) and on the address's own; with --json, one object a line
   --binary       after the report, the address, mask, network and broadcast in binary, with
                  '|' where the class's network bits, the subnet bits and the host bits meet
+  --explain      the working of the answer step by step: the bits, the class, the subnet and
+                 host bits, the counts, the block size, the address's subnet, the network and
+                 broadcast, the first and last subnet and the status, or the check that refused
+                 the input; with --json, as one JSON object
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
                  mask parts) from standard input until its end, each line one press on the same
                  calculator, and answer each with one line of JSON
@@ -122,6 +127,7 @@ could not be given), 2 for a usage error.
 
 Examples: octaval-cli --list 192.168.1.70/27
           octaval-cli --binary 172.16.5.9 255.255.240.0
+          octaval-cli --explain 130.1.255.1/24
 )";
 }
 
@@ -134,13 +140,10 @@ std::string versionText() {
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     static const option longOptions[] = {
-        {"batch", no_argument, nullptr, 'b'},
-        {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, 'B'},
-        {"json", no_argument, nullptr, 'j'},
-        {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'},
-        {nullptr, 0, nullptr, 0},
+        {"batch", no_argument, nullptr, 'b'},   {"list", no_argument, nullptr, 'l'},
+        {"binary", no_argument, nullptr, 'B'},  {"explain", no_argument, nullptr, 'E'},
+        {"json", no_argument, nullptr, 'j'},    {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'}, {nullptr, 0, nullptr, 0},
     };
     static constexpr std::string_view shortOptions = "bljhV";
 
@@ -150,6 +153,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     bool batch = false;
     bool list = false;
     bool binary = false;
+    bool explain = false;
     bool help = false;
     bool version = false;
     const GetoptScope scope;
@@ -165,6 +169,9 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                 break;
             case 'B':
                 binary = true;
+                break;
+            case 'E':
+                explain = true;
                 break;
             case 'j':
                 line.json = true;
@@ -200,18 +207,25 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         if (!line.operands.empty())
             return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
                                       line.operands.front(), "'"})};
-        if (list || binary)
-            return UsageError{
-                joined({list ? "--list" : "--binary", " and --batch exclude each other"})};
+        if (list || binary || explain)
+            return UsageError{joined({list     ? "--list"
+                                      : binary ? "--binary"
+                                               : "--explain",
+                                      " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
     } else if (list && binary) {
         return UsageError{"--list and --binary exclude each other"};
+    } else if (explain && (list || binary)) {
+        return UsageError{
+            joined({list ? "--list" : "--binary", " and --explain exclude each other"})};
     } else if (binary && line.json) {
         return UsageError{"--binary writes text and takes no --json"};
     } else if (list) {
         line.mode = CommandLine::Mode::List;
     } else if (binary) {
         line.mode = CommandLine::Mode::Binary;
+    } else if (explain) {
+        line.mode = CommandLine::Mode::Explain;
     }
     return line;
 }

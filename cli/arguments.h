@@ -22,7 +22,7 @@ struct UsageError {
 
 /// What the command line asks for.
 struct CommandLine {
-    enum class Mode { Press, List, Binary, Batch, Help, Version };
+    enum class Mode { Press, List, Binary, Explain, Batch, Help, Version };
     Mode mode = Mode::Press;
     bool json = false;
     /// The operands in the order given; they point into the argument vector.

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "cli/arguments.h"
@@ -13,6 +14,8 @@
 #include "cli/list.h"
 #include "cli/platform.h"
 #include "report/binary_report.h"
+#include "report/explain.h"
+#include "report/json_writer.h"
 #include "report/press.h"
 
 namespace {
@@ -63,6 +66,7 @@ int main(int argc, char* argv[]) {
         case CommandLine::Mode::Press:
         case CommandLine::Mode::List:
         case CommandLine::Mode::Binary:
+        case CommandLine::Mode::Explain:
             break;
     }
     const auto parsedInputs = octaval::pressInputs(line.operands);
@@ -81,6 +85,14 @@ int main(int argc, char* argv[]) {
     }
     const octaval::Press p = octaval::press(inputs);
     const int status = p.outcome.ok() ? 0 : 1;
+    if (line.mode == CommandLine::Mode::Explain) {
+        const octaval::Explanation working = octaval::explain(p);
+        if (!line.json) return print(octaval::workingText(working), status);
+        std::string out;
+        octaval::appendWorkingJson(out, working);
+        out += '\n';
+        return print(out, status);
+    }
     if (line.mode == CommandLine::Mode::Binary)
         return print(octaval::binaryReport(p, colourWanted()), status);
     return print(octaval::pressReport(p.boxes, line.json), status);

@@ -3,6 +3,7 @@
 #include "engine/calculator.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cmath>
 #include <initializer_list>
@@ -20,23 +21,10 @@ constexpr Box lastSubnetFirst = Box::Text30;
 
 constexpr std::string_view blank = " ";
 
-// Accepted mask-octet values with the bits each counts for the subnet field, in the order in
-// which they are compared.
-struct MaskValue {
-    double value;
-    std::int16_t bits;
-};
-constexpr std::array<MaskValue, 9> maskValues = {
-    {{255, 8}, {254, 7}, {252, 6}, {248, 5}, {240, 4}, {224, 3}, {192, 2}, {128, 1}, {0, 0}}};
-
-bool isAcceptedMaskOctet(double m) {
-    return std::any_of(maskValues.begin(), maskValues.end(),
-                       [m](const MaskValue& v) { return v.value == m; });
-}
-
+// The bits an accepted mask octet counts for the subnet field: its leading one bits.
 std::int16_t maskBitCount(double m) {
-    for (const auto& v : maskValues)
-        if (v.value == m) return v.bits;
+    for (const int v : acceptedMaskOctets)
+        if (v == m) return static_cast<std::int16_t>(std::popcount(static_cast<unsigned>(v)));
     return 0;
 }
 
@@ -52,12 +40,6 @@ bool readOctets(const BoxAccess& boxes, Box first, std::array<double, 4>& octets
         octets[k - 1] = n.value;
     }
     return true;
-}
-
-// The mask octets of which one must be 255 for an address of the class: those of its network
-// field; class D is held to class C's three, class E to none.
-int coveredMaskOctets(const AddressClass& c) {
-    return c.letter == 'D' ? 3 : c.classBits / 8;
 }
 
 // The validation chain over the address and the mask: the first check that holds, or none when
@@ -78,7 +60,7 @@ Rejection validate(const CalculatorState& s) {
 
     // Checks 6 to 8: a mask must hold a 255 within the network octets of the address's class. A
     // mask that starts with 255 always does.
-    const int covered = m[0] == 255 ? 0 : coveredMaskOctets(addressClass(ip[0]));
+    const int covered = m[0] == 255 ? 0 : networkMaskOctets(addressClass(ip[0]));
     if (covered > 0 &&
         std::none_of(m.begin(), m.begin() + covered, [](double v) { return v == 255; }))
         return Rejection::maskVersusClass;
@@ -275,6 +257,15 @@ PressOutcome press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out)
 }
 
 }  // namespace
+
+bool isAcceptedMaskOctet(double octet) {
+    return std::any_of(acceptedMaskOctets.begin(), acceptedMaskOctets.end(),
+                       [octet](int v) { return v == octet; });
+}
+
+int networkMaskOctets(const AddressClass& c) {
+    return c.letter == 'D' ? 3 : c.classBits / 8;
+}
 
 bool IpToBits(CalculatorState& state) {
     return OctetsToBits(state.ipOctet, state.ipBit);

@@ -66,6 +66,17 @@ struct AddressClass {
 /// D below 240, E from 240 up. The value is compared as read, never rounded (127.9 is class A).
 AddressClass addressClass(double firstOctet);
 
+/// The accepted mask-octet values, in the order in which they are compared.
+inline constexpr std::array<int, 9> acceptedMaskOctets = {255, 254, 252, 248, 240,
+                                                          224, 192, 128, 0};
+
+/// Whether a mask octet is exactly one of the accepted values.
+bool isAcceptedMaskOctet(double octet);
+
+/// How many of the mask's first octets must hold a 255 for an address of the class, unless the
+/// first does: those of its network field; class D is held to class C's three, class E to none.
+int networkMaskOctets(const AddressClass& c);
+
 /// Where a press of "Recalculate" stopped before its results: at reading a row whose text is no
 /// number that can be converted, or at the first check of the validation chain that holds.
 enum class Rejection : std::uint8_t {

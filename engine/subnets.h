@@ -58,6 +58,11 @@ public:
     Address hostField() const { return ~(m_classField | m_subnetField); }
     int subnetBits() const { return m_subnetBits; }
     int hostBits() const { return m_hostBits; }
+    /// Whether there are subnet bits and they are one run of bits (they are, but for masks
+    /// 255.a.b.0 of a class A address): only then do the subnets follow in steps of one size.
+    bool contiguous() const { return m_shift >= 0; }
+    /// The number of the subnet that holds the address.
+    std::uint32_t addressNumber() const { return m_ownNumber; }
     /// 2 ^ subnetBits.
     std::uint64_t count() const { return std::uint64_t{1} << m_subnetBits; }
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "report/escape.h"
+#include "report/explain.h"
 #include "report/rows.h"
 
 namespace octaval {
@@ -194,6 +195,90 @@ void appendSubnetJson(std::string& out, const SubnetRowTexts& row) {
         std::memcpy(at, text.data(), text.size());
         at += text.size();
     });
+}
+
+namespace {
+
+// The members of the working object, each after a comma but the first.
+class WorkingMembers {
+public:
+    explicit WorkingMembers(std::string& out) : m_out(out) { m_out += '{'; }
+    WorkingMembers(const WorkingMembers&) = delete;
+    WorkingMembers& operator=(const WorkingMembers&) = delete;
+    ~WorkingMembers() { m_out += '}'; }
+
+    std::string& key(std::string_view name) {
+        if (!m_first) m_out += ',';
+        m_first = false;
+        appendJsonString(m_out, name);
+        m_out += ':';
+        return m_out;
+    }
+    // A text; with `nullWhenEmpty`, an empty text is null.
+    void text(std::string_view name, std::string_view value, bool nullWhenEmpty) {
+        key(name);
+        if (nullWhenEmpty && value.empty()) {
+            m_out += "null";
+        } else {
+            appendJsonString(m_out, value);
+        }
+    }
+    template <typename Number>
+    void number(std::string_view name, const std::optional<Number>& value) {
+        key(name);
+        m_out += value ? std::to_string(*value) : std::string("null");
+    }
+
+private:
+    std::string& m_out;
+    bool m_first = true;
+};
+
+}  // namespace
+
+void appendWorkingJson(std::string& out, const Explanation& e) {
+    const bool passed = e.rejectedBy.empty();
+    WorkingMembers members(out);
+    members.text("address", e.address, false);
+    members.text("mask", e.mask, false);
+    members.text("status", e.status, false);
+    members.text("rejectedBy", e.rejectedBy, true);
+    if (passed) {
+        WorkingMembers bits(members.key("bits"));
+        for (std::size_t r = 0; r < e.bits.size(); ++r)
+            bits.text(std::array{"address", "mask", "network", "broadcast"}[r], e.bits[r], false);
+    } else {
+        members.key("bits") += "null";
+    }
+    const auto passedNumber = [&](std::string_view name, int value) {
+        members.number(name, passed ? std::optional<int>(value) : std::nullopt);
+    };
+    members.text("class", e.classLetter, true);
+    members.text("leadingBits", e.leadingBits, true);
+    passedNumber("classBits", e.classBits);
+    passedNumber("subnetBits", e.subnetBits);
+    passedNumber("hostBits", e.hostBits);
+    members.text("naturalMask", e.naturalMask, true);
+    members.number("subnets", e.subnets);
+    members.number("subnetsWithZero", e.subnetsWithZero);
+    members.number("hosts", e.hosts);
+    members.number("blockSize", e.blockSize);
+    members.number("blockOctet", e.blockOctet);
+    members.number("addressSubnet", e.addressSubnet);
+    members.text("reserved", e.reserved, true);
+    members.text("network", e.network, true);
+    members.text("invertedMask", e.invertedMask, true);
+    members.text("broadcast", e.broadcast, true);
+    members.text("firstSubnet", e.firstSubnet, true);
+    members.text("lastSubnet", e.lastSubnet, true);
+    out += R"(,"steps":[)";
+    for (std::size_t i = 0; i < e.steps.size(); ++i) {
+        if (i > 0) out += ',';
+        WorkingMembers step(out);
+        step.text("title", e.steps[i].title, false);
+        step.text("text", e.steps[i].text, false);
+    }
+    out += ']';
 }
 
 void appendErrorJson(std::string& out, std::string_view message) {

@@ -28,6 +28,17 @@ void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 /// subnet has none), reserved ("all zeros", "all ones" or null) and holdsAddress (a boolean).
 void appendSubnetJson(std::string& out, const SubnetRowTexts& row);
 
+struct Explanation;
+
+/// Appends the working of a press as one compact JSON object (no line feed): address, mask,
+/// status and rejectedBy (null when the press passed the validation chain); bits (an object of
+/// the address, mask, network and broadcast rows, null for a rejected press); class,
+/// leadingBits, classBits, subnetBits, hostBits, naturalMask, subnets, subnetsWithZero, hosts,
+/// blockSize, blockOctet, addressSubnet, reserved, network, invertedMask, broadcast,
+/// firstSubnet and lastSubnet (numbers and strings, null where the press has none); and steps,
+/// an array of objects with a title and a text.
+void appendWorkingJson(std::string& out, const Explanation& e);
+
 /// Appends {"error":"message"} (no line feed).
 void appendErrorJson(std::string& out, std::string_view message);
 

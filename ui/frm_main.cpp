@@ -15,6 +15,7 @@
 #include "report/text_report.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/frm_working.h"
 #include "ui/qt_text.h"
 
 namespace octaval {
@@ -138,13 +139,36 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
     addAction(copy);
+    auto* working = new QAction(QStringLiteral("Show the working\u2026"), this);
+    working->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(working, &QAction::triggered, this, &frmMain::showWorking);
+    addAction(working);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The output boxes name the shortcuts of the windows that show more of a press.
+    const QStringList shortcuts = {
+        QStringLiteral("Ctrl+B: show the working"),
+    };
+    for (Box b : allBoxes)
+        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21)
+            box(b)->setToolTip(shortcuts.join(u'\n'));
 
     box(Box::Text1)->setFocus();
 }
 
 void frmMain::copyResults() {
     QGuiApplication::clipboard()->setText(toQString(textReport(*this)));
+}
+
+void frmMain::showWorking() {
+    if (!m_working) {
+        m_working = new frmWorking(this);
+        connect(this, &frmMain::recalculated, m_working,
+                [this] { m_working->setWorking(m_lastPress); });
+    }
+    m_working->setWorking(m_lastPress);
+    m_working->show();
+    m_working->raise();
+    m_working->activateWindow();
 }
 
 bool frmMain::pasteInto(Box target) {

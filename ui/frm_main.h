@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace octaval {
 
+class frmWorking;
+
 /// The main window: the input, output and status boxes and the three buttons. It owns the
 /// calculator state; the engine reads and writes its boxes through BoxAccess.
 // A dialog rather than a plain window: only a dialog turns Enter in a line edit into a click of
@@ -50,6 +52,9 @@ public slots:
     void Text1_Change();
     /// Puts the whole result on the clipboard as plain text, as octaval-cli prints it.
     void copyResults();
+    /// "Show the working…" (Ctrl+B): opens the Working window, or brings it up, with the working
+    /// of the last press; it follows every press after.
+    void showWorking();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +67,7 @@ private:
 
     CalculatorState m_state;
     std::optional<AddressTexts> m_lastPress;
+    frmWorking* m_working = nullptr;       // created at its first showing
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 

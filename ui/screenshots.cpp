@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the README pictures into the folder given: the main window after a calculation, in the
-// platform's light palette and in a dark one, and the About window. Run with
+// Renders the README pictures into the folder given: the main window after a calculation and its
+// Working window, in the platform's light palette and in a dark one, and the About window. Run with
 // QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
 #include <QApplication>
 #include <QDir>
@@ -10,6 +10,7 @@
 
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_working.h"
 
 namespace {
 
@@ -32,6 +33,13 @@ bool saveMain(const QDir& folder, const char* file) {
     return save(main, folder, file);
 }
 
+// The Working window of the same calculation.
+bool saveWorking(const QDir& folder, const char* file) {
+    octaval::frmWorking working;
+    working.showWorking(*octaval::parseAddressText("192.168.1.70 255.255.255.224"));
+    return save(working, folder, file);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,8 +50,13 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     octaval::frmAbout about;
-    if (!saveMain(folder, "main-window.png") || !save(about, folder, "about-window.png")) return 1;
+    if (!saveMain(folder, "main-window.png") || !save(about, folder, "about-window.png") ||
+        !saveWorking(folder, "working-window.png"))
+        return 1;
     // A dark palette made from one dark window colour, as a dark desktop theme gives it.
     QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
-    return saveMain(folder, "main-window-dark.png") ? 0 : 1;
+    return saveMain(folder, "main-window-dark.png") &&
+                   saveWorking(folder, "working-window-dark.png")
+               ? 0
+               : 1;
 }

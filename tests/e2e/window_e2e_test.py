@@ -55,6 +55,20 @@ def presses(app, rows):
         assert got == (status, shown), f"{address} {mask} pressed by {how}: {got}"
 
 
+def working(app):
+    # Ctrl+B opens the working of the last press (10.1.2.3 255.255.0.0); its steps and the fields
+    # of its bit rows read through the bus; Escape closes it.
+    app.do(app.at(dt.INPUTS[0]), "ctrl+b")
+    window = app.window("Working")
+    steps = dt.Atspi.Text.get_text(window["Steps"], 0, -1)
+    assert "2^8 - 2 = 254 usable subnets" in steps and "Status:" in steps, steps
+    fields = window["label:IP address in binary"].get_description()
+    assert fields == "the class's network bits 00001010, the subnet bits 00000001, the host bits " \
+        "0000001000000011", fields
+    app.do(app.at("Steps", 1, window), "Escape")
+    dt.wait_for(lambda: "Working" not in app.windows(), "Working to close", app.process)
+
+
 def about_and_exit(app):
     before = app.inputs(), app.text("Status"), app.outputs()
     app.do(app.at("About"))
@@ -71,6 +85,7 @@ if __name__ == "__main__":
     dt.start()
     app = dt.Octaval()
     presses(app, PRESSES)
+    working(app)
     app.do(app.at(dt.INPUTS[0]), "End")
     for key, first, mask in NATURAL:
         app.do(key)
