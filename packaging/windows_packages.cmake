@@ -5,7 +5,8 @@
 # shortcut, an entry in the installed programs with its uninstaller, silent with /S). Both hold
 # the two programs, the README, the licence and the licences of what the programs link in: Qt
 # (LGPL-3.0, with the copyright notices of its parts from Debian's qt6-base) and the run-time
-# libraries of GCC and MinGW-w64 (from Debian's copyright files of their packages).
+# libraries of GCC and MinGW-w64 (from Debian's copyright files of their packages), and the
+# PowerShell completion of octaval-cli. After each package, its manifest for winget or Scoop.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
     DESTINATION . COMPONENT octaval-cli)
 set(licences
@@ -43,3 +44,21 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 # One package of everything: the installer offers no choice of components (nor can NSIS name a
 # component "octaval-cli").
 set(CPACK_MONOLITHIC_INSTALL ON)
+
+# The manifests of winget (for the installer) and Scoop (for the zip), written into winget/ and
+# scoop/ of the build folder once each package is made (packaging/windows_manifests.cmake). No
+# release is published yet: unless OCTAVAL_RELEASE_URL names the folder that this version's
+# packages are downloaded from, the manifests give a placeholder under the project's homepage
+# and say so.
+set(OCTAVAL_RELEASE_URL "" CACHE STRING
+    "Folder that this version's Windows packages are downloaded from, for their manifests")
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows_manifests.cmake)
+set(CPACK_OCTAVAL_RELEASE_URL "${OCTAVAL_RELEASE_URL}")
+set(CPACK_OCTAVAL_RELEASE_URL_PLACEHOLDER OFF)
+if(NOT OCTAVAL_RELEASE_URL)
+    set(CPACK_OCTAVAL_RELEASE_URL "${homepage}/releases/${PROJECT_VERSION}")
+    set(CPACK_OCTAVAL_RELEASE_URL_PLACEHOLDER ON)
+endif()
+set(CPACK_OCTAVAL_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_OCTAVAL_LICENSE GPL-3.0-or-later)
+set(CPACK_OCTAVAL_COPYRIGHT "${OCTAVAL_COPYRIGHT}")
