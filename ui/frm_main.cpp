@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <random>
 
 #include "report/address_text.h"
 #include "report/rows.h"
 #include "report/text_report.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/frm_practice.h"
 #include "ui/qt_text.h"
 
 namespace octaval {
@@ -138,6 +140,10 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
     addAction(copy);
+    auto* practice = new QAction(QStringLiteral("Practice\u2026"), this);
+    practice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(practice, &QAction::triggered, this, &frmMain::openPractice);
+    addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     box(Box::Text1)->setFocus();
@@ -145,6 +151,18 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
 
 void frmMain::copyResults() {
     QGuiApplication::clipboard()->setText(toQString(textReport(*this)));
+}
+
+void frmMain::openPractice() {
+    if (!m_practice) {
+        m_practice = new frmPractice(std::random_device{}(), this);
+        // Placeholder: the Working window connects to workingRequested here; until it does,
+        // "Show the working" shows nothing.
+        connect(m_practice, &frmPractice::workingRequested, this, [](const AddressTexts&) {});
+    }
+    m_practice->show();
+    m_practice->raise();
+    m_practice->activateWindow();
 }
 
 bool frmMain::pasteInto(Box target) {

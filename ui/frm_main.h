@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace octaval {
 
+class frmPractice;
+
 /// The main window: the input, output and status boxes and the three buttons. It owns the
 /// calculator state; the engine reads and writes its boxes through BoxAccess.
 // A dialog rather than a plain window: only a dialog turns Enter in a line edit into a click of
@@ -50,6 +52,13 @@ public slots:
     void Text1_Change();
     /// Puts the whole result on the clipboard as plain text, as octaval-cli prints it.
     void copyResults();
+    /// "Practice…" (Ctrl+P and the context menu): shows the Practice window, created on first
+    /// use and kept beside the main window.
+    void openPractice();
+
+public:
+    /// The Practice window, once opened.
+    frmPractice* practice() const { return m_practice; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +71,7 @@ private:
 
     CalculatorState m_state;
     std::optional<AddressTexts> m_lastPress;
+    frmPractice* m_practice = nullptr;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 
