@@ -125,6 +125,10 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         r.mark = caption(QString(), this);
         r.mark->setAccessibleName(prompt + QStringLiteral(", mark"));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Room for the mark of an address; a status message wraps.
+        r.mark->setMinimumWidth(
+            fontMetrics().horizontalAdvance(QStringLiteral("wrong, expected 255.255.255.255")));
+        r.mark->setWordWrap(true);
         grid->addWidget(r.caption, line, 0);
         grid->addLayout(inputs, line, 1);
         grid->addWidget(r.mark, line++, 2);
