@@ -523,28 +523,28 @@ std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options) 
 }
 
 std::string worksheet(const WorksheetRequest& request) {
-    ProblemGenerator generator(request.seed, request.options);
-    std::vector<Exercise> exercises;
-    exercises.reserve(request.count);
-    for (std::uint32_t i = 0; i < request.count; ++i)
-        exercises.emplace_back(generator.next(), request.options.questions);
-
+    // Each problem is pressed as it is written, so that memory does not grow with the count;
+    // the answer key of a text worksheet draws the same problems again.
+    const auto eachExercise = [&request](auto&& write) {
+        ProblemGenerator generator(request.seed, request.options);
+        for (std::uint32_t number = 1; number <= request.count; ++number)
+            write(number, Exercise(generator.next(), request.options.questions));
+    };
     std::string out;
     switch (request.format) {
-        case WorksheetFormat::text: {
+        case WorksheetFormat::text:
             out += practiceHeading(request.seed, request.options) + '\n';
-            std::uint32_t number = 0;
-            for (const Exercise& e : exercises)
-                appendTextProblem(out, ++number, e, false);
+            eachExercise([&](std::uint32_t number, const Exercise& e) {
+                appendTextProblem(out, number, e, false);
+            });
             if (!request.answers) break;
             out += "\nAnswer key\n";
-            number = 0;
-            for (const Exercise& e : exercises)
-                appendTextProblem(out, ++number, e, true);
+            eachExercise([&](std::uint32_t number, const Exercise& e) {
+                appendTextProblem(out, number, e, true);
+            });
             break;
-        }
         case WorksheetFormat::jsonLines:
-            for (const Exercise& e : exercises) {
+            eachExercise([&](std::uint32_t, const Exercise& e) {
                 out += R"({"address":)";
                 appendJsonString(out, e.problem().address());
                 out += R"(,"mask":)";
@@ -560,9 +560,9 @@ std::string worksheet(const WorksheetRequest& request) {
                     appendResultJson(out, e.press().boxes);
                 }
                 out += "}\n";
-            }
+            });
             break;
-        case WorksheetFormat::csv: {
+        case WorksheetFormat::csv:
             out += "problem,address,mask,questions";
             if (request.answers)
                 for (const Question q : allQuestions) {
@@ -570,22 +570,20 @@ std::string worksheet(const WorksheetRequest& request) {
                     out += questionKey(q);
                 }
             out += "\r\n";
-            std::uint32_t number = 0;
-            for (const Exercise& e : exercises) {
-                out += std::to_string(++number) + ',' + e.problem().address() + ',' +
+            eachExercise([&](std::uint32_t number, const Exercise& e) {
+                out += std::to_string(number) + ',' + e.problem().address() + ',' +
                        e.problem().mask() + ',';
                 appendCsvField(out, questionKeys(e, " "));
+                const auto& asked = e.questions();
                 if (request.answers)
                     for (const Question q : allQuestions) {
                         out += ',';
-                        const auto& asked = e.questions();
                         if (std::find(asked.begin(), asked.end(), q) != asked.end())
                             appendCsvField(out, e.expected(q));
                     }
                 out += "\r\n";
-            }
+            });
             break;
-        }
     }
     return out;
 }
