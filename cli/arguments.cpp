@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 
 #include "report/version.h"
 
@@ -90,6 +92,23 @@ private:
     int m_optind, m_opterr, m_optopt;
 };
 
+// The long options that have no short form.
+constexpr int practiceOption = 0x100;  // --practice, then the options that go with it
+constexpr int csvOption = practiceOption + 8;
+
+// What --practice cannot be given with.
+std::optional<UsageError> practiceConflict(const CommandLine& line, bool batch, bool list,
+                                           bool binary) {
+    for (const auto& [given, name] :
+         {std::pair{batch, "--batch"}, std::pair{list, "--list"}, std::pair{binary, "--binary"}})
+        if (given) return UsageError{joined({name, " and --practice exclude each other"})};
+    if (!line.operands.empty())
+        return UsageError{joined({"--practice draws its own problems and takes no ADDRESS, got '",
+                                  line.operands.front(), "'"})};
+    if (line.json && line.csv) return UsageError{"--json and --csv exclude each other"};
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string_view helpText() {
@@ -98,6 +117,8 @@ std::string_view helpText() {
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
        octaval-cli --batch
+       octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
+                   [--questions KEYS] [--worksheet [--answers] [--json | --csv]]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
   ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
@@ -117,6 +138,20 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
                  mask parts) from standard input until its end, each line one press on the same
                  calculator, and answer each with one line of JSON
+  --practice     subnetting exercises on a terminal: each question is checked and answered
+                 with the expected value; without a terminal, the worksheet
+  --seed N       the problems' seed (0 to 18446744073709551615): the same seed gives the same
+                 problems everywhere; left out, one is chosen and shown
+  --count K      the number of problems (1 to 100000; 10 when left out)
+  --classes ABC  the address classes to draw from, one or more of A, B and C
+  --level LEVEL  the masks: natural (the class's own), contiguous, any (every mask the checks
+                 accept, 255.a.b.0 included) or faults (problems that end in every status)
+  --questions KEYS  the questions, keys joined by commas: network, broadcast, class,
+                 networkBits, subnetBits, hostBits, subnets, hosts, firstSubnet, lastSubnet,
+                 status (all when left out)
+  --worksheet    print the problems for paper instead of asking them
+  --answers      with the worksheet, its answer key (in JSON, --batch's result objects)
+  --csv          print the worksheet as CSV, one row a problem (--json: JSON Lines)
   -h, --help     print this help and exit
   -V, --version  print the version and exit
   --             end of the options: an ADDRESS that begins with '-' goes after it
@@ -140,10 +175,23 @@ std::string versionText() {
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     static const option longOptions[] = {
-        {"batch", no_argument, nullptr, 'b'},   {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, 'B'},  {"explain", no_argument, nullptr, 'E'},
-        {"json", no_argument, nullptr, 'j'},    {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'}, {nullptr, 0, nullptr, 0},
+        {"batch", no_argument, nullptr, 'b'},
+        {"list", no_argument, nullptr, 'l'},
+        {"binary", no_argument, nullptr, 'B'},
+        {"explain", no_argument, nullptr, 'E'},
+        {"json", no_argument, nullptr, 'j'},
+        {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},
+        {"practice", no_argument, nullptr, practiceOption},
+        {"worksheet", no_argument, nullptr, practiceOption + 1},
+        {"answers", no_argument, nullptr, practiceOption + 2},
+        {"seed", required_argument, nullptr, practiceOption + 3},
+        {"count", required_argument, nullptr, practiceOption + 4},
+        {"classes", required_argument, nullptr, practiceOption + 5},
+        {"level", required_argument, nullptr, practiceOption + 6},
+        {"questions", required_argument, nullptr, practiceOption + 7},
+        {"csv", no_argument, nullptr, csvOption},
+        {nullptr, 0, nullptr, 0},
     };
     static constexpr std::string_view shortOptions = "bljhV";
 
@@ -156,10 +204,29 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     bool explain = false;
     bool help = false;
     bool version = false;
+    bool practice = false;
+    std::string_view practiceOnly;  // the first option given that goes with --practice only
     const GetoptScope scope;
     for (;;) {
-        const int c = getopt_long(argc, argv, shortOptions.data(), longOptions, nullptr);
+        int index = -1;
+        const int c = getopt_long(argc, argv, shortOptions.data(), longOptions, &index);
         if (c == -1) break;
+        if (c >= practiceOption && c < csvOption) {
+            const std::string_view name = longOptions[index].name;
+            const std::string dashed = "--" + std::string(name);
+            if (c == practiceOption) {
+                practice = true;
+            } else if (c == practiceOption + 1) {
+                line.practice.worksheet = true;
+            } else if (c == practiceOption + 2) {
+                line.practice.answers = true;
+            } else if (auto error = readPracticeValue(dashed, optarg, line.practice)) {
+                return UsageError{std::move(*error)};
+            }
+            if (c != practiceOption && c != practiceOption + 1 && practiceOnly.empty())
+                practiceOnly = name;
+            continue;
+        }
         switch (c) {
             case 'b':
                 batch = true;
@@ -182,7 +249,15 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             case 'V':
                 version = true;
                 break;
+            case csvOption:
+                line.csv = true;
+                break;
             default: {
+                // A practice option without its value.
+                if (optopt >= practiceOption)
+                    for (const option& o : longOptions)
+                        if (o.name && o.val == optopt)
+                            return UsageError{joined({"option '--", o.name, "' needs a value"})};
                 // A long option was unknown (optopt 0) or given a value; or a short one unknown.
                 if (optopt == 0) return unknownOption(argv[optind - 1], args);
                 if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
@@ -199,10 +274,22 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     for (int i = optind; i < argc; ++i)
         line.operands.emplace_back(argv[i]);
 
+    // --worksheet asks for practice; with practice, the worksheet's own options ask for it.
+    practice = practice || line.practice.worksheet;
+    if (practice)
+        line.practice.worksheet =
+            line.practice.worksheet || line.practice.answers || line.csv || line.json;
     if (help) {
         line.mode = CommandLine::Mode::Help;
     } else if (version) {
         line.mode = CommandLine::Mode::Version;
+    } else if (practice) {
+        if (auto error = practiceConflict(line, batch, list, binary)) return std::move(*error);
+        line.mode = CommandLine::Mode::Practice;
+    } else if (!practiceOnly.empty()) {
+        return UsageError{joined({"--", practiceOnly, " goes with --practice"})};
+    } else if (line.csv) {
+        return UsageError{"--csv goes with --practice"};
     } else if (batch) {
         if (!line.operands.empty())
             return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/practice.h"
 #include "report/address_text.h"
 
 namespace octaval {
@@ -22,9 +23,12 @@ struct UsageError {
 
 /// What the command line asks for.
 struct CommandLine {
-    enum class Mode { Press, List, Binary, Explain, Batch, Help, Version };
+    enum class Mode { Press, List, Binary, Explain, Batch, Practice, Help, Version };
     Mode mode = Mode::Press;
     bool json = false;
+    bool csv = false;
+    /// What --practice asks for; the options that go with it are refused without it.
+    PracticeRequest practice;
     /// The operands in the order given; they point into the argument vector.
     std::vector<std::string_view> operands;
 };

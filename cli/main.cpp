@@ -13,6 +13,7 @@
 #include "cli/batch.h"
 #include "cli/list.h"
 #include "cli/platform.h"
+#include "cli/practice.h"
 #include "report/binary_report.h"
 #include "report/explain.h"
 #include "report/json_writer.h"
@@ -62,6 +63,24 @@ int main(int argc, char* argv[]) {
             if (!result.error.empty())
                 std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
             return result.exitStatus;
+        }
+        case CommandLine::Mode::Practice: {
+            const auto& request = line.practice;
+            const std::uint64_t seed = request.seed ? *request.seed : octaval::freshSeed();
+            // Questions are asked only of a person at a terminal; anyone else gets the worksheet
+            // and the program never waits for input.
+            if (!request.worksheet && octaval::platform::isTerminal(STDIN_FILENO) &&
+                octaval::platform::isTerminal(STDOUT_FILENO))
+                return octaval::runPracticeSession(request, seed, STDIN_FILENO, STDOUT_FILENO);
+            octaval::WorksheetRequest sheet;
+            sheet.seed = seed;
+            sheet.count = request.count;
+            sheet.options = request.options;
+            sheet.format = line.json  ? octaval::WorksheetFormat::jsonLines
+                           : line.csv ? octaval::WorksheetFormat::csv
+                                      : octaval::WorksheetFormat::text;
+            sheet.answers = request.answers;
+            return print(octaval::worksheet(sheet), 0);
         }
         case CommandLine::Mode::Press:
         case CommandLine::Mode::List:

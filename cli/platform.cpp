@@ -114,6 +114,10 @@ bool colourTerminal(int fd) {
            ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
 }
 
+bool isTerminal(int fd) {
+    return _isatty(fd) != 0;
+}
+
 #else
 
 Arguments::Arguments(int argc, char* argv[]) : m_pointers(argv, argv + argc) {
@@ -138,6 +142,10 @@ std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
 }  // namespace
 
 bool colourTerminal(int fd) {
+    return ::isatty(fd) == 1;
+}
+
+bool isTerminal(int fd) {
     return ::isatty(fd) == 1;
 }
 

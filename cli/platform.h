@@ -58,4 +58,7 @@ std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size);
 /// switched to processing them; one that cannot be gives false.
 bool colourTerminal(int fd);
 
+/// True when fd is a terminal (on Windows, a console or another character device).
+bool isTerminal(int fd);
+
 }  // namespace octaval::platform

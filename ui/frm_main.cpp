@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <random>
 
 #include "report/address_text.h"
 #include "report/rows.h"
 #include "report/text_report.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/frm_practice.h"
 #include "ui/frm_working.h"
 #include "ui/qt_text.h"
 
@@ -143,6 +145,10 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     working->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(working, &QAction::triggered, this, &frmMain::showWorking);
     addAction(working);
+    auto* practice = new QAction(QStringLiteral("Practice\u2026"), this);
+    practice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(practice, &QAction::triggered, this, &frmMain::openPractice);
+    addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The output boxes name the shortcuts of the windows that show more of a press.
     const QStringList shortcuts = {
@@ -159,16 +165,33 @@ void frmMain::copyResults() {
     QGuiApplication::clipboard()->setText(toQString(textReport(*this)));
 }
 
-void frmMain::showWorking() {
+frmWorking* frmMain::workingWindow() {
     if (!m_working) {
+        // Once created, it follows every press.
         m_working = new frmWorking(this);
         connect(this, &frmMain::recalculated, m_working,
                 [this] { m_working->setWorking(m_lastPress); });
     }
-    m_working->setWorking(m_lastPress);
+    return m_working;
+}
+
+void frmMain::showWorking() {
+    workingWindow()->setWorking(m_lastPress);
     m_working->show();
     m_working->raise();
     m_working->activateWindow();
+}
+
+void frmMain::openPractice() {
+    if (!m_practice) {
+        m_practice = new frmPractice(std::random_device{}(), this);
+        // The working of a practice problem, in the Working window, until the next press.
+        connect(m_practice, &frmPractice::workingRequested, this,
+                [this](const AddressTexts& inputs) { workingWindow()->showWorking(inputs); });
+    }
+    m_practice->show();
+    m_practice->raise();
+    m_practice->activateWindow();
 }
 
 bool frmMain::pasteInto(Box target) {

@@ -15,6 +15,7 @@ class QPushButton;
 namespace octaval {
 
 class frmWorking;
+class frmPractice;
 
 /// The main window: the input, output and status boxes and the three buttons. It owns the
 /// calculator state; the engine reads and writes its boxes through BoxAccess.
@@ -55,6 +56,13 @@ public slots:
     /// "Show the working…" (Ctrl+B): opens the Working window, or brings it up, with the working
     /// of the last press; it follows every press after.
     void showWorking();
+    /// "Practice…" (Ctrl+P and the context menu): shows the Practice window, created on first
+    /// use and kept beside the main window.
+    void openPractice();
+
+public:
+    /// The Practice window, once opened.
+    frmPractice* practice() const { return m_practice; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,7 +75,11 @@ private:
 
     CalculatorState m_state;
     std::optional<AddressTexts> m_lastPress;
-    frmWorking* m_working = nullptr;       // created at its first showing
+    // The Working window, created when first asked for.
+    frmWorking* workingWindow();
+
+    frmWorking* m_working = nullptr;
+    frmPractice* m_practice = nullptr;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 

@@ -69,6 +69,24 @@ def working(app):
     dt.wait_for(lambda: "Working" not in app.windows(), "Working to close", app.process)
 
 
+def practice(app):
+    # Ctrl+P opens Practice beside the main window; a wrong answer is marked with the expected
+    # value (the mark is also the description of the answer's box), which then is right; Escape
+    # closes the window.
+    app.do(app.at(dt.INPUTS[0]), "ctrl+p")
+    window = app.window("Practice")
+    mark = window["Class"].get_description
+    app.do(app.at("Class", 1, window), "ctrl+a", ["type", "x"])  # type takes the rest of a line
+    app.do("Return")
+    dt.wait_for(lambda: mark().startswith("wrong, expected "), "a mark", app.process)
+    letter = mark().removeprefix("wrong, expected ")
+    app.do(app.at("Class", 1, window), "ctrl+a", ["type", letter])
+    app.do("Return")
+    dt.wait_for(lambda: mark() == "right", "right", app.process)
+    app.do("Escape")
+    dt.wait_for(lambda: "Practice" not in app.windows(), "Practice to close", app.process)
+
+
 def about_and_exit(app):
     before = app.inputs(), app.text("Status"), app.outputs()
     app.do(app.at("About"))
@@ -99,4 +117,5 @@ if __name__ == "__main__":
     app.do("Escape")
     assert list(app.windows()) == ["Octaval"], f"windows after the random keys: {app.windows()}"
     presses(app, PRESSES[:1])
+    practice(app)
     about_and_exit(app)

@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Octaval developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# octaval-cli --practice: a session on a pseudo-terminal as a learner has it, and worksheets as
+# a teacher's tools read them, checked against --batch. Run by CTest with OCTAVAL_CLI set.
+import csv
+import io
+import json
+import os
+import pty
+import select
+import subprocess
+import unittest
+
+CLI = os.environ["OCTAVAL_CLI"]
+TIMEOUT = 30
+
+
+def run(*args, stdin=b""):
+    return subprocess.run([CLI, *args], input=stdin, capture_output=True, timeout=TIMEOUT)
+
+
+def worksheet(*args):
+    return [json.loads(line) for line in
+            run("--practice", "--json", "--answers", *args).stdout.decode().splitlines()]
+
+
+class Session:
+    # The program on a pseudo-terminal: answers typed, what it wrote read back.
+    def __init__(self, *args):
+        self.pid, self.fd = pty.fork()
+        if self.pid == 0:
+            os.execv(CLI, [CLI, "--practice", *args])
+        self.seen = ""
+
+    def read_until(self, text):
+        while text not in self.seen:
+            ready = select.select([self.fd], [], [], TIMEOUT)[0]
+            assert ready, f"waited for {text!r}, got {self.seen!r}"
+            try:
+                data = os.read(self.fd, 4096)
+            except OSError:  # the program has ended
+                data = b""
+            assert data, f"ended before {text!r}: {self.seen!r}"
+            self.seen += data.decode()
+        before, _, self.seen = self.seen.partition(text)
+        return before + text
+
+    def answer(self, text, eof=False):
+        self.read_until("? ")
+        os.write(self.fd, text.encode() + (b"\x04" if eof else b"\n"))
+        # The terminal echoes the answer; the program's reply follows.
+        if text or not eof:
+            self.read_until(text + ("" if eof else "\r\n"))
+
+    def end(self):
+        _, status = os.waitpid(self.pid, 0)
+        os.close(self.fd)
+        return os.waitstatus_to_exitcode(status)
+
+
+class SessionTest(unittest.TestCase):
+    def test_right_wrong_lenient_working_and_end_of_input(self):
+        args = ("--seed", "42", "--count", "2", "--questions", "network,class,subnets,status")
+        first = worksheet(*args)[0]["answers"]
+        network, letter = ".".join(first["network"]), first["class"]
+        subnets = first["subnetLine"].split(", ")[1].removesuffix(" subnets")
+        session = Session(*args)
+        session.answer(f" {network} ")  # blanks around an answer do not matter
+        self.assertIn("right", session.read_until("\n"))
+        session.answer("?")  # the working, then the question again
+        self.assertIn("Subnet mask  11111111.", session.read_until("Class? "))
+        os.write(session.fd, f"class {letter.lower()}\n".encode())
+        self.assertIn("    right", session.read_until("Usable subnets? "))
+        os.write(session.fd, b"9999\n")
+        self.assertIn(f"    wrong, expected {subnets}", session.read_until("? "))
+        os.write(session.fd, f"{first['status'].upper()}\n".encode())
+        self.assertIn("right", session.read_until("Problem 2 of 2"))
+        session.answer("", eof=True)  # Ctrl+D at the prompt
+        self.assertIn("Score: 3 of 4 right", session.read_until("right\r\n"))
+        self.assertEqual(session.end(), 0)
+
+    def test_empty_line_ends_the_session(self):
+        session = Session("--seed", "7")
+        session.answer("")
+        self.assertIn("Score: 0 of 0 right", session.read_until("right\r\n"))
+        self.assertEqual(session.end(), 0)
+
+
+class WorksheetTest(unittest.TestCase):
+    def test_answers_are_what_batch_gives(self):
+        for level in ("natural", "contiguous", "any", "faults"):
+            for problem in worksheet("--seed", "2026", "--count", "30", "--level", level):
+                with self.subTest(level=level, problem=problem):
+                    line = "\t".join(problem["address"].split(".") + problem["mask"].split("."))
+                    batch = run("--batch", stdin=line.encode()).stdout
+                    self.assertEqual(json.loads(batch), problem["answers"])
+                    self.assertIn("status", problem["questions"])
+
+    def test_without_a_terminal_the_worksheet_is_printed(self):
+        # Standard input is a pipe that stays open: the program must not wait for it.
+        with subprocess.Popen([CLI, "--practice", "--seed", "5", "--count", "3"],
+                              stdin=subprocess.PIPE, stdout=subprocess.PIPE) as process:
+            out, _ = process.communicate(timeout=TIMEOUT)
+        self.assertEqual(out, run("--worksheet", "--seed", "5", "--count", "3").stdout)
+        self.assertTrue(out.startswith(b"Octaval practice: seed 5, classes ABC, level natural"))
+
+    def test_csv_for_spreadsheets(self):
+        out = run("--practice", "--csv", "--answers", "--seed", "3", "--count", "4",
+                  "--classes", "b", "--questions", "hosts,status").stdout.decode()
+        rows = list(csv.DictReader(io.StringIO(out, newline="")))
+        self.assertEqual(len(rows), 4)
+        for row, problem in zip(rows, worksheet("--seed", "3", "--count", "4", "--classes", "b")):
+            self.assertEqual((row["address"], row["mask"]), (problem["address"], problem["mask"]))
+            self.assertEqual(row["questions"], "hosts status")
+            self.assertEqual(row["status"], problem["answers"]["status"])
+            self.assertEqual(row["network"], "")  # not asked
+
+    def test_usage_errors(self):
+        for args, message in [(["--seed", "1"], "--seed goes with --practice"),
+                              (["--practice", "--count", "0"], "from 1 to 100000, got '0'"),
+                              (["--practice", "--classes", "D"], "letters A, B and C"),
+                              (["--practice", "--level"], "'--level' needs a value"),
+                              (["--practice", "--list"], "--list and --practice exclude"),
+                              (["--practice", "--json", "--csv"], "--json and --csv exclude")]:
+            with self.subTest(args):
+                result = run(*args)
+                self.assertEqual((result.returncode, result.stdout), (2, b""))
+                self.assertIn(message, result.stderr.decode())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,270 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/frm_practice.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "engine/calculator.h"
+#include "ui/palette.h"
+#include "ui/qt_text.h"
+
+namespace octaval {
+namespace {
+
+QLabel* caption(const QString& text, QWidget* window) {
+    auto* label = new QLabel(text, window);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    return label;
+}
+
+}  // namespace
+
+frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent), m_seed(seed) {
+    setObjectName(QStringLiteral("frmPractice"));
+    setWindowTitle(QStringLiteral("Practice"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Every widget is a direct child of the window, so that followPalette reaches it.
+    auto* grid = new QGridLayout(this);
+    int line = 0;
+
+    // The options: classes and level.
+    auto* classes = new QHBoxLayout;
+    auto* classesCaption = caption(QStringLiteral("Classes"), this);
+    classes->addWidget(classesCaption);
+    for (std::size_t i = 0; i < m_classes.size(); ++i) {
+        const QChar letter(u'A' + char16_t(i));
+        m_classes[i] = new QCheckBox(QStringLiteral("&") + letter, this);
+        m_classes[i]->setChecked(true);
+        m_classes[i]->setAccessibleName(QStringLiteral("Class ") + letter);
+        classes->addWidget(m_classes[i]);
+        connect(m_classes[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            // At least one class stays chosen.
+            if (!on && std::none_of(m_classes.begin(), m_classes.end(),
+                                    [](QCheckBox* box) { return box->isChecked(); })) {
+                m_classes[i]->setChecked(true);
+                return;
+            }
+            optionsChanged();
+        });
+    }
+    classes->addStretch();
+    auto* levelCaption = caption(QStringLiteral("&Level"), this);
+    m_level = new QComboBox(this);
+    for (const PracticeLevel level : allLevels)
+        m_level->addItem(toQString(levelDescription(level)));
+    m_level->setAccessibleName(QStringLiteral("Level"));
+    levelCaption->setBuddy(m_level);
+    classes->addWidget(levelCaption);
+    classes->addWidget(m_level);
+    grid->addLayout(classes, line++, 0, 1, 3);
+    connect(m_level, &QComboBox::currentIndexChanged, this, &frmPractice::optionsChanged);
+
+    // The problem.
+    const auto problemBox = [this](const QString& name) {
+        auto* box = new QLineEdit(this);
+        box->setReadOnly(true);
+        box->setAccessibleName(name);
+        return box;
+    };
+    m_address = problemBox(QStringLiteral("Problem IP address"));
+    m_mask = problemBox(QStringLiteral("Problem subnet mask"));
+    for (auto [text, box] : {std::pair{QStringLiteral("IP address"), m_address},
+                             std::pair{QStringLiteral("Subnet mask"), m_mask}}) {
+        auto* label = caption(text, this);
+        label->setBuddy(box);
+        grid->addWidget(label, line, 0);
+        grid->addWidget(box, line++, 1);
+    }
+
+    // One row a question: caption, input, mark.
+    for (const Question q : allQuestions) {
+        Row& r = m_rows[static_cast<std::size_t>(q)];
+        const QString prompt = toQString(questionPrompt(q));
+        r.caption = caption(prompt, this);
+        auto* inputs = new QHBoxLayout;
+        if (isAddressQuestion(q)) {
+            for (int k = 1; k <= 4; ++k) {
+                auto* box = new QLineEdit(this);
+                box->setMaxLength(3);
+                box->setAlignment(Qt::AlignRight);
+                box->setAccessibleName(prompt + QStringLiteral(", octet %1").arg(k));
+                box->installEventFilter(this);
+                if (k > 1) {
+                    r.dots.push_back(caption(QStringLiteral("."), this));
+                    inputs->addWidget(r.dots.back());
+                }
+                inputs->addWidget(box);
+                r.inputs.push_back(box);
+            }
+        } else if (q == Question::status) {
+            m_status = new QComboBox(this);
+            m_status->addItem(QString());  // not answered
+            for (const auto message : status::all)
+                m_status->addItem(toQString(message));
+            m_status->setAccessibleName(prompt);
+            inputs->addWidget(m_status);
+            r.caption->setBuddy(m_status);
+        } else {
+            auto* box = new QLineEdit(this);
+            box->setAccessibleName(prompt);
+            inputs->addWidget(box);
+            r.inputs.push_back(box);
+        }
+        if (!r.inputs.empty()) r.caption->setBuddy(r.inputs.front());
+        r.mark = caption(QString(), this);
+        r.mark->setAccessibleName(prompt + QStringLiteral(", mark"));
+        r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Room for the mark of an address; a status message wraps.
+        r.mark->setMinimumWidth(
+            fontMetrics().horizontalAdvance(QStringLiteral("wrong, expected 255.255.255.255")));
+        r.mark->setWordWrap(true);
+        grid->addWidget(r.caption, line, 0);
+        grid->addLayout(inputs, line, 1);
+        grid->addWidget(r.mark, line++, 2);
+    }
+
+    // The buttons and the score.
+    auto* buttons = new QHBoxLayout;
+    auto* checkButton = new QPushButton(QStringLiteral("&Check"), this);
+    checkButton->setDefault(true);
+    auto* next = new QPushButton(QStringLiteral("&Next problem"), this);
+    auto* working = new QPushButton(QStringLiteral("Show the &working"), this);
+    for (auto* button : {checkButton, next, working})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    m_score = caption(QString(), this);
+    m_score->setAccessibleName(QStringLiteral("Score"));
+    buttons->addWidget(m_score);
+    grid->addLayout(buttons, line++, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    connect(checkButton, &QPushButton::clicked, this, &frmPractice::check);
+    connect(next, &QPushButton::clicked, this, &frmPractice::nextProblem);
+    connect(working, &QPushButton::clicked, this, &frmPractice::showWorking);
+
+    followPalette(this);
+    m_generator.emplace(m_seed, options());
+    nextProblem();
+}
+
+PracticeOptions frmPractice::options() const {
+    PracticeOptions chosen;
+    chosen.classes.clear();
+    for (std::size_t i = 0; i < m_classes.size(); ++i)
+        if (m_classes[i]->isChecked()) chosen.classes += char('A' + i);
+    chosen.level = allLevels[std::size_t(std::max(0, m_level->currentIndex()))];
+    return chosen;
+}
+
+void frmPractice::optionsChanged() {
+    // The problems go on from the seed under the new options.
+    m_generator.emplace(m_seed + m_drawn, options());
+    nextProblem();
+}
+
+void frmPractice::nextProblem() {
+    ++m_drawn;
+    showProblem(m_generator->next());
+}
+
+void frmPractice::showProblem(Problem problem) {
+    m_exercise.emplace(std::move(problem), allQuestions);
+    m_counted = false;
+    m_address->setText(toQString(m_exercise->problem().address()));
+    m_mask->setText(toQString(m_exercise->problem().mask()));
+    const auto& asked = m_exercise->questions();
+    QWidget* first = nullptr;
+    for (const Question q : allQuestions) {
+        const Row& r = row(q);
+        const bool shown = std::find(asked.begin(), asked.end(), q) != asked.end();
+        r.caption->setVisible(shown);
+        r.mark->setVisible(shown);
+        r.mark->clear();
+        for (QLineEdit* box : r.inputs) {
+            box->clear();
+            box->setVisible(shown);
+            box->setAccessibleDescription(QString());
+            if (shown && !first) first = box;
+        }
+        for (QWidget* dot : r.dots)
+            dot->setVisible(shown);
+    }
+    m_status->setCurrentIndex(0);
+    m_status->setAccessibleDescription(QString());
+    m_score->setText(QStringLiteral("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+    if (first) first->setFocus();
+}
+
+QString frmPractice::answer(Question q) const {
+    if (q == Question::status) return m_status->currentText();
+    const Row& r = row(q);
+    if (r.inputs.size() == 1) return r.inputs.front()->text();
+    QStringList octets;
+    bool empty = true;
+    for (QLineEdit* box : r.inputs) {
+        octets << box->text();
+        empty = empty && box->text().trimmed().isEmpty();
+    }
+    return empty ? QString() : octets.join(u'.');
+}
+
+void frmPractice::check() {
+    for (const Question q : m_exercise->questions()) {
+        const Mark mark = m_exercise->check(q, answer(q).toStdString());
+        const QString text = toQString(mark.text());
+        row(q).mark->setText(text);
+        for (QLineEdit* box : row(q).inputs)
+            box->setAccessibleDescription(text);
+        if (q == Question::status) m_status->setAccessibleDescription(text);
+        if (!m_counted) {
+            ++m_asked;
+            m_right += mark.right ? 1 : 0;
+        }
+    }
+    m_counted = true;
+    m_score->setText(QStringLiteral("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+}
+
+void frmPractice::showWorking() {
+    emit workingRequested(m_exercise->problem().inputs);
+}
+
+bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (const Question q : allQuestions) {
+        const auto& boxes = row(q).inputs;
+        const auto at = std::find(boxes.begin(), boxes.end(), watched);
+        if (boxes.size() != 4 || at == boxes.end()) continue;
+        // A whole address pasted into any of the four boxes fills all four.
+        if (key->matches(QKeySequence::Paste)) {
+            const auto parsed =
+                parseAddressText(QGuiApplication::clipboard()->text().toStdString());
+            if (!parsed || std::any_of(parsed->address.begin(), parsed->address.end(),
+                                       [](const std::string& part) { return part.size() > 3; }))
+                return false;
+            for (std::size_t k = 0; k < 4; ++k)
+                boxes[k]->setText(toQString(parsed->address[k]));
+            return true;
+        }
+        // A dot moves on to the next octet, as one types an address.
+        if (key->text() == u'.' && at + 1 != boxes.end()) {
+            (*(at + 1))->setFocus();
+            (*(at + 1))->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace octaval
