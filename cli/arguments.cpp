@@ -96,13 +96,14 @@ std::string_view helpText() {
     return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
        octaval-cli --list [--json] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
-       octaval-cli --batch
+       octaval-cli --batch [--addresses]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
   ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
                  it stands
   MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
-                 N from 0 to 32; left out, the natural mask of the address's class
+                 N from 0 to 32; either may follow ADDRESS after a slash, as in
+                 10.1.2.3/255.255.0.0; left out, the natural mask of the address's class
   -j, --json     print the result as one JSON object instead of the window's rows
   -l, --list     list every subnet of the address's class network under the mask: number,
                  network, first and last host, broadcast, and marks on the reserved subnets
@@ -112,11 +113,12 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
                  mask parts) from standard input until its end, each line one press on the same
                  calculator, and answer each with one line of JSON
+  --addresses    with --batch: each line is ADDRESS[/N] [MASK] instead, blank-separated
   -h, --help     print this help and exit
   -V, --version  print the version and exit
   --             end of the options: an ADDRESS that begins with '-' goes after it
 
-Exit status: 0 when the status is "OK" (batch: every line had 8 fields), 1 when the status is
+Exit status: 0 when the status is "OK" (batch: every line could be read), 1 when the status is
 another message (batch: a line was malformed, or reading or writing failed; list: the list
 could not be given), 2 for a usage error.
 
@@ -133,10 +135,14 @@ std::string versionText() {
 }
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
+    // The codes of the options without a short form lie beyond every character, so that no
+    // unknown short option is taken for one of them.
+    enum : int { binaryOption = 256, addressesOption };
     static const option longOptions[] = {
         {"batch", no_argument, nullptr, 'b'},
+        {"addresses", no_argument, nullptr, addressesOption},
         {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, 'B'},
+        {"binary", no_argument, nullptr, binaryOption},
         {"json", no_argument, nullptr, 'j'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
@@ -150,6 +156,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     bool batch = false;
     bool list = false;
     bool binary = false;
+    bool addresses = false;
     bool help = false;
     bool version = false;
     const GetoptScope scope;
@@ -163,8 +170,11 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             case 'l':
                 list = true;
                 break;
-            case 'B':
+            case binaryOption:
                 binary = true;
+                break;
+            case addressesOption:
+                addresses = true;
                 break;
             case 'j':
                 line.json = true;
@@ -178,7 +188,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             default: {
                 // A long option was unknown (optopt 0) or given a value; or a short one unknown.
                 if (optopt == 0) return unknownOption(argv[optind - 1], args);
-                if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
+                if (optopt >= binaryOption ||
+                    shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
                     std::string_view arg = argv[optind - 1];
                     arg = arg.substr(0, arg.find('='));
                     return UsageError{joined({"option '", arg, "' takes no value"})};
@@ -192,6 +203,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     for (int i = optind; i < argc; ++i)
         line.operands.emplace_back(argv[i]);
 
+    if (addresses && !batch && !help && !version)
+        return UsageError{"--addresses goes only with --batch"};
     if (help) {
         line.mode = CommandLine::Mode::Help;
     } else if (version) {
@@ -204,6 +217,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             return UsageError{
                 joined({list ? "--list" : "--binary", " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
+        line.addresses = addresses;
     } else if (list && binary) {
         return UsageError{"--list and --binary exclude each other"};
     } else if (binary && line.json) {

@@ -184,9 +184,11 @@ void appendSubnetJson(std::string& out, const SubnetRowTexts& row) {
     });
 }
 
-void appendErrorJson(std::string& out, std::string_view message) {
+void appendErrorJson(std::string& out, std::string_view message, std::string_view status) {
     out += R"({"error":)";
     appendJsonString(out, message);
+    out += R"(,"status":)";
+    appendJsonString(out, status);
     out += '}';
 }
 

@@ -28,8 +28,9 @@ void appendResultJson(std::string& out, const MemoryBoxes& boxes);
 /// subnet has none), reserved ("all zeros", "all ones" or null) and holdsAddress (a boolean).
 void appendSubnetJson(std::string& out, const SubnetRowTexts& row);
 
-/// Appends {"error":"message"} (no line feed).
-void appendErrorJson(std::string& out, std::string_view message);
+/// Appends {"error":"message","status":"status"} (no line feed): why a press gave no answer of
+/// its kind, and the status message it left.
+void appendErrorJson(std::string& out, std::string_view message, std::string_view status);
 
 /// Appends {"line":N,"error":"message"} (no line feed).
 void appendLineErrorJson(std::string& out, std::uint64_t line, std::string_view message);
