@@ -116,7 +116,7 @@ std::string_view helpText() {
        octaval-cli --list [--json] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
-       octaval-cli --batch
+       octaval-cli --batch [--addresses]
        octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
                    [--questions KEYS] [--worksheet [--answers] [--json | --csv]]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
@@ -124,7 +124,8 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
                  it stands
   MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
-                 N from 0 to 32; left out, the natural mask of the address's class
+                 N from 0 to 32; either may follow ADDRESS after a slash, as in
+                 10.1.2.3/255.255.0.0; left out, the natural mask of the address's class
   -j, --json     print the result as one JSON object instead of the window's rows
   -l, --list     list every subnet of the address's class network under the mask: number,
                  network, first and last host, broadcast, and marks on the reserved subnets
@@ -138,6 +139,7 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
                  mask parts) from standard input until its end, each line one press on the same
                  calculator, and answer each with one line of JSON
+  --addresses    with --batch: each line is ADDRESS[/N] [MASK] instead, blank-separated
   --practice     subnetting exercises on a terminal: each question is checked and answered
                  with the expected value; without a terminal, the worksheet
   --seed N       the problems' seed (0 to 18446744073709551615): the same seed gives the same
@@ -156,7 +158,7 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -V, --version  print the version and exit
   --             end of the options: an ADDRESS that begins with '-' goes after it
 
-Exit status: 0 when the status is "OK" (batch: every line had 8 fields), 1 when the status is
+Exit status: 0 when the status is "OK" (batch: every line could be read), 1 when the status is
 another message (batch: a line was malformed, or reading or writing failed; list: the list
 could not be given), 2 for a usage error.
 
@@ -174,11 +176,16 @@ std::string versionText() {
 }
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
+    // The codes of the options without a short form lie beyond every character, so that no
+    // unknown short option is taken for one of them.
+    // Beyond the practice options' codes.
+    enum : int { binaryOption = 0x200, addressesOption, explainOption };
     static const option longOptions[] = {
         {"batch", no_argument, nullptr, 'b'},
+        {"addresses", no_argument, nullptr, addressesOption},
         {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, 'B'},
-        {"explain", no_argument, nullptr, 'E'},
+        {"binary", no_argument, nullptr, binaryOption},
+        {"explain", no_argument, nullptr, explainOption},
         {"json", no_argument, nullptr, 'j'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
@@ -202,6 +209,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     bool list = false;
     bool binary = false;
     bool explain = false;
+    bool addresses = false;
     bool help = false;
     bool version = false;
     bool practice = false;
@@ -234,11 +242,14 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             case 'l':
                 list = true;
                 break;
-            case 'B':
+            case binaryOption:
                 binary = true;
                 break;
-            case 'E':
+            case explainOption:
                 explain = true;
+                break;
+            case addressesOption:
+                addresses = true;
                 break;
             case 'j':
                 line.json = true;
@@ -254,13 +265,13 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                 break;
             default: {
                 // A practice option without its value.
-                if (optopt >= practiceOption)
-                    for (const option& o : longOptions)
-                        if (o.name && o.val == optopt)
-                            return UsageError{joined({"option '--", o.name, "' needs a value"})};
+                for (const option& o : longOptions)
+                    if (o.name && o.val == optopt && o.has_arg == required_argument)
+                        return UsageError{joined({"option '--", o.name, "' needs a value"})};
                 // A long option was unknown (optopt 0) or given a value; or a short one unknown.
                 if (optopt == 0) return unknownOption(argv[optind - 1], args);
-                if (shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
+                if (optopt >= practiceOption ||
+                    shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
                     std::string_view arg = argv[optind - 1];
                     arg = arg.substr(0, arg.find('='));
                     return UsageError{joined({"option '", arg, "' takes no value"})};
@@ -274,6 +285,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     for (int i = optind; i < argc; ++i)
         line.operands.emplace_back(argv[i]);
 
+    if (addresses && !batch && !help && !version)
+        return UsageError{"--addresses goes only with --batch"};
     // --worksheet asks for practice; with practice, the worksheet's own options ask for it.
     practice = practice || line.practice.worksheet;
     if (practice)
@@ -300,6 +313,7 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                                                : "--explain",
                                       " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
+        line.addresses = addresses;
     } else if (list && binary) {
         return UsageError{"--list and --binary exclude each other"};
     } else if (explain && (list || binary)) {

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "cli/platform.h"
+#include "report/address_text.h"
+#include "report/escape.h"
 #include "report/json_writer.h"
 
 namespace octaval {
@@ -73,6 +75,27 @@ bool processBatchLine(std::string_view line, std::uint64_t lineNumber, Calculato
     return true;
 }
 
+bool processAddressLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
+                        BatchBoxes& boxes, std::string& out) {
+    const auto read = readAddressLine(line);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        // The message quotes the line, which may hold any bytes.
+        std::string ascii;
+        appendEscaped(ascii, *message, Escape::ascii);
+        appendLineErrorJson(out, lineNumber, ascii);
+        out += '\n';
+        return false;
+    }
+    const auto& texts = std::get<AddressTexts>(read);
+    const auto& a = texts.address;
+    const auto m = texts.maskOrNatural();
+    setInputs(boxes, {a[0], a[1], a[2], a[3]}, {m[0], m[1], m[2], m[3]});
+    Recalculate(state, boxes);
+    appendResultJson(out, boxes.outputs());
+    out += '\n';
+    return true;
+}
+
 void BatchReader::feed(std::string_view bytes, std::string& out) {
     while (!bytes.empty()) {
         const auto lineFeed = bytes.find('\n');
@@ -116,7 +139,10 @@ void BatchReader::releasePartial() {
 }
 
 void BatchReader::answer(std::string_view line, std::string& out) {
-    if (!processBatchLine(line, ++m_lines, m_state, m_boxes, out)) m_malformed = true;
+    const bool read = m_format == BatchFormat::fields
+                          ? processBatchLine(line, ++m_lines, m_state, m_boxes, out)
+                          : processAddressLine(line, ++m_lines, m_state, m_boxes, out);
+    if (!read) m_malformed = true;
 }
 
 void BatchReader::answerOverlong(std::string& out) {
@@ -129,9 +155,9 @@ void BatchReader::answerOverlong(std::string& out) {
     out += '\n';
 }
 
-BatchResult runBatch(int inputFd, int outputFd) {
+BatchResult runBatch(int inputFd, int outputFd, BatchFormat format) {
     BatchResult result;
-    BatchReader reader;
+    BatchReader reader(format);
     std::vector<char> buffer(readChunk);
     std::string out;
     out.reserve(2 * flushThreshold);

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The batch mode: lines of eight TAB-separated input texts in, one line of JSON out for each,
-// every line one press of "Recalculate" on a calculator state that lives for the whole run.
+// The batch mode: lines of eight TAB-separated input texts (or of addresses as the command line
+// takes them) in, one line of JSON out for each, every line one press of "Recalculate" on a
+// calculator state that lives for the whole run.
 
 #include <array>
 #include <cstddef>
@@ -14,6 +15,12 @@
 #include "engine/calculator.h"
 
 namespace octaval {
+
+/// How a batch line is read.
+enum class BatchFormat : unsigned char {
+    fields,     // eight TAB-separated input texts, used exactly as they stand
+    addresses,  // ADDRESS[/N] [MASK], blank-separated, read as the command line reads its operands
+};
 
 /// The fields of one batch line.
 struct BatchFields {
@@ -46,15 +53,22 @@ private:
 bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
                       BatchBoxes& boxes, std::string& out);
 
+/// Answers one line of the form ADDRESS[/N] [MASK] (readAddressLine; without a mask, the natural
+/// mask of the address's first part) as processBatchLine answers eight fields; a line that does
+/// not read gets {"line":lineNumber,"error":...} with the reading's message, escaped to ASCII.
+bool processAddressLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
+                        BatchBoxes& boxes, std::string& out);
+
 /// Cuts a byte stream, fed in pieces of any size, into lines and answers each with
-/// processBatchLine on one calculator state.
+/// processBatchLine (or processAddressLine) on one calculator state.
 class BatchReader {
 public:
     /// The longest line kept whole by default; a longer one is answered with an error line.
     static constexpr std::size_t defaultMaxLineLength = std::size_t{64} << 20;
 
-    explicit BatchReader(std::size_t maxLineLength = defaultMaxLineLength)
-        : m_maxLineLength(maxLineLength) {}
+    explicit BatchReader(BatchFormat format = BatchFormat::fields,
+                         std::size_t maxLineLength = defaultMaxLineLength)
+        : m_format(format), m_maxLineLength(maxLineLength) {}
 
     /// Takes the next bytes of the input and appends the answer of every line they complete.
     void feed(std::string_view bytes, std::string& out);
@@ -71,6 +85,7 @@ private:
     void answerOverlong(std::string& out);
     void releasePartial();
 
+    BatchFormat m_format;
     std::size_t m_maxLineLength;
     CalculatorState m_state;
     BatchBoxes m_boxes;
@@ -88,6 +103,6 @@ struct BatchResult {
 
 /// Reads inputFd to its end and writes the answers to outputFd, flushing whenever the input
 /// would block, whenever a megabyte of answers is waiting, and at the end.
-BatchResult runBatch(int inputFd, int outputFd);
+BatchResult runBatch(int inputFd, int outputFd, BatchFormat format = BatchFormat::fields);
 
 }  // namespace octaval

@@ -26,25 +26,25 @@ ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
     const Press p = press(inputs);
     const auto list = p.outcome.passed() ? SubnetList::of(p.state) : std::nullopt;
     ListResult result;
-    std::string out;
     if (!list) {
-        // A rejected input gets the press's own answer; class D and E have no subnet field.
-        if (!p.outcome.passed()) {
-            out = pressReport(p.boxes, json);
-        } else {
-            const std::string message = noSubnetsMessage(p.boxes[Box::Text17]);
-            if (json) {
-                appendErrorJson(out, message);
-            } else {
-                out = message;
-            }
+        // No rows: a rejected input is refused with its status message, a class D or E address
+        // for having no subnet field. In JSON Lines the refusal takes the place of the rows.
+        const std::string& status = p.boxes[Box::Text21];
+        const std::string why =
+            p.outcome.passed() ? noSubnetsMessage(p.boxes[Box::Text17]) : status;
+        if (json) {
+            std::string out;
+            appendErrorJson(out, why, status);
             out += '\n';
+            write(fd, out, result);
+        } else {
+            result.error = why;
         }
-        write(fd, out, result);
         result.exitStatus = 1;
         return result;
     }
 
+    std::string out;
     SubnetListWriter writer(*list, json ? ListFormat::jsonLines : ListFormat::text);
     out.reserve(flushSize + 256);
     writer.appendHeader(out);

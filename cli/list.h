@@ -17,9 +17,11 @@ struct ListResult {
 };
 
 /// Presses "Recalculate" with the inputs and writes to fd, as text with a header or as JSON
-/// Lines, one row per subnet. When the press does not pass the validation chain it writes what
-/// the press alone would (the status message) and exits with 1; a class D or E address gets one
-/// line saying that it has no subnets, and 1. A reader that closes the pipe ends the list
+/// Lines, one row per subnet. A list that cannot be made writes no rows and exits with 1: when
+/// the press does not pass the validation chain, for its status message ("Illegal IP address"),
+/// and for a class D or E address, for having no subnets ("Class D has no subnets"). The text
+/// list gives that reason as its error; in JSON Lines it is the one line written, as
+/// {"error":reason,"status":the press's status}. A reader that closes the pipe ends the list
 /// quietly with 0. The memory used does not grow with the number of subnets.
 ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd);
 

@@ -35,12 +35,12 @@ int usageError(const octaval::UsageError& error) {
     return 2;
 }
 
-// Whether the bits are coloured: standard output is a terminal that shows colour and NO_COLOR is
-// unset or empty.
-bool colourWanted() {
+// The colours of the bits: those that standard output shows, none when NO_COLOR is set and not
+// empty.
+octaval::ColourDepth colourWanted() {
     const char* noColour = std::getenv("NO_COLOR");
-    return octaval::platform::colourTerminal(STDOUT_FILENO) &&
-           (noColour == nullptr || *noColour == '\0');
+    if (noColour != nullptr && *noColour != '\0') return octaval::ColourDepth::none;
+    return octaval::platform::colourTerminal(STDOUT_FILENO);
 }
 
 }  // namespace
@@ -59,7 +59,9 @@ int main(int argc, char* argv[]) {
         case CommandLine::Mode::Version:
             return print(octaval::versionText(), 0);
         case CommandLine::Mode::Batch: {
-            const auto result = octaval::runBatch(STDIN_FILENO, STDOUT_FILENO);
+            const auto result = octaval::runBatch(
+                STDIN_FILENO, STDOUT_FILENO,
+                line.addresses ? octaval::BatchFormat::addresses : octaval::BatchFormat::fields);
             if (!result.error.empty())
                 std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
             return result.exitStatus;

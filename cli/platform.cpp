@@ -3,6 +3,7 @@
 #include "cli/platform.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #ifdef _WIN32
@@ -21,6 +22,16 @@
 #endif
 
 namespace octaval::platform {
+
+namespace {
+
+// An environment variable's value; empty when it is unset.
+std::string_view environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+}  // namespace
 
 #ifdef _WIN32
 
@@ -107,11 +118,14 @@ std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-bool colourTerminal(int fd) {
+ColourDepth colourTerminal(int fd) {
+    // A console sets no TERM; one that is set to "dumb" still means no colour.
+    if (environment("TERM") == "dumb") return ColourDepth::none;
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     DWORD mode = 0;
-    return ::GetConsoleMode(handle, &mode) &&
-           ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+    const bool processed = ::GetConsoleMode(handle, &mode) &&
+                           ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+    return processed ? ColourDepth::palette256 : ColourDepth::none;
 }
 
 bool isTerminal(int fd) {
@@ -141,8 +155,14 @@ std::ptrdiff_t writeSome(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-bool colourTerminal(int fd) {
-    return ::isatty(fd) == 1;
+ColourDepth colourTerminal(int fd) {
+    const std::string_view term = environment("TERM");
+    if (::isatty(fd) != 1 || term.empty() || term == "dumb") return ColourDepth::none;
+    const std::string_view colourTerm = environment("COLORTERM");
+    if (term.find("256color") != std::string_view::npos || colourTerm == "truecolor" ||
+        colourTerm == "24bit")
+        return ColourDepth::palette256;
+    return ColourDepth::basic16;
 }
 
 bool isTerminal(int fd) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/binary_report.h"
+
 namespace octaval::platform {
 
 /// The program's arguments, owned for as long as the program needs them, as UTF-8. On Windows
@@ -54,9 +56,13 @@ bool inputReady(int fd);
 /// Reads at most size bytes: the number read, 0 at the end of the input, -1 on error (errno).
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size);
 
-/// True when fd is a terminal that shows ANSI colour sequences. On Windows a console is first
-/// switched to processing them; one that cannot be gives false.
-bool colourTerminal(int fd);
+/// The colours that the terminal at fd shows by ANSI sequences; none when fd is no terminal.
+/// On POSIX systems the terminal says so through the environment: none when TERM is unset or
+/// "dumb", the 256-colour palette when TERM contains "256color" or COLORTERM is "truecolor" or
+/// "24bit", else the 16 basic colours. On Windows a console is first switched to processing the
+/// sequences and then shows the 256-colour palette; one that cannot be switched, or a TERM of
+/// "dumb", gives none.
+ColourDepth colourTerminal(int fd);
 
 /// True when fd is a terminal (on Windows, a console or another character device).
 bool isTerminal(int fd);

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the batch line reader of octaval-cli on any bytes, fed at once and in pieces of
-// changing sizes: the same answers either way, one a line, each what the line gets alone.
+// changing sizes: the same answers either way, one a line, each what the line gets alone; the
+// reader of address lines too.
 
 #include <algorithm>
 #include <cstdint>
@@ -14,8 +15,10 @@
 // The answers, the line count and whether a line was malformed, for the bytes fed at once or in
 // pieces of 0 to 6 bytes in turn (line feeds and CRs then fall at the start, inside and at the end
 // of pieces, and empty pieces come too).
-static std::tuple<std::string, std::uint64_t, bool> feed(std::string_view bytes, bool inPieces) {
-    octaval::BatchReader reader;
+static std::tuple<std::string, std::uint64_t, bool> feed(
+    std::string_view bytes, bool inPieces,
+    octaval::BatchFormat format = octaval::BatchFormat::fields) {
+    octaval::BatchReader reader(format);
     std::string out;
     for (std::size_t piece = 0; !bytes.empty(); bytes.remove_prefix(piece)) {
         piece = inPieces ? std::min(bytes.size(), (piece + 1) % 7) : bytes.size();
@@ -31,8 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto whole = feed(bytes, false);
     check(feed(bytes, true) == whole, "the answers depend on how the input is cut into pieces");
     const auto& [out, lineCount, malformedSeen] = whole;
-    for (const char c : out)
-        check(c == '\n' || (c >= 0x20 && c < 0x7f), "an answer holds a byte beyond ASCII");
+    const auto addresses = feed(bytes, false, octaval::BatchFormat::addresses);
+    check(feed(bytes, true, octaval::BatchFormat::addresses) == addresses,
+          "the answers to address lines depend on how the input is cut into pieces");
+    check(std::get<1>(addresses) == lineCount, "not one answer an address line");
+    for (const auto& answers : {out, std::get<0>(addresses)})
+        for (const char c : answers)
+            check(c == '\n' || (c >= 0x20 && c < 0x7f), "an answer holds a byte beyond ASCII");
 
     // Every line ended by a line feed, and a last one without it when it is not empty.
     auto lines = split(bytes, '\n'), answers = split(out, '\n');

@@ -23,6 +23,7 @@ std::string joined(std::initializer_list<std::string_view> parts) {
 }
 
 std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
+    if (text.empty()) return joined({what, " is empty; expected ", expected});
     const auto parts = std::count(text.begin(), text.end(), '.') + 1;
     return joined({what, " '", text, "' has ", std::to_string(parts),
                    parts == 1 ? " part" : " parts", "; expected ", expected});
@@ -30,6 +31,33 @@ std::string partsMessage(std::string_view what, std::string_view text, std::stri
 
 std::string badPrefix(std::string_view digits) {
     return joined({"prefix length '/", digits, "' is not a whole number from 0 to 32"});
+}
+
+using MaskOrMessage = std::variant<std::array<std::string, 4>, std::string>;
+
+MaskOrMessage dottedMask(std::string_view text) {
+    const auto parts = splitDotted(text);
+    if (!parts) return partsMessage("MASK", text, maskExample);
+    std::array<std::string, 4> mask;
+    std::copy(parts->begin(), parts->end(), mask.begin());
+    return mask;
+}
+
+// The text after a slash: a prefix length, or a mask of four dotted parts as many people write
+// it there.
+MaskOrMessage maskAfterSlash(std::string_view text) {
+    if (text.find('.') != std::string_view::npos) return dottedMask(text);
+    if (auto mask = prefixMask(text)) return std::move(*mask);
+    return badPrefix(text);
+}
+
+// The number of words in a text that begins and ends with a word.
+std::size_t wordCount(std::string_view text, std::string_view blanks) {
+    std::size_t words = 1;
+    for (auto gap = text.find_first_of(blanks); gap != std::string_view::npos;
+         gap = text.find_first_of(blanks, text.find_first_not_of(blanks, gap)))
+        ++words;
+    return words;
 }
 
 }  // namespace
@@ -72,6 +100,11 @@ std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
 std::variant<AddressTexts, std::string> readAddress(std::string_view address,
                                                     std::optional<std::string_view> mask) {
     AddressTexts texts;
+    const auto take = [&texts](MaskOrMessage read) -> std::optional<std::string> {
+        if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
+        texts.mask = std::move(std::get<0>(read));
+        return std::nullopt;
+    };
     if (const auto slash = address.find('/'); slash != std::string_view::npos) {
         if (slash == 0 && mask)
             return joined(
@@ -79,9 +112,7 @@ std::variant<AddressTexts, std::string> readAddress(std::string_view address,
         if (mask)
             return joined(
                 {"the mask is given twice: as '", address.substr(slash), "' and as '", *mask, "'"});
-        const auto digits = address.substr(slash + 1);
-        texts.mask = prefixMask(digits);
-        if (!texts.mask) return badPrefix(digits);
+        if (auto message = take(maskAfterSlash(address.substr(slash + 1)))) return *message;
         address = address.substr(0, slash);
     }
     const auto parts = splitDotted(address);
@@ -89,31 +120,30 @@ std::variant<AddressTexts, std::string> readAddress(std::string_view address,
     std::copy(parts->begin(), parts->end(), texts.address.begin());
 
     if (!mask) return texts;
-    if (mask->starts_with('/')) {
-        texts.mask = prefixMask(mask->substr(1));
-        if (!texts.mask) return badPrefix(mask->substr(1));
-        return texts;
-    }
-    const auto maskParts = splitDotted(*mask);
-    if (!maskParts) return partsMessage("MASK", *mask, maskExample);
-    texts.mask.emplace();
-    std::copy(maskParts->begin(), maskParts->end(), texts.mask->begin());
+    if (auto message =
+            take(mask->starts_with('/') ? maskAfterSlash(mask->substr(1)) : dottedMask(*mask)))
+        return *message;
     return texts;
 }
 
-std::optional<AddressTexts> parseAddressText(std::string_view text) {
+std::variant<AddressTexts, std::string> readAddressLine(std::string_view text) {
     static constexpr std::string_view blanks = " \t\n\r\f\v";
-    const auto start = text.find_first_not_of(blanks);
-    if (start == std::string_view::npos) return std::nullopt;
+    const auto start = std::min(text.find_first_not_of(blanks), text.size());
     text = text.substr(start, text.find_last_not_of(blanks) + 1 - start);
     const auto gap = text.find_first_of(blanks);
     std::optional<std::string_view> mask;
     if (gap != std::string_view::npos) {
         mask = text.substr(text.find_first_not_of(blanks, gap));
-        if (mask->find_first_of(blanks) != std::string_view::npos) return std::nullopt;
+        if (const auto words = wordCount(text, blanks); words > 2)
+            return joined(
+                {"too many words (", std::to_string(words), "): expected ADDRESS[/N] [MASK]"});
     }
-    auto texts = readAddress(text.substr(0, gap), mask);
-    if (auto* read = std::get_if<AddressTexts>(&texts)) return std::move(*read);
+    return readAddress(text.substr(0, gap), mask);
+}
+
+std::optional<AddressTexts> parseAddressText(std::string_view text) {
+    auto read = readAddressLine(text);
+    if (auto* texts = std::get_if<AddressTexts>(&read)) return std::move(*texts);
     return std::nullopt;
 }
 

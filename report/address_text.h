@@ -28,12 +28,18 @@ struct AddressTexts {
 inline constexpr std::string_view addressExample = "four parts joined by dots, such as 10.1.2.3";
 
 /// Reads an ADDRESS[/N] and, when given, a MASK (four dotted parts or /N): the texts, or the
-/// message that says what is wrong with them.
+/// message that says what is wrong with them. A mask after a slash may also be four dotted
+/// parts ("10.1.2.3/255.255.0.0", "/255.255.0.0").
 std::variant<AddressTexts, std::string> readAddress(std::string_view address,
                                                     std::optional<std::string_view> mask);
 
-/// Reads an address as typed or pasted: an ADDRESS[/N] with an optional MASK after blanks,
-/// blanks around it ignored; nothing for any other text.
+/// Reads an address written on one line: an ADDRESS[/N] with an optional MASK after blanks,
+/// blanks around it ignored, as readAddress reads them; the texts, or the message that says
+/// what is wrong.
+std::variant<AddressTexts, std::string> readAddressLine(std::string_view text);
+
+/// Reads an address as typed or pasted, as readAddressLine does; nothing for any text that it
+/// refuses.
 std::optional<AddressTexts> parseAddressText(std::string_view text);
 
 /// The four parts of a text of four parts joined by dots, each as it stands (empty parts

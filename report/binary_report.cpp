@@ -8,16 +8,20 @@
 namespace octaval {
 namespace {
 
-// Black on light blue, yellow and green from the fixed 256-colour cube (not from the terminal's
-// own palette), so that the contrast stays above 12:1 on light and dark terminals alike.
-std::string_view colourOf(BitField field) {
-    switch (field) {
+// Black on light colours. From the 256-colour palette light blue, yellow and green of its fixed
+// cube (not of the terminal's own palette), which keeps the contrast above 12:1 on light and dark
+// terminals alike. From the 16 colours the bright cyan, yellow and green backgrounds, on which the
+// palette's black keeps 4.5:1 in the common palettes (xterm, VGA and the Linux console, Tango,
+// Windows' console); their bright blue would not.
+std::string_view colourOf(BitField field, ColourDepth colours) {
+    const bool basic = colours == ColourDepth::basic16;
+    switch (colours == ColourDepth::none ? BitField::none : field) {
         case BitField::network:
-            return "\x1b[38;5;16;48;5;153m";
+            return basic ? "\x1b[30;106m" : "\x1b[38;5;16;48;5;153m";
         case BitField::subnet:
-            return "\x1b[38;5;16;48;5;229m";
+            return basic ? "\x1b[30;103m" : "\x1b[38;5;16;48;5;229m";
         case BitField::host:
-            return "\x1b[38;5;16;48;5;157m";
+            return basic ? "\x1b[30;102m" : "\x1b[38;5;16;48;5;157m";
         case BitField::none:
             break;
     }
@@ -26,8 +30,9 @@ std::string_view colourOf(BitField field) {
 constexpr std::string_view colourEnd = "\x1b[0m";
 
 void appendLegendItem(std::string& out, BitField field, std::string_view text, int bits,
-                      bool colour) {
-    if (colour) out += colourOf(field);
+                      ColourDepth colours) {
+    const bool colour = colours != ColourDepth::none;
+    if (colour) out += colourOf(field, colours);
     out += text;
     out += " (";
     out += std::to_string(bits);
@@ -57,38 +62,39 @@ std::array<BitRow, 4> bitRows(const CalculatorState& state) {
              {boxRows[3].caption, a.broadcast}}};
 }
 
-void appendBits(std::string& out, Address value, const BitFields& fields, bool colour) {
+void appendBits(std::string& out, Address value, const BitFields& fields, ColourDepth colours) {
+    const bool colour = colours != ColourDepth::none;
     for (std::size_t i = 0; i < 32; ++i) {
         const bool change = i > 0 && fields[i] != fields[i - 1];
         if (change && colour) out += colourEnd;
         if (i > 0 && i % 8 == 0) out += '.';
         if (change) out += '|';
-        if ((change || i == 0) && colour) out += colourOf(fields[i]);
+        if ((change || i == 0) && colour) out += colourOf(fields[i], colours);
         out += ((value >> (31 - i)) & 1U) != 0 ? '1' : '0';
     }
     if (colour) out += colourEnd;
 }
 
-std::string binaryRows(const Press& p, bool colour) {
+std::string binaryRows(const Press& p, ColourDepth colours) {
     std::string out;
     if (!p.outcome.passed()) return out;
     const auto list = SubnetList::of(p.state);
     const BitFields fields = bitFields(list);
-    colour = colour && list.has_value();
+    if (!list) colours = ColourDepth::none;
     for (const BitRow& row : bitRows(p.state)) {
         appendCaption(out, row.caption);
-        appendBits(out, row.value, fields, colour);
+        appendBits(out, row.value, fields, colours);
         out += '\n';
     }
     appendCaption(out, "Legend");
     if (list) {
         out += "'|' between ";
         appendLegendItem(out, BitField::network, "the class's network bits",
-                         32 - list->subnetBits() - list->hostBits(), colour);
+                         32 - list->subnetBits() - list->hostBits(), colours);
         out += ", ";
-        appendLegendItem(out, BitField::subnet, "the subnet bits", list->subnetBits(), colour);
+        appendLegendItem(out, BitField::subnet, "the subnet bits", list->subnetBits(), colours);
         out += " and ";
-        appendLegendItem(out, BitField::host, "the host bits", list->hostBits(), colour);
+        appendLegendItem(out, BitField::host, "the host bits", list->hostBits(), colours);
         out += '\n';
     } else {
         out += "class " + p.boxes[Box::Text17] + " has no network, subnet and host fields\n";
@@ -96,11 +102,11 @@ std::string binaryRows(const Press& p, bool colour) {
     return out;
 }
 
-std::string binaryReport(const Press& p, bool colour) {
+std::string binaryReport(const Press& p, ColourDepth colours) {
     std::string out = textReport(p.boxes);
     if (!p.outcome.passed()) return out;
     out += '\n';
-    out += binaryRows(p, colour);
+    out += binaryRows(p, colours);
     return out;
 }
 

@@ -16,6 +16,13 @@
 
 namespace octaval {
 
+/// The colours a terminal shows, as far as the program can tell.
+enum class ColourDepth : unsigned char {
+    none,        // no colour sequences at all
+    basic16,     // the 16 colours of the terminal's own palette
+    palette256,  // the 256-colour palette, whose colours from 16 on are fixed
+};
+
 /// The field a bit of an address belongs to: the class's network bits, the subnet bits or the
 /// host bits; none for a class D or E address, which has no fields.
 enum class BitField : std::uint8_t { none, network, subnet, host };
@@ -37,15 +44,15 @@ struct BitRow {
 std::array<BitRow, 4> bitRows(const CalculatorState& state);
 
 /// Appends the 32 bits of an address, octets joined by dots, with a '|' wherever two fields meet;
-/// with `colour`, each field drawn in a colour of its own by ANSI sequences.
-void appendBits(std::string& out, Address value, const BitFields& fields, bool colour);
+/// with colours, each field drawn black on a light colour of its own by ANSI sequences.
+void appendBits(std::string& out, Address value, const BitFields& fields, ColourDepth colours);
 
 /// The bit rows of a press that passed the validation chain, each after its caption, and a
 /// legend line; nothing for a press that did not pass.
-std::string binaryRows(const Press& p, bool colour);
+std::string binaryRows(const Press& p, ColourDepth colours);
 
 /// The text report of the press, then (when the press passed the validation chain) a blank line
 /// and its binaryRows.
-std::string binaryReport(const Press& p, bool colour);
+std::string binaryReport(const Press& p, ColourDepth colours);
 
 }  // namespace octaval

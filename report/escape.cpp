@@ -16,7 +16,7 @@ void appendEscaped(std::string& out, std::string_view text, Escape style) {
         if (style == Escape::json && (c == '"' || c == '\\')) {
             out += '\\';
             out += c;
-        } else if (style == Escape::visible && (c == '\n' || c == '\t' || c == '\r')) {
+        } else if (style != Escape::json && (c == '\n' || c == '\t' || c == '\r')) {
             out += c == '\n' ? "\\n" : c == '\t' ? "\\t" : "\\r";
         } else {
             out += style == Escape::json ? "\\u00" : "\\x";

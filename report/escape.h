@@ -15,13 +15,16 @@ enum class Escape : unsigned char {
     /// On a line of text: a line feed, tab or CR becomes \n, \t or \r, any other control
     /// character and DEL \xhh, so that no typed text can break or garble the lines.
     visible,
+    /// As visible, and every byte from 0x80 on as \xhh too: a text that may hold any bytes, on
+    /// a line that stays ASCII.
+    ascii,
 };
 
 /// Whether the byte needs an escape in that style.
 constexpr bool needsEscape(char c, Escape style) {
     const auto byte = static_cast<unsigned char>(c);
     if (style == Escape::json) return byte < 0x20 || c == '"' || c == '\\';
-    return byte < 0x20 || byte == 0x7f;
+    return byte < 0x20 || byte == 0x7f || (style == Escape::ascii && byte > 0x7f);
 }
 
 /// Appends text with every byte that needs an escape in that style escaped; others are copied.

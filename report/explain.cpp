@@ -504,8 +504,8 @@ Explanation explain(const Press& p) {
     const auto rows = bitRows(p.state);
     const BitFields fields = bitFields(SubnetList::of(p.state));
     for (std::size_t r = 0; r < rows.size(); ++r)
-        appendBits(e.bits[r], rows[r].value, fields, false);
-    e.bitRows = binaryRows(p, false);
+        appendBits(e.bits[r], rows[r].value, fields, ColourDepth::none);
+    e.bitRows = binaryRows(p, ColourDepth::none);
     e.classLetter = p.boxes[Box::Text17];
     e.classBits = p.state.classBits;
     e.subnetBits = p.state.subnetBits;

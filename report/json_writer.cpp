@@ -281,9 +281,11 @@ void appendWorkingJson(std::string& out, const Explanation& e) {
     out += ']';
 }
 
-void appendErrorJson(std::string& out, std::string_view message) {
+void appendErrorJson(std::string& out, std::string_view message, std::string_view status) {
     out += R"({"error":)";
     appendJsonString(out, message);
+    out += R"(,"status":)";
+    appendJsonString(out, status);
     out += '}';
 }
 

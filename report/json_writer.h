@@ -39,8 +39,9 @@ struct Explanation;
 /// an array of objects with a title and a text.
 void appendWorkingJson(std::string& out, const Explanation& e);
 
-/// Appends {"error":"message"} (no line feed).
-void appendErrorJson(std::string& out, std::string_view message);
+/// Appends {"error":"message","status":"status"} (no line feed): why a press gave no answer of
+/// its kind, and the status message it left.
+void appendErrorJson(std::string& out, std::string_view message, std::string_view status);
 
 /// Appends {"line":N,"error":"message"} (no line feed).
 void appendLineErrorJson(std::string& out, std::uint64_t line, std::string_view message);

@@ -63,7 +63,7 @@ private:
     std::array<char, 16> m_network{}, m_firstHost{}, m_lastHost{}, m_broadcast{};
 };
 
-/// The line that stands in for the list of a class D or E address ("Class D has no subnets").
+/// Why a class D or E address has no subnet list ("Class D has no subnets").
 std::string noSubnetsMessage(std::string_view classLetter);
 
 }  // namespace octaval

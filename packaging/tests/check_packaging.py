@@ -72,8 +72,8 @@ def installed():
 ADDRESS = "10.1.2.3"
 CASES = [
     ("--l", {"--list"}),
-    ("--c", set()),  # only with --list
-    ("-jl --c", {"--csv"}),
+    ("--c", {"--csv"}),  # the practice options only after --practice
+    ("--practice -j --c", {"--classes", "--count", "--csv"}),
     ("--batch --a", {"--addresses"}),
     ("--list -- --c", set()),  # "--" ends the options
     (f"{ADDRESS}/", {f"{ADDRESS}/{n}" for n in range(33)}),
@@ -82,7 +82,7 @@ CASES = [
     ("", set()),
 ]
 # The lines whose options together must be those of --help.
-OPTION_LINES = ["--", "--list --", "--batch --", "-"]
+OPTION_LINES = ["--", "--batch --", "--practice --", "-"]
 DECOYS = ["--lost", f"{ADDRESS}.txt"]
 
 # Each shell completes the lines given as its arguments, each after a line "===" of its own,

@@ -2,15 +2,19 @@
 # SPDX-FileCopyrightText: 2026 the Octaval developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the octaval-cli program as a shell user and a script see it. Run by CTest with
-# OCTAVAL_CLI set to the program and OCTAVAL_VERSION_DISPLAY to its version.
+# OCTAVAL_CLI set to the program, OCTAVAL_VERSION_DISPLAY to its version and OCTAVAL_CLI_WINDOWS
+# to 1 for a Windows program.
 import json
 import os
+import pty
 import select
 import subprocess
+import tty
 import unittest
 
 CLI = os.environ["OCTAVAL_CLI"]
 VERSION = os.environ["OCTAVAL_VERSION_DISPLAY"]
+WINDOWS = os.environ.get("OCTAVAL_CLI_WINDOWS") == "1"
 
 # 192.168.1.70/27 worked by hand: class C, 3 subnet bits (2^3 - 2 = 6 subnets) and 5 host bits
 # (30 hosts); the subnets are multiples of 32, the first and last usable ones .32 and .192.
@@ -64,9 +68,27 @@ BAD_ANSWERS = JSON + REJECTED + "".join(
     f'{{"line":{n},"error":"expected 8 TAB-separated fields, found {found}"}}\n'
     for n, found in [(3, 3), (4, 9), (5, 1)])
 TOO_LONG = '{"line":1,"error":"line longer than 67108864 bytes"}\n'
+# Lines as the operands are read: the mask after a slash or a blank, or none; answers in ASCII.
+ADDRESS_LINES = b"192.168.1.70/255.255.255.224\r\n 192.168.1.70 \t/27\n0.1.2.3\n\xff.1\n1 2 3"
+ADDRESS_ANSWERS = JSON + JSON + REJECTED + "".join(
+    f'{{"line":{n},"error":"{message}"}}\n' for n, message in [
+        (4, r"ADDRESS '\\xff.1' has 2 parts; expected four parts joined by dots, such as 10.1.2.3"),
+        (5, "too many words (3): expected ADDRESS[/N] [MASK]")])
+# The bits of 172.16.5.9/20 (class B, 4 subnet bits), their fields coloured or not.
+BITS = "10101100.00010000.|0000|0101.00001001\n"
+BITS16 = "\x1b[30;106m10101100.00010000\x1b[0m.|\x1b[30;103m0000\x1b[0m|\x1b[30;102m0101.00001001"
 
 
-# name: (arguments, standard input, exit status, standard output or a part of the usage error)
+class Part(str):
+    """A part of standard output, where a case expects more than its whole."""
+
+
+class Diagnostic(str):
+    """A message on standard error, after the program's name, and nothing on standard output."""
+
+
+# name: (arguments, standard input, exit status, standard output, a Part of it, a Diagnostic or a
+# part of the usage error[, the environment of a terminal that standard output then is])
 CASES = {
     "text report": (["192.168.1.70/27"], b"", 0, REPORT),
     "options after operands": (["192.168.1.70", "255.255.255.224", "-j"], b"", 0, JSON),
@@ -81,8 +103,19 @@ CASES = {
     "working": (["--explain", "192.168.1.70/27"], b"", 0, EXPLAIN),
     "working of a refused mask": (["--explain", "10.1.2.3", "255.0.255.0"], b"", 1, "Working of 10.1.2.3 255.0.255.0: Illegal subnet mask\n\n1. Check: The press stops at the check of the mask's shape. A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here octet 3 (255) is above octet 2 (0).\n2. Status: The status is \u201cIllegal subnet mask\u201d, and every output box stays empty.\n"),
     "explain and list": (["--explain", "--list", "10.1.2.3"], b"", 2, "--list and --explain exclude each other"),
+    "batch of addresses": (["--batch", "--addresses"], ADDRESS_LINES, 1, ADDRESS_ANSWERS),
+    "dotted mask after the slash": (["-j", "192.168.1.70/255.255.255.224"], b"", 0, JSON),
+    "list of class D": (["--list", "224.1.2.3"], b"", 1, Diagnostic("Class D has no subnets")),
+    "list of a rejected address": (["--list", "abc.1.2.3"], b"", 1, Diagnostic("Illegal IP address")),
+    "list in JSON of a rejected address": (["--list", "--json", "abc.1.2.3"], b"", 1,
+                                           '{"error":"Illegal IP address","status":"Illegal IP address"}\n'),
+    "bits in a dumb terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   " + BITS), {"TERM": "dumb"}),
+    "bits in a 16-colour terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   " + BITS16), {"TERM": "xterm"}),
+    "bits in a true-colour terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   \x1b[38;5;16;48;5;153m1010"),
+                                       {"TERM": "xterm", "COLORTERM": "truecolor"}),
     "missing address": ([], b"", 2, "missing ADDRESS: expected four parts joined by dots"),
     "address of 3 parts": (["10.1.2"], b"", 2, "ADDRESS '10.1.2' has 3 parts; expected four"),
+    "empty address": ([""], b"", 2, "ADDRESS is empty; expected four parts"),
     "mask of 2 parts": (["10.1.2.3", "255.255"], b"", 2, "MASK '255.255' has 2 parts; expected"),
     "prefix too long": (["10.1.2.3/33"], b"", 2, "prefix length '/33' is not a whole number"),
     "mask twice": (["10.1.2.3/8", "/8"], b"", 2, "the mask is given twice: as '/8' and as '/8'"),
@@ -91,28 +124,61 @@ CASES = {
     "unknown option": (["--frob"], b"", 2, "unknown option '--frob'"),
     "unknown short option": (["-jx"], b"", 2, "unknown option '-jx'"),
     "option with a value": (["--json=1"], b"", 2, "option '--json' takes no value"),
+    "long-only option with a value": (["--binary=1"], b"", 2, "option '--binary' takes no value"),
+    "addresses without batch": (["--addresses", "1.2.3.4"], b"", 2, "--addresses goes only with --batch"),
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
 }
 
 
-def run(args, stdin=b"", stdout=subprocess.PIPE):
-    return subprocess.run([CLI, *args], input=stdin, stdout=stdout, stderr=subprocess.PIPE,
-                          timeout=60)
+def run(args, stdin=b"", stdout=subprocess.PIPE, terminal=None):
+    if terminal is None:
+        return subprocess.run([CLI, *args], input=stdin, stdout=stdout, stderr=subprocess.PIPE,
+                              timeout=60)
+    # Standard output on a pseudo-terminal in raw mode (no CR before each line feed), which
+    # describes itself by the given variables alone.
+    env = {k: v for k, v in os.environ.items() if k not in ("TERM", "COLORTERM", "NO_COLOR")}
+    master, slave = pty.openpty()
+    tty.setraw(slave)
+    try:
+        result = subprocess.run([CLI, *args], input=stdin, stdout=slave, stderr=subprocess.PIPE,
+                                env=env | terminal, timeout=60)
+        os.close(slave)
+        chunks = []
+        while True:
+            try:
+                chunk = os.read(master, 1 << 16)
+            except OSError:  # EIO: the terminal is closed and all of it read
+                break
+            if not chunk:
+                break
+            chunks.append(chunk)
+        result.stdout = b"".join(chunks)
+        return result
+    finally:
+        os.close(master)
 
 
 class ProgramTest(unittest.TestCase):
     def test_cases(self):
-        for name, (args, stdin, status, expected) in CASES.items():
+        for name, (args, stdin, status, expected, *terminal) in CASES.items():
+            # A Windows console is asked, not the variables of a terminal.
+            if terminal and WINDOWS:
+                continue
             with self.subTest(name):
-                result = run(args, stdin)
+                result = run(args, stdin, terminal=terminal[0] if terminal else None)
                 self.assertEqual(result.returncode, status)
                 out, err = result.stdout.decode(), result.stderr.decode()
                 if status == 2:
                     self.assertEqual(out, "")
                     self.assertRegex(err, "^octaval-cli: .*\nTry 'octaval-cli --help' for more")
                     self.assertIn(expected, err)
+                elif isinstance(expected, Diagnostic):
+                    self.assertEqual((out, err), ("", f"octaval-cli: {expected}\n"))
+                elif isinstance(expected, Part):
+                    self.assertEqual(err, "")
+                    self.assertIn(expected, out)
                 else:
                     self.assertEqual(err, "")
                     self.assertEqual(out, expected)
@@ -171,7 +237,6 @@ class ListAndBinaryTest(unittest.TestCase):
         self.assertEqual(json.loads(rows[5]), {"subnet": 5, "network": "10.64.64.0", "firstHost": "10.64.64.1", "lastHost": "10.127.127.254", "broadcast": "10.127.127.255", "reserved": None, "holdsAddress": False})
         self.assertIn(b"\n1       200.1.2.2        -                -                200.1.2.3        holds 200.1.2.3\n",
                       run(["--list", "200.1.2.3/31"]).stdout)
-        self.assertEqual(run(["--list", "224.1.2.3"]).stdout, b"Class D has no subnets\n")
         piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' --list 10.1.2.3/30 | head -1"], capture_output=True)
         self.assertEqual((piped.returncode, piped.stderr), (0, b""))  # a closed pipe ends it quietly
         self.assertEqual(run(["--binary", "172.16.5.9/20"]).stdout.decode().split("\n\n")[1],

@@ -19,6 +19,7 @@ TEST(ParseAddressText, ReadsEveryFormOfTheOperands) {
         {"192.168.1.70", address, std::nullopt},
         {"192.168.1.70/27", address, mask27},
         {"192.168.1.70 255.255.255.224", address, mask27},
+        {"192.168.1.70/255.255.255.224", address, mask27},
         {" 192.168.1.70\t /0027\r\n", address, mask27},
         {"10.1.2.3/9", Octets{"10", "1", "2", "3"}, Octets{"255", "128", "0", "0"}},
         {"&H1..x. 255.-1..", Octets{"&H1", "", "x", ""}, Octets{"255", "-1", "", ""}},
@@ -31,7 +32,7 @@ TEST(ParseAddressText, ReadsEveryFormOfTheOperands) {
     }
     for (const std::string_view text :
          {"", "192.168.1", "192.168.1.70/33", "192.168.1.70/99999999999", "192.168.1.70/27 /27",
-          "192.168.1.70 /27 x", "/27 192.168.1.70"})
+          "192.168.1.70 /27 x", "/27 192.168.1.70", "192.168.1.70/255.255.255"})
         EXPECT_FALSE(octaval::parseAddressText(text)) << text;
 }
 
