@@ -94,7 +94,7 @@ private:
 
 std::string_view helpText() {
     return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
-       octaval-cli --list [--json] ADDRESS[/N] [MASK]
+       octaval-cli --list [--json | --csv] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --batch
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
@@ -107,6 +107,7 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -l, --list     list every subnet of the address's class network under the mask: number,
                  network, first and last host, broadcast, and marks on the reserved subnets
                  (all zeros, all ones) and on the address's own; with --json, one object a line
+  --csv          with --list: the list as CSV (RFC 4180), a header record and the same columns
   --binary       after the report, the address, mask, network and broadcast in binary, with
                  '|' where the class's network bits, the subnet bits and the host bits meet
   -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
@@ -134,13 +135,10 @@ std::string versionText() {
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     static const option longOptions[] = {
-        {"batch", no_argument, nullptr, 'b'},
-        {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, 'B'},
-        {"json", no_argument, nullptr, 'j'},
-        {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'},
-        {nullptr, 0, nullptr, 0},
+        {"batch", no_argument, nullptr, 'b'},   {"list", no_argument, nullptr, 'l'},
+        {"binary", no_argument, nullptr, 'B'},  {"json", no_argument, nullptr, 'j'},
+        {"csv", no_argument, nullptr, 'C'},     {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'}, {nullptr, 0, nullptr, 0},
     };
     static constexpr std::string_view shortOptions = "bljhV";
 
@@ -168,6 +166,9 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                 break;
             case 'j':
                 line.json = true;
+                break;
+            case 'C':
+                line.csv = true;
                 break;
             case 'h':
                 help = true;
@@ -200,10 +201,16 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         if (!line.operands.empty())
             return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
                                       line.operands.front(), "'"})};
-        if (list || binary)
-            return UsageError{
-                joined({list ? "--list" : "--binary", " and --batch exclude each other"})};
+        if (list || binary || line.csv)
+            return UsageError{joined({list     ? "--list"
+                                      : binary ? "--binary"
+                                               : "--csv",
+                                      " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
+    } else if (line.csv && !list) {
+        return UsageError{"--csv goes with --list, as in 'octaval-cli --list --csv 10.1.2.3/24'"};
+    } else if (line.csv && line.json) {
+        return UsageError{"--csv and --json exclude each other"};
     } else if (list && binary) {
         return UsageError{"--list and --binary exclude each other"};
     } else if (binary && line.json) {

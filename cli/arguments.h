@@ -25,6 +25,8 @@ struct CommandLine {
     enum class Mode { Press, List, Binary, Batch, Help, Version };
     Mode mode = Mode::Press;
     bool json = false;
+    /// --list as CSV.
+    bool csv = false;
     /// The operands in the order given; they point into the argument vector.
     std::vector<std::string_view> operands;
 };

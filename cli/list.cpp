@@ -10,8 +10,6 @@
 namespace octaval {
 namespace {
 
-constexpr std::size_t flushSize = 64 * 1024;
-
 // Writes the list's output; a reader that has gone away ends it quietly.
 bool write(int fd, std::string_view data, ListResult& result) {
     const auto written = platform::writeAll(fd, data);
@@ -22,13 +20,14 @@ bool write(int fd, std::string_view data, ListResult& result) {
 
 }  // namespace
 
-ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
+ListResult writeSubnetList(const AddressTexts& inputs, ListFormat format, int fd) {
     const Press p = press(inputs);
     const auto list = p.outcome.passed() ? SubnetList::of(p.state) : std::nullopt;
+    const bool json = format == ListFormat::jsonLines;
     ListResult result;
-    std::string out;
     if (!list) {
         // A rejected input gets the press's own answer; class D and E have no subnet field.
+        std::string out;
         if (!p.outcome.passed()) {
             out = pressReport(p.boxes, json);
         } else {
@@ -44,17 +43,8 @@ ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
         result.exitStatus = 1;
         return result;
     }
-
-    SubnetListWriter writer(*list, json ? ListFormat::jsonLines : ListFormat::text);
-    out.reserve(flushSize + 256);
-    writer.appendHeader(out);
-    for (std::uint64_t n = 0; n < list->count(); ++n) {
-        writer.appendRow(out, static_cast<std::uint32_t>(n));
-        if (out.size() >= flushSize || n + 1 == list->count()) {
-            if (!write(fd, out, result)) return result;
-            out.clear();
-        }
-    }
+    writeSubnetRows(*list, format,
+                    [fd, &result](std::string_view rows) { return write(fd, rows, result); });
     return result;
 }
 

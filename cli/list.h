@@ -7,6 +7,7 @@
 #include <string>
 
 #include "report/address_text.h"
+#include "report/subnet_rows.h"
 
 namespace octaval {
 
@@ -16,11 +17,11 @@ struct ListResult {
     std::string error;  // for standard error; empty when the list was written or the pipe closed
 };
 
-/// Presses "Recalculate" with the inputs and writes to fd, as text with a header or as JSON
-/// Lines, one row per subnet. When the press does not pass the validation chain it writes what
-/// the press alone would (the status message) and exits with 1; a class D or E address gets one
-/// line saying that it has no subnets, and 1. A reader that closes the pipe ends the list
-/// quietly with 0. The memory used does not grow with the number of subnets.
-ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd);
+/// Presses "Recalculate" with the inputs and writes to fd, as text with a header, as CSV with a
+/// header record or as JSON Lines, one row per subnet. When the press does not pass the validation
+/// chain it writes what the press alone would (the status message) and exits with 1; a class D or E
+/// address gets one line saying that it has no subnets, and 1. A reader that closes the pipe ends
+/// the list quietly with 0. The memory used does not grow with the number of subnets.
+ListResult writeSubnetList(const AddressTexts& inputs, ListFormat format, int fd);
 
 }  // namespace octaval

@@ -15,6 +15,7 @@
 #include "report/text_report.h"
 #include "ui/controls.h"
 #include "ui/frm_about.h"
+#include "ui/frm_subnets.h"
 #include "ui/qt_text.h"
 
 namespace octaval {
@@ -138,7 +139,15 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
     addAction(copy);
+    auto* subnets = new QAction(QStringLiteral("Every subnet\u2026"), this);
+    subnets->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(subnets, &QAction::triggered, this, &frmMain::showSubnets);
+    addAction(subnets);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The result boxes name the shortcuts of the windows that show more of a press.
+    const QStringList shortcuts = {QStringLiteral("Ctrl+L: every subnet")};
+    for (Box b : {Box::Text18, Box::Text19, Box::Text20})
+        box(b)->setToolTip(shortcuts.join(u'\n'));
 
     box(Box::Text1)->setFocus();
 }
@@ -203,6 +212,13 @@ void frmMain::Command1_Click() {
     m_lastPress = std::move(inputs);
     Recalculate(m_state, *this);
     emit recalculated();
+}
+
+void frmMain::showSubnets() {
+    if (!m_subnets) m_subnets = new frmSubnets(this);
+    m_subnets->show();
+    m_subnets->raise();
+    m_subnets->activateWindow();
 }
 
 void frmMain::Command2_Click() {

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace octaval {
 
+class frmSubnets;
+
 /// The main window: the input, output and status boxes and the three buttons. It owns the
 /// calculator state; the engine reads and writes its boxes through BoxAccess.
 // A dialog rather than a plain window: only a dialog turns Enter in a line edit into a click of
@@ -50,6 +52,8 @@ public slots:
     void Text1_Change();
     /// Puts the whole result on the clipboard as plain text, as octaval-cli prints it.
     void copyResults();
+    /// "Every subnet…" (Ctrl+L): shows the Subnets window, created on first use.
+    void showSubnets();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +66,7 @@ private:
 
     CalculatorState m_state;
     std::optional<AddressTexts> m_lastPress;
+    frmSubnets* m_subnets = nullptr;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 
