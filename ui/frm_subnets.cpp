@@ -94,11 +94,13 @@ frmSubnets::frmSubnets(frmMain* main)
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_searchLabel = new QLabel(QStringLiteral("&Find:"), this);
+    m_searchLabel = new QLabel(QStringLiteral("Find:"), this);
+    m_searchLabel->setObjectName(QStringLiteral("searchLabel"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setAccessibleName(QStringLiteral("Find a subnet"));
     m_search->setPlaceholderText(QStringLiteral("an address or a subnet number"));
+    m_search->setToolTip(QStringLiteral("Ctrl+F: find; Enter selects the row"));
     m_search->setMaxLength(64);
     m_searchLabel->setBuddy(m_search);
     auto* findButton = new QPushButton(QStringLiteral("Find"), this);
@@ -122,7 +124,7 @@ frmSubnets::frmSubnets(frmMain* main)
     rows->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSectionsClickable(false);
-    m_save = new QPushButton(QStringLiteral("&Save as CSV\u2026"), this);
+    m_save = new QPushButton(QStringLiteral("Save as CSV\u2026"), this);
     m_save->setObjectName(QStringLiteral("save"));
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("close"));
@@ -155,10 +157,18 @@ frmSubnets::frmSubnets(frmMain* main)
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &frmSubnets::copyRows);
     m_table->addAction(copy);
-    auto* save = new QAction(m_save->text().remove(u'&'), m_table);
+    auto* save = new QAction(m_save->text(), m_table);
     connect(save, &QAction::triggered, this, &frmSubnets::saveAsCsv);
     m_table->addAction(save);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* findKey = new QAction(this);
+    findKey->setShortcut(QKeySequence::Find);
+    findKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(findKey, &QAction::triggered, m_search, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    addAction(findKey);
     auto* escape = new QAction(this);
     escape->setShortcut(QKeySequence::Cancel);
     escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -167,6 +177,8 @@ frmSubnets::frmSubnets(frmMain* main)
 
     followPalette(this);
     refresh();
+    // The keyboard starts in the table, on the address's row.
+    m_table->setFocus();
     // Wide enough for every column; as high as the screen lets a 20-row list be.
     int width = 0;
     for (int c = 0; c < columns; ++c)
@@ -292,9 +304,11 @@ void frmSubnets::saveAsCsv() {
         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Written to a temporary file that replaces the old one only when complete.
+    // Written to a temporary file that replaces the old one only when complete; unbuffered, as
+    // the rows come in pieces of 64 KiB, and so that a short write (a full disk, a size limit)
+    // shows in the count that write returns instead of being lost in the buffer's flush.
     QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                        writeSubnetRows(*list, ListFormat::csv,
                                        [&file](std::string_view rows) {
                                            return file.write(rows.data(), qint64(rows.size())) ==
