@@ -94,12 +94,11 @@ frmSubnets::frmSubnets(frmMain* main)
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_searchLabel = new QLabel(QStringLiteral("Find:"), this);
+    m_searchLabel = new QLabel(QStringLiteral("Find an address or a subnet number:"), this);
     m_searchLabel->setObjectName(QStringLiteral("searchLabel"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setAccessibleName(QStringLiteral("Find a subnet"));
-    m_search->setPlaceholderText(QStringLiteral("an address or a subnet number"));
     m_search->setToolTip(QStringLiteral("Ctrl+F: find; Enter selects the row"));
     m_search->setMaxLength(64);
     m_searchLabel->setBuddy(m_search);

@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the octaval-cli program as a shell user and a script see it. Run by CTest with
 # OCTAVAL_CLI set to the program and OCTAVAL_VERSION_DISPLAY to its version.
+import csv
 import json
 import os
 import select
@@ -68,6 +69,9 @@ CASES = {
     "option with a value": (["--json=1"], b"", 2, "option '--json' takes no value"),
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
+    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list"),
+    "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--csv and --json exclude each other"),
+    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv and --batch exclude each other"),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
 }
 
@@ -134,6 +138,13 @@ class ListAndBinaryTest(unittest.TestCase):
         self.assertIn(b"\n1       200.1.2.2        -                -                200.1.2.3        holds 200.1.2.3\n",
                       run(["--list", "200.1.2.3/31"]).stdout)
         self.assertEqual(run(["--list", "224.1.2.3"]).stdout, b"Class D has no subnets\n")
+        # CSV: the text list's columns, CRLF, empty hosts, quoted marks.
+        self.assertEqual(run(["--list", "--csv", "200.1.2.3/31"]).stdout.split(b"\r\n")[:3],
+                         [b"Subnet,Network,First host,Last host,Broadcast,Marks",
+                          b'0,200.1.2.0,,,200.1.2.1,"reserved, all zeros"', b'1,200.1.2.2,,,200.1.2.3,"holds 200.1.2.3"'])
+        records = list(csv.reader(run(["--list", "--csv", "10.1.2.3", "255.192.192.0"]).stdout.decode().splitlines()))
+        self.assertEqual(records[6], ["5", "10.64.64.0", "10.64.64.1", "10.127.127.254", "10.127.127.255", ""])
+        self.assertEqual((len(records), records[1][5], records[-1][5]), (17, "reserved, all zeros; holds 10.1.2.3", "reserved, all ones"))
         piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' --list 10.1.2.3/30 | head -1"], capture_output=True)
         self.assertEqual((piped.returncode, piped.stderr), (0, b""))  # a closed pipe ends it quietly
         self.assertEqual(run(["--binary", "172.16.5.9/20"]).stdout.decode().split("\n\n")[1],

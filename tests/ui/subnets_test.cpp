@@ -81,11 +81,11 @@ class SubnetsTest : public QObject {
         return rows.size() == 1 ? rows.front().row() : -1;
     }
     void find(const QString& text) {
-        auto* search = child<QLineEdit>("search");
-        search->setFocus();
-        search->selectAll();
-        QTest::keyClicks(search, text);
-        QTest::keyClick(search, Qt::Key_Return);
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_F, Qt::ControlModifier);  // to the field, all selected
+        QCOMPARE(QApplication::focusWidget(), child("search"));
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
 private slots:
