@@ -101,15 +101,13 @@ void appendCsvRow(std::string& out, const SubnetRowTexts& row, std::string_view 
     b.put("\r\n");
 }
 
-// A field of the search: decimal digits only, its value if it fits.
+// A field of the search: decimal digits only, its value; past any subnet when it has too many.
 std::optional<std::uint64_t> digitsValue(std::string_view text) {
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
     std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{}) return UINT64_MAX;  // too many digits: past any subnet
-    return value;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || stop != end) return std::nullopt;
+    return error == std::errc{} ? value : UINT64_MAX;
 }
 
 }  // namespace
