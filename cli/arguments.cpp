@@ -113,7 +113,7 @@ std::optional<UsageError> practiceConflict(const CommandLine& line, bool batch, 
 
 std::string_view helpText() {
     return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
-       octaval-cli --list [--json] ADDRESS[/N] [MASK]
+       octaval-cli --list [--json | --csv] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
        octaval-cli --batch [--addresses]
@@ -130,6 +130,8 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   -l, --list     list every subnet of the address's class network under the mask: number,
                  network, first and last host, broadcast, and marks on the reserved subnets
                  (all zeros, all ones) and on the address's own; with --json, one object a line
+  --csv          with --list: the list as CSV (RFC 4180), a header record and the same columns;
+                 with --practice, the worksheet as CSV
   --binary       after the report, the address, mask, network and broadcast in binary, with
                  '|' where the class's network bits, the subnet bits and the host bits meet
   --explain      the working of the answer step by step: the bits, the class, the subnet and
@@ -153,7 +155,6 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
                  status (all when left out)
   --worksheet    print the problems for paper instead of asking them
   --answers      with the worksheet, its answer key (in JSON, --batch's result objects)
-  --csv          print the worksheet as CSV, one row a problem (--json: JSON Lines)
   -h, --help     print this help and exit
   -V, --version  print the version and exit
   --             end of the options: an ADDRESS that begins with '-' goes after it
@@ -301,19 +302,22 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         line.mode = CommandLine::Mode::Practice;
     } else if (!practiceOnly.empty()) {
         return UsageError{joined({"--", practiceOnly, " goes with --practice"})};
-    } else if (line.csv) {
-        return UsageError{"--csv goes with --practice"};
     } else if (batch) {
         if (!line.operands.empty())
             return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
                                       line.operands.front(), "'"})};
-        if (list || binary || explain)
-            return UsageError{joined({list     ? "--list"
-                                      : binary ? "--binary"
-                                               : "--explain",
+        if (list || binary || explain || line.csv)
+            return UsageError{joined({list      ? "--list"
+                                      : binary  ? "--binary"
+                                      : explain ? "--explain"
+                                                : "--csv",
                                       " and --batch exclude each other"})};
         line.mode = CommandLine::Mode::Batch;
         line.addresses = addresses;
+    } else if (line.csv && !list) {
+        return UsageError{"--csv goes with --list, as in 'octaval-cli --list --csv 10.1.2.3/24'"};
+    } else if (line.csv && line.json) {
+        return UsageError{"--csv and --json exclude each other"};
     } else if (list && binary) {
         return UsageError{"--list and --binary exclude each other"};
     } else if (explain && (list || binary)) {

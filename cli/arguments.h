@@ -26,6 +26,7 @@ struct CommandLine {
     enum class Mode { Press, List, Binary, Explain, Batch, Practice, Help, Version };
     Mode mode = Mode::Press;
     bool json = false;
+    /// --list, or the practice worksheet, as CSV.
     bool csv = false;
     /// What --practice asks for; the options that go with it are refused without it.
     PracticeRequest practice;

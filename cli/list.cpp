@@ -10,8 +10,6 @@
 namespace octaval {
 namespace {
 
-constexpr std::size_t flushSize = 64 * 1024;
-
 // Writes the list's output; a reader that has gone away ends it quietly.
 bool write(int fd, std::string_view data, ListResult& result) {
     const auto written = platform::writeAll(fd, data);
@@ -22,7 +20,7 @@ bool write(int fd, std::string_view data, ListResult& result) {
 
 }  // namespace
 
-ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
+ListResult writeSubnetList(const AddressTexts& inputs, ListFormat format, int fd) {
     const Press p = press(inputs);
     const auto list = p.outcome.passed() ? SubnetList::of(p.state) : std::nullopt;
     ListResult result;
@@ -32,7 +30,7 @@ ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
         const std::string& status = p.boxes[Box::Text21];
         const std::string why =
             p.outcome.passed() ? noSubnetsMessage(p.boxes[Box::Text17]) : status;
-        if (json) {
+        if (format == ListFormat::jsonLines) {
             std::string out;
             appendErrorJson(out, why, status);
             out += '\n';
@@ -44,14 +42,8 @@ ListResult writeSubnetList(const AddressTexts& inputs, bool json, int fd) {
         return result;
     }
 
-    std::string out;
-    SubnetListWriter writer(*list, json ? ListFormat::jsonLines : ListFormat::text);
-    out.reserve(flushSize + 256);
-    writer.appendHeader(out);
-    for (std::uint64_t n = 0; n < list->count(); out.clear()) {
-        n = writer.appendRows(out, n, flushSize);
-        if (!write(fd, out, result)) return result;
-    }
+    writeSubnetRows(*list, format,
+                    [fd, &result](std::string_view rows) { return write(fd, rows, result); });
     return result;
 }
 

@@ -100,7 +100,11 @@ int main(int argc, char* argv[]) {
 #ifdef SIGPIPE
         std::signal(SIGPIPE, SIG_IGN);
 #endif
-        const auto result = octaval::writeSubnetList(inputs, line.json, STDOUT_FILENO);
+        const auto result = octaval::writeSubnetList(inputs,
+                                                     line.csv    ? octaval::ListFormat::csv
+                                                     : line.json ? octaval::ListFormat::jsonLines
+                                                                 : octaval::ListFormat::text,
+                                                     STDOUT_FILENO);
         if (!result.error.empty()) std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
         return result.exitStatus;
     }

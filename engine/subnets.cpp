@@ -85,4 +85,9 @@ Subnet SubnetList::subnet(std::uint32_t number) const {
     return s;
 }
 
+std::optional<std::uint32_t> SubnetList::numberHolding(Address a) const {
+    if ((a & m_classField) != m_network) return std::nullopt;
+    return m_shift >= 0 ? (a & m_subnetField) >> m_shift : gather(a, m_subnetField);
+}
+
 }  // namespace octaval

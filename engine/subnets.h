@@ -68,6 +68,9 @@ public:
 
     /// The subnet with the given number, which must be below count().
     Subnet subnet(std::uint32_t number) const;
+    /// The number of the subnet that holds `a`; nothing for an address outside the classful
+    /// network.
+    std::optional<std::uint32_t> numberHolding(Address a) const;
 
 private:
     SubnetList(Address address, Address classField, Address subnetField);

@@ -7,12 +7,14 @@
 #include <cstring>
 
 #include "engine/number_rules.h"
+#include "report/address_text.h"
 #include "report/json_writer.h"
 
 namespace octaval {
 namespace {
 
 constexpr std::size_t addressWidth = 17;  // "255.255.255.255" and two blanks
+constexpr std::size_t flushSize = 64 * 1024;
 
 // Appends text and blanks up to width (at least one blank).
 void appendColumn(std::string& out, std::string_view text, std::size_t width) {
@@ -20,33 +22,10 @@ void appendColumn(std::string& out, std::string_view text, std::size_t width) {
     out.append(text.size() < width ? width - text.size() : 1, ' ');
 }
 
-// One aligned text row; a subnet without usable hosts shows "-" for its hosts. The row is
-// written into memory that holds the longest row, and cut to its length after.
-[[gnu::always_inline]] inline void appendTextRow(std::string& out, const SubnetRowTexts& row,
-                                                 std::size_t numberWidth,
-                                                 std::string_view address) {
-    const std::size_t start = out.size();
-    out.resize(start + numberWidth + 5 * addressWidth + 32 + address.size());
-    char* at = out.data() + start;
-    const auto put = [&at](std::string_view text) {
-        std::memcpy(at, text.data(), text.size());
-        at += text.size();
-    };
-    const auto column = [&](std::string_view text, std::size_t width) {
-        put(text);
-        const std::size_t blanks = text.size() < width ? width - text.size() : 1;
-        std::memset(at, ' ', blanks);
-        at += blanks;
-    };
-    column(row.number, numberWidth);
-    column(row.network, addressWidth);
-    column(row.firstHost.empty() ? "-" : row.firstHost, addressWidth);
-    column(row.lastHost.empty() ? "-" : row.lastHost, addressWidth);
-    if (row.reserved.empty() && !row.holdsAddress) {
-        put(row.broadcast);
-    } else {
-        column(row.broadcast, addressWidth);
-    }
+// Gives the pieces of a row's marks to put: "reserved, all zeros", "holds 10.1.2.3", both
+// joined by "; ", or nothing.
+template <typename Put>
+void marksPieces(const SubnetRowTexts& row, std::string_view address, Put&& put) {
     if (!row.reserved.empty()) {
         put("reserved, ");
         put(row.reserved);
@@ -56,8 +35,81 @@ void appendColumn(std::string& out, std::string_view text, std::size_t width) {
         put("holds ");
         put(address);
     }
-    put("\n");
-    out.resize(static_cast<std::size_t>(at - out.data()));
+}
+
+// Writes one row into memory that holds the longest row, and cuts it to its length after: a
+// list writes millions of rows.
+class RowBuilder {
+public:
+    RowBuilder(std::string& out, std::size_t longest) : m_out(out), m_start(out.size()) {
+        out.resize(m_start + longest);
+        m_at = out.data() + m_start;
+    }
+    RowBuilder(const RowBuilder&) = delete;
+    RowBuilder& operator=(const RowBuilder&) = delete;
+    ~RowBuilder() { m_out.resize(static_cast<std::size_t>(m_at - m_out.data())); }
+
+    void put(std::string_view text) {
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+    void blanks(std::size_t n) {
+        std::memset(m_at, ' ', n);
+        m_at += n;
+    }
+
+private:
+    std::string& m_out;
+    std::size_t m_start;
+    char* m_at;
+};
+
+// One aligned text row; a subnet without usable hosts shows "-" for its hosts.
+[[gnu::always_inline]] inline void appendTextRow(std::string& out, const SubnetRowTexts& row,
+                                                 std::size_t numberWidth,
+                                                 std::string_view address) {
+    RowBuilder b(out, numberWidth + 5 * addressWidth + 32 + address.size());
+    const auto column = [&b](std::string_view text, std::size_t width) {
+        b.put(text);
+        b.blanks(text.size() < width ? width - text.size() : 1);
+    };
+    column(row.number, numberWidth);
+    column(row.network, addressWidth);
+    column(row.firstHost.empty() ? "-" : row.firstHost, addressWidth);
+    column(row.lastHost.empty() ? "-" : row.lastHost, addressWidth);
+    if (row.reserved.empty() && !row.holdsAddress) {
+        b.put(row.broadcast);
+    } else {
+        column(row.broadcast, addressWidth);
+    }
+    marksPieces(row, address, [&b](std::string_view text) { b.put(text); });
+    b.put("\n");
+}
+
+// One CSV record. Only the marks can hold a comma ("reserved, all ones"), and no field a quote
+// or a line break: a field with marks is quoted, the others need no quotes.
+[[gnu::always_inline]] inline void appendCsvRow(std::string& out, const SubnetRowTexts& row,
+                                                std::string_view address) {
+    RowBuilder b(out, 5 * 16 + 40 + address.size());
+    for (const auto field : {row.number, row.network, row.firstHost, row.lastHost, row.broadcast}) {
+        b.put(field);
+        b.put(",");
+    }
+    if (!row.reserved.empty() || row.holdsAddress) {
+        b.put("\"");
+        marksPieces(row, address, [&b](std::string_view text) { b.put(text); });
+        b.put("\"");
+    }
+    b.put("\r\n");
+}
+
+// A field of the search: decimal digits only, its value; past any subnet when it has too many.
+std::optional<std::uint64_t> digitsValue(std::string_view text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || stop != end) return std::nullopt;
+    return error == std::errc{} ? value : UINT64_MAX;
 }
 
 }  // namespace
@@ -80,14 +132,21 @@ SubnetListWriter::SubnetListWriter(const SubnetList& list, ListFormat format)
       m_numberWidth(std::max<std::size_t>(8, std::to_string(list.count() - 1).size() + 2)) {}
 
 void SubnetListWriter::appendHeader(std::string& out) const {
+    if (m_format == ListFormat::csv) {
+        for (const auto caption : subnetColumnCaptions) {
+            out += caption;
+            out += caption == subnetColumnCaptions.back() ? "\r\n" : ",";
+        }
+    }
     if (m_format != ListFormat::text) return;
-    appendColumn(out, "Subnet", m_numberWidth);
-    for (const auto caption : {"Network", "First host", "Last host", "Broadcast"})
-        appendColumn(out, caption, addressWidth);
-    out += "Marks\n";
+    appendColumn(out, subnetColumnCaptions[0], m_numberWidth);
+    for (std::size_t c = 1; c < subnetColumnCaptions.size() - 1; ++c)
+        appendColumn(out, subnetColumnCaptions[c], addressWidth);
+    out += subnetColumnCaptions.back();
+    out += '\n';
 }
 
-// Both inlined into the loop of appendRows: a list writes millions of rows.
+// Both inlined into the loop of writeSubnetRows: a list writes millions of rows.
 [[gnu::always_inline]] inline SubnetRowTexts SubnetListWriter::texts(std::uint32_t number) {
     const Subnet s = m_list.subnet(number);
     const auto end = std::to_chars(m_number.data(), m_number.data() + m_number.size(), s.number);
@@ -107,16 +166,44 @@ void SubnetListWriter::appendHeader(std::string& out) const {
 
 [[gnu::always_inline]] inline void SubnetListWriter::put(std::string& out, std::uint32_t number) {
     const SubnetRowTexts row = texts(number);
-    if (m_format == ListFormat::jsonLines) {
-        appendSubnetJson(out, row);
-        out += '\n';
-    } else {
-        appendTextRow(out, row, m_numberWidth, m_address);
+    switch (m_format) {
+        case ListFormat::jsonLines:
+            appendSubnetJson(out, row);
+            out += '\n';
+            break;
+        case ListFormat::csv:
+            appendCsvRow(out, row, m_address);
+            break;
+        case ListFormat::text:
+            appendTextRow(out, row, m_numberWidth, m_address);
+            break;
     }
 }
 
 SubnetRowTexts SubnetListWriter::rowTexts(std::uint32_t number) {
     return texts(number);
+}
+
+std::string SubnetListWriter::cellText(std::uint32_t number, SubnetColumn column) {
+    const SubnetRowTexts row = rowTexts(number);
+    const auto host = [](std::string_view text) { return std::string(text.empty() ? "-" : text); };
+    switch (column) {
+        case SubnetColumn::number:
+            return std::string(row.number);
+        case SubnetColumn::network:
+            return std::string(row.network);
+        case SubnetColumn::firstHost:
+            return host(row.firstHost);
+        case SubnetColumn::lastHost:
+            return host(row.lastHost);
+        case SubnetColumn::broadcast:
+            return std::string(row.broadcast);
+        case SubnetColumn::marks:
+            break;
+    }
+    std::string marks;
+    marksPieces(row, m_address, [&marks](std::string_view text) { marks += text; });
+    return marks;
 }
 
 void SubnetListWriter::appendRow(std::string& out, std::uint32_t number) {
@@ -129,6 +216,54 @@ std::uint64_t SubnetListWriter::appendRows(std::string& out, std::uint64_t first
     for (; n < m_list.count() && out.size() < size; ++n)
         put(out, static_cast<std::uint32_t>(n));
     return n;
+}
+
+bool writeSubnetRows(const SubnetList& list, ListFormat format,
+                     const std::function<bool(std::string_view)>& write) {
+    SubnetListWriter writer(list, format);
+    std::string out;
+    out.reserve(flushSize + 256);
+    writer.appendHeader(out);
+    for (std::uint64_t n = 0; n < list.count(); out.clear()) {
+        n = writer.appendRows(out, n, flushSize);
+        if (!write(out)) return false;
+    }
+    return true;
+}
+
+std::variant<std::uint32_t, std::string> findSubnet(const SubnetList& list, std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    text = first == std::string_view::npos
+               ? std::string_view{}
+               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.empty()) return std::string("Type an address or a subnet number");
+    if (const auto number = digitsValue(text)) {
+        if (*number < list.count()) return static_cast<std::uint32_t>(*number);
+        std::string message = "There is no subnet ";
+        message += text;
+        message += ": they are numbered 0 to " + std::to_string(list.count() - 1);
+        return message;
+    }
+    Address a = 0;
+    const auto parts = splitDotted(text);
+    bool address = parts.has_value();
+    for (std::size_t k = 0; address && k < 4; ++k) {
+        const auto value = (*parts)[k].size() <= 3 ? digitsValue((*parts)[k]) : std::nullopt;
+        address = value && *value <= 255;
+        if (address) a = (a << 8) | static_cast<Address>(*value);
+    }
+    if (!address) {
+        std::string message = "'";
+        message += text;
+        message += "' is neither an address (such as 10.1.2.3) nor a subnet number";
+        return message;
+    }
+    if (const auto number = list.numberHolding(a)) return *number;
+    std::array<char, 16> typed{}, network{};
+    std::string message(addressText(a, typed));
+    message += " is not in the network ";
+    message += addressText(list.address() & list.classField(), network);
+    return message;
 }
 
 std::string noSubnetsMessage(std::string_view classLetter) {

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The rows of the subnet list as text: aligned columns under a header, or JSON Lines.
+// The rows of the subnet list as text: aligned columns under a header, RFC 4180 CSV, or JSON
+// Lines; and the search for the row that holds an address.
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "engine/subnets.h"
 
@@ -32,7 +35,13 @@ std::string_view addressText(Address a, std::array<char, 16>& buffer);
 enum class ListFormat : unsigned char {
     text,       // a header, then aligned columns; "-" for the hosts of a subnet without any
     jsonLines,  // one object a row, with the keys of appendSubnetJson
+    csv,        // RFC 4180: a header record, the text's columns, CRLF; empty hosts when none
 };
+
+/// The columns of the text and CSV lists, in order.
+enum class SubnetColumn : unsigned char { number, network, firstHost, lastHost, broadcast, marks };
+inline constexpr std::array<std::string_view, 6> subnetColumnCaptions = {
+    "Subnet", "Network", "First host", "Last host", "Broadcast", "Marks"};
 
 /// Writes the rows of one subnet list, each into memory the caller owns, so that a list of
 /// millions of rows streams in constant memory.
@@ -49,6 +58,9 @@ public:
     std::uint64_t appendRows(std::string& out, std::uint64_t first, std::size_t size);
     /// The texts of the row of subnet `number`; they stay valid until the next call.
     SubnetRowTexts rowTexts(std::uint32_t number);
+    /// One cell as the text list shows it: "-" for the hosts of a subnet without any, the marks
+    /// "reserved, all zeros", "holds 10.1.2.3", both joined by "; ", or nothing.
+    std::string cellText(std::uint32_t number, SubnetColumn column);
 
 private:
     SubnetRowTexts texts(std::uint32_t number);
@@ -63,7 +75,17 @@ private:
     std::array<char, 16> m_network{}, m_firstHost{}, m_lastHost{}, m_broadcast{};
 };
 
-/// Why a class D or E address has no subnet list ("Class D has no subnets").
+/// Writes the header and every row of the list, in pieces of about 64 KiB, to `write`, which
+/// returns false to stop; the memory used does not grow with the list. False when it stopped.
+bool writeSubnetRows(const SubnetList& list, ListFormat format,
+                     const std::function<bool(std::string_view)>& write);
+
+/// The number of the subnet that a search names: decimal digits are a subnet's number, an
+/// address names the subnet that holds it. For any other text, a number past the last subnet
+/// or an address outside the network, the message that says so.
+std::variant<std::uint32_t, std::string> findSubnet(const SubnetList& list, std::string_view text);
+
+/// The line that stands in for the list of a class D or E address ("Class D has no subnets").
 std::string noSubnetsMessage(std::string_view classLetter);
 
 }  // namespace octaval

@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/frm_about.h"
 #include "ui/frm_practice.h"
+#include "ui/frm_subnets.h"
 #include "ui/frm_working.h"
 #include "ui/qt_text.h"
 
@@ -141,6 +142,10 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
     addAction(copy);
+    auto* subnets = new QAction(QStringLiteral("Every subnet\u2026"), this);
+    subnets->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(subnets, &QAction::triggered, this, &frmMain::showSubnets);
+    addAction(subnets);
     auto* working = new QAction(QStringLiteral("Show the working\u2026"), this);
     working->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(working, &QAction::triggered, this, &frmMain::showWorking);
@@ -151,12 +156,11 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The output boxes name the shortcuts of the windows that show more of a press.
-    const QStringList shortcuts = {
-        QStringLiteral("Ctrl+B: show the working"),
-    };
+    const QString shortcuts = QStringList{QStringLiteral("Ctrl+L: every subnet"),
+                                          QStringLiteral("Ctrl+B: show the working")}
+                                  .join(u'\n');
     for (Box b : allBoxes)
-        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21)
-            box(b)->setToolTip(shortcuts.join(u'\n'));
+        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(shortcuts);
 
     box(Box::Text1)->setFocus();
 }
@@ -250,6 +254,13 @@ void frmMain::Command1_Click() {
     m_lastPress = std::move(inputs);
     Recalculate(m_state, *this);
     emit recalculated();
+}
+
+void frmMain::showSubnets() {
+    if (!m_subnets) m_subnets = new frmSubnets(this);
+    m_subnets->show();
+    m_subnets->raise();
+    m_subnets->activateWindow();
 }
 
 void frmMain::Command2_Click() {

@@ -16,6 +16,7 @@ namespace octaval {
 
 class frmWorking;
 class frmPractice;
+class frmSubnets;
 
 /// The main window: the input, output and status boxes and the three buttons. It owns the
 /// calculator state; the engine reads and writes its boxes through BoxAccess.
@@ -63,6 +64,8 @@ public slots:
 public:
     /// The Practice window, once opened.
     frmPractice* practice() const { return m_practice; }
+    /// "Every subnet…" (Ctrl+L): shows the Subnets window, created on first use.
+    void showSubnets();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +83,7 @@ private:
 
     frmWorking* m_working = nullptr;
     frmPractice* m_practice = nullptr;
+    frmSubnets* m_subnets = nullptr;
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the README pictures into the folder given: the main window after a calculation and its
-// Working window, in the platform's light palette and in a dark one, and the About window. Run with
-// QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
+// Renders the README pictures into the folder given: the main window after a calculation, its
+// Subnets and Working windows, in the platform's light palette and in a dark one, and the About
+// window.
+// Run with QT_QPA_PLATFORM=offscreen (scripts/screenshots does).
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_subnets.h"
 #include "ui/frm_working.h"
 
 namespace {
@@ -23,14 +25,18 @@ bool save(QWidget& window, const QDir& folder, const char* file) {
     return false;
 }
 
-// The main window after a click of "Recalculate" with the mouse.
-bool saveMain(const QDir& folder, const char* file) {
+// The main window after a click of "Recalculate" with the mouse, and its Subnets window.
+bool saveMain(const QDir& folder, const char* file, const char* subnetsFile) {
     octaval::frmMain main;
     octaval::setInputs(main, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
     auto* recalculate = main.findChild<QPushButton*>(QStringLiteral("Command1"));
     recalculate->setFocus();
     recalculate->click();
-    return save(main, folder, file);
+    if (!save(main, folder, file)) return false;
+    main.showSubnets();
+    auto* subnets = main.findChild<octaval::frmSubnets*>();
+    subnets->resize(subnets->width(), subnets->sizeHint().height());
+    return save(*subnets, folder, subnetsFile);
 }
 
 // The Working window of the same calculation.
@@ -50,12 +56,12 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     octaval::frmAbout about;
-    if (!saveMain(folder, "main-window.png") || !save(about, folder, "about-window.png") ||
-        !saveWorking(folder, "working-window.png"))
+    if (!saveMain(folder, "main-window.png", "subnets-window.png") ||
+        !save(about, folder, "about-window.png") || !saveWorking(folder, "working-window.png"))
         return 1;
     // A dark palette made from one dark window colour, as a dark desktop theme gives it.
     QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
-    return saveMain(folder, "main-window-dark.png") &&
+    return saveMain(folder, "main-window-dark.png", "subnets-window-dark.png") &&
                    saveWorking(folder, "working-window-dark.png")
                ? 0
                : 1;

@@ -4,6 +4,7 @@
 # Tests of the octaval-cli program as a shell user and a script see it. Run by CTest with
 # OCTAVAL_CLI set to the program, OCTAVAL_VERSION_DISPLAY to its version and OCTAVAL_CLI_WINDOWS
 # to 1 for a Windows program.
+import csv
 import json
 import os
 import pty
@@ -128,6 +129,9 @@ CASES = {
     "addresses without batch": (["--addresses", "1.2.3.4"], b"", 2, "--addresses goes only with --batch"),
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
+    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list"),
+    "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--csv and --json exclude each other"),
+    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv and --batch exclude each other"),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
 }
 
@@ -237,6 +241,13 @@ class ListAndBinaryTest(unittest.TestCase):
         self.assertEqual(json.loads(rows[5]), {"subnet": 5, "network": "10.64.64.0", "firstHost": "10.64.64.1", "lastHost": "10.127.127.254", "broadcast": "10.127.127.255", "reserved": None, "holdsAddress": False})
         self.assertIn(b"\n1       200.1.2.2        -                -                200.1.2.3        holds 200.1.2.3\n",
                       run(["--list", "200.1.2.3/31"]).stdout)
+        # CSV: the text list's columns, CRLF, empty hosts, quoted marks.
+        self.assertEqual(run(["--list", "--csv", "200.1.2.3/31"]).stdout.split(b"\r\n")[:3],
+                         [b"Subnet,Network,First host,Last host,Broadcast,Marks",
+                          b'0,200.1.2.0,,,200.1.2.1,"reserved, all zeros"', b'1,200.1.2.2,,,200.1.2.3,"holds 200.1.2.3"'])
+        records = list(csv.reader(run(["--list", "--csv", "10.1.2.3", "255.192.192.0"]).stdout.decode().splitlines()))
+        self.assertEqual(records[6], ["5", "10.64.64.0", "10.64.64.1", "10.127.127.254", "10.127.127.255", ""])
+        self.assertEqual((len(records), records[1][5], records[-1][5]), (17, "reserved, all zeros; holds 10.1.2.3", "reserved, all ones"))
         piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' --list 10.1.2.3/30 | head -1"], capture_output=True)
         self.assertEqual((piped.returncode, piped.stderr), (0, b""))  # a closed pipe ends it quietly
         self.assertEqual(run(["--binary", "172.16.5.9/20"]).stdout.decode().split("\n\n")[1],

@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 the Octaval developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The window program (OCTAVAL names it) on a private desktop, used as a person would: typing, Tab,
-# Enter, clicks, pastes from another application, About and Exit, and 2,000 random keys and pastes
-# after which it still answers right. Exits with 77 (skipped) when no X server can start.
+# Enter, clicks, pastes from another application, the Subnets window, About and Exit, and 2,000
+# random keys and pastes after which it still answers right. Exits with 77 (skipped) when no X server can start.
 import random
 import desktop as dt
+from desktop import Atspi
 
 # Address, mask, how Recalculate is pressed (keys from the status box; none: a click), the status,
 # the output rows (dt.ROWS). Refusals come after answers: their blank boxes show that a press
@@ -87,6 +88,24 @@ def practice(app):
     dt.wait_for(lambda: "Practice" not in app.windows(), "Practice to close", app.process)
 
 
+def subnets(app):
+    # Ctrl+L shows every subnet of the last press; the table read through the bus, whose column
+    # headers, cells and selection a screen reader reads. Escape closes it.
+    app.press("192.168.1.70", "255.255.255.224", app.at("Recalculate"))
+    app.do("ctrl+l")
+    nodes = [dt.wait_for(lambda: app.windows().get("Subnets"), "Subnets", app.process)]
+    while (table := nodes.pop(0)).get_role() != Atspi.Role.TABLE:
+        nodes += dt.children(table)
+    assert table.get_name() == "Subnets", table.get_name()
+    cell = lambda row, column: Atspi.Table.get_accessible_at(table, row, column).get_name()  # noqa: E731
+    got = (Atspi.Table.get_n_rows(table), [Atspi.Table.get_column_header(table, c).get_name()
+           for c in range(6)], Atspi.Table.get_selected_rows(table), cell(2, 1), cell(2, 5))
+    assert got == (8, ["Subnet", "Network", "First host", "Last host", "Broadcast", "Marks"], [2],
+                   "192.168.1.64", "holds 192.168.1.70"), got
+    app.do(app.at("table", 1, {"table": table}), "Escape")
+    dt.wait_for(lambda: "Subnets" not in app.windows(), "Subnets to close", app.process)
+
+
 def about_and_exit(app):
     before = app.inputs(), app.text("Status"), app.outputs()
     app.do(app.at("About"))
@@ -118,4 +137,5 @@ if __name__ == "__main__":
     assert list(app.windows()) == ["Octaval"], f"windows after the random keys: {app.windows()}"
     presses(app, PRESSES[:1])
     practice(app)
+    subnets(app)
     about_and_exit(app)

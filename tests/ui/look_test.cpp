@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 
 #include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_subnets.h"
 
 using namespace octaval;
 
@@ -26,9 +28,7 @@ static qreal luminance(QRgb c) {
 
 // The background (commonest colour) inside a widget and the contrast of its text (the pixel
 // farthest from the background), in a grab of its window.
-static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) {
-    const int inset = qobject_cast<const QLabel*>(widget) ? 0 : 3;  // past frames and bevels
-    const QRect inside = widget->geometry().adjusted(inset, inset, -inset, -inset);
+static std::pair<QRgb, qreal> textIn(const QImage& shot, QRect inside) {
     const qreal scale = shot.devicePixelRatio();
     QHash<QRgb, int> counts;
     for (int y = int(inside.top() * scale); y < (inside.bottom() + 1) * scale; ++y)
@@ -41,6 +41,10 @@ static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) 
         look.second = std::max({look.second, luminance(c) / luminance(look.first),
                                 luminance(look.first) / luminance(c)});
     return look;
+}
+static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) {
+    const int inset = qobject_cast<const QLabel*>(widget) ? 0 : 3;  // past frames and bevels
+    return textIn(shot, widget->geometry().adjusted(inset, inset, -inset, -inset));
 }
 
 class LookTest : public QObject {
@@ -62,6 +66,8 @@ private slots:
             main.Command1_Click();
             main.box(Box::Text19)->setText(QStringLiteral("23 bits, 8388606 subnets"));
             main.box(Box::Text20)->setText(QStringLiteral("24 bits, 16777214 hosts"));
+            main.showSubnets();
+            auto* subnets = main.findChild<frmSubnets*>();
             // Rows of boxes beside their captions, octets in columns.
             for (const BoxRow& row : boxRows)
                 for (int k = 1; k <= row.boxes && row.first != Box::Text21; ++k) {
@@ -85,10 +91,11 @@ private slots:
                 QCoreApplication::processEvents();  // the windows take the change
                 // Inside the client area, no overlaps (controls are stored up to 15 twips, a pixel,
                 // over their neighbours), every text at 4.5:1 or better and fitting its control.
-                for (QWidget* window :
-                     {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about)}) {
+                for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about),
+                                        static_cast<QWidget*>(subnets)}) {
                     const QImage shot = window->grab().toImage();
-                    const auto all = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                    auto all = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                    all.removeIf([](QWidget* w) { return w->isWindow() || !w->isVisible(); });
                     for (QWidget* a : all) {
                         const QByteArray name = a->objectName().toLatin1();
                         QVERIFY2(window->rect().contains(a->geometry()), name);
@@ -102,9 +109,18 @@ private slots:
                         QVERIFY2(a->fontMetrics().horizontalAdvance(text) <= room, name);
                     }
                 }
+                // The Subnets window's rows, the selected one (the address's) and the next.
+                const QImage shot = subnets->grab().toImage();
+                for (int row : {2, 3}) {
+                    QTableView* table = subnets->table();
+                    const QRect cell = table->visualRect(table->model()->index(row, 1));
+                    QVERIFY(
+                        textIn(shot, cell.translated(table->viewport()->mapTo(subnets, QPoint())))
+                            .second >= 4.5);
+                }
                 // Input, output and status boxes look different.
-                const QImage shot = main.grab().toImage();
-                const auto look = [&](Box b) { return textOn(shot, main.box(b)); };
+                const QImage mainShot = main.grab().toImage();
+                const auto look = [&](Box b) { return textOn(mainShot, main.box(b)); };
                 QCOMPARE(QSet({look(Box::Text1), look(Box::Text9), look(Box::Text21)}).size(), 3);
             }
         }

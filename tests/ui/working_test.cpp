@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "report/explain.h"
@@ -114,8 +115,12 @@ private slots:
     // Tab and name their fields in words.
     void contextMenuAndKeyboard() {
         pressWith("192.168.1.70", "255.255.255.224");
-        QCOMPARE(m_main->actions().value(1)->text(), u"Show the working\u2026");
-        m_main->actions().value(1)->trigger();
+        const auto menu = m_main->actions();
+        const auto action = std::find_if(menu.begin(), menu.end(), [](QAction* a) {
+            return a->text() == u"Show the working\u2026";
+        });
+        QVERIFY(action != menu.end());
+        (*action)->trigger();
         QVERIFY(QTest::qWaitForWindowActive(working()));
         QTRY_VERIFY(working()->isAncestorOf(QApplication::focusWidget()));
         QStringList order;

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Subnets window over the main window's last press, with real key and mouse events: it opens
+// by Ctrl+L and by the context menu, shows the rows of octaval-cli --list and the row of the
+// address, follows new presses, finds rows, copies them and saves the list as CSV.
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+#include <memory>
+
+#include "report/press.h"
+#include "report/subnet_rows.h"
+#include "ui/frm_main.h"
+#include "ui/frm_subnets.h"
+
+using namespace octaval;
+using namespace Qt::StringLiterals;
+
+// The report layer's list of a press, in one format.
+static QString reportList(const QString& inputs, ListFormat format) {
+    const Press p = press(*parseAddressText(inputs.toStdString()));
+    std::string out;
+    writeSubnetRows(*SubnetList::of(p.state), format, [&out](std::string_view rows) {
+        out += rows;
+        return true;
+    });
+    return QString::fromStdString(out);
+}
+
+class SubnetsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmMain> m_main;
+    std::function<void(QWidget*)> m_expected;  // the next modal window
+    QTimer m_watch;
+
+    frmSubnets* subnets() const { return m_main->findChild<frmSubnets*>(); }
+    QTableView* table() const { return subnets()->table(); }
+    template <typename T = QWidget>
+    T* child(const char* name) const {
+        return subnets()->findChild<T*>(QString::fromLatin1(name));
+    }
+    void pressIn(const QString& inputs) {
+        const AddressTexts t = *parseAddressText(inputs.toStdString());
+        const auto m = t.maskOrNatural();
+        setInputs(*m_main, {t.address[0], t.address[1], t.address[2], t.address[3]},
+                  {m[0], m[1], m[2], m[3]});
+        QTest::mouseClick(m_main->findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
+    }
+    void open() {
+        QTest::keyClick(m_main->windowHandle(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(subnets() && QTest::qWaitForWindowActive(subnets()));
+    }
+    // The window's row as the cells show it, joined as the text list splits them.
+    QStringList row(int n) const {
+        QStringList cells;
+        for (int c = 0; c < table()->model()->columnCount(); ++c)
+            cells << table()->model()->index(n, c).data().toString();
+        while (!cells.isEmpty() && cells.back().isEmpty())
+            cells.removeLast();
+        return cells;
+    }
+    int selectedRow() const {
+        const auto rows = table()->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    }
+    void find(const QString& text) {
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_F, Qt::ControlModifier);  // to the field, all selected
+        QCOMPARE(QApplication::focusWidget(), child("search"));
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);  // the file dialog's settings stay out of HOME
+        // A modal window goes to the handler that the test expects, which closes it; one that
+        // nobody expected is closed and fails the test.
+        connect(&m_watch, &QTimer::timeout, this, [this] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (!window) return;
+            m_watch.stop();
+            const auto handler = std::exchange(m_expected, nullptr);
+            if (handler)
+                handler(window);
+            else
+                window->close();
+            m_watch.start();
+            QVERIFY2(handler, qPrintable(window->objectName()));
+        });
+        m_watch.start(10);
+    }
+    void init() {
+        m_main = std::make_unique<frmMain>();
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    }
+    void cleanup() { QVERIFY(!m_expected); }
+
+    // Opened by Ctrl+L and by "Every subnet…" of the context menu, it shows the rows of the text
+    // list (split where it puts two blanks or more) and the row of the address, in view; a new
+    // press of Recalculate shows its list in the open window. Row: inputs, the row of the address.
+    void rowsOfTheList() {
+        open();
+        QCOMPARE(subnets()->windowTitle(), u"Subnets");
+        subnets()->close();
+        const auto menu = m_main->actions();
+        const auto every = std::find_if(menu.begin(), menu.end(), [](QAction* a) {
+            return a->text() == u"Every subnet\u2026";
+        });
+        QVERIFY(every != menu.end());
+        (*every)->trigger();
+        QVERIFY(subnets()->isVisible());
+        for (const auto& [inputs, own] : {std::pair{u"192.168.1.70/27"_s, 2},
+                                          {u"10.1.2.3 255.192.192.0"_s, 0},
+                                          {u"200.1.2.3/31"_s, 1},
+                                          {u"130.1.2.3 255.0.0.0"_s, 0}}) {
+            pressIn(inputs);
+            const QStringList lines = reportList(inputs, ListFormat::text).split(u'\n');
+            QCOMPARE(table()->model()->rowCount(), lines.size() - 2);  // header, final line feed
+            const QRegularExpression columns(u" {2,}"_s);
+            QStringList captions;
+            for (int c = 0; c < table()->model()->columnCount(); ++c)
+                captions << table()->model()->headerData(c, Qt::Horizontal).toString();
+            QCOMPARE(captions, lines[0].split(columns));
+            for (int n = 0; n + 2 < lines.size(); ++n)
+                QCOMPARE(row(n), lines[n + 1].split(columns));
+            QCOMPARE(selectedRow(), own);
+            QVERIFY(row(own).back().contains(u"holds "_s +
+                                             inputs.section(u' ', 0, 0).section(u'/', 0, 0)));
+        }
+        // The largest list, its address's row in view.
+        pressIn(u"10.200.3.77/30"_s);
+        QCOMPARE(table()->model()->rowCount(), 1 << 22);
+        QCOMPARE(selectedRow(), 3277011);  // 200 << 14 | 3 << 6 | 77 >> 2
+        QApplication::processEvents();
+        QVERIFY(table()->viewport()->rect().contains(
+            table()->visualRect(table()->model()->index(selectedRow(), 1))));
+    }
+
+    // Instead of a table, one line. Row: inputs (empty: no press yet), the line.
+    void noList() {
+        for (const auto& [inputs, line] :
+             {std::pair{QString(),
+                        u"No subnets to list: press Recalculate in the main window first"_s},
+              {u"0.1.2.3/8"_s, u"No subnets to list: Illegal IP address"_s},
+              {u"10.1.2.3 255.0.255.0"_s, u"No subnets to list: Illegal subnet mask"_s},
+              {u"224.1.2.3"_s, u"Class D has no subnets"_s}}) {
+            if (!inputs.isEmpty()) pressIn(inputs);
+            if (!subnets()) open();
+            QCOMPARE(child<QLabel>("caption")->text(), line);
+            QVERIFY(!table()->isVisible() && !child("search")->isVisible());
+            QCOMPARE(table()->model()->rowCount(), 0);
+        }
+        pressIn(u"192.168.1.70/27"_s);
+        QVERIFY(table()->isVisible());
+    }
+
+    // Row: inputs, what is typed, the row it selects or a part of the message.
+    void search() {
+        const std::tuple<QString, QString, QString> rows[] = {
+            {u"10.1.2.3/30"_s, u"10.200.3.77"_s, u"3277011"_s},
+            {u"10.1.2.3/30"_s, u" 12 "_s, u"12"_s},
+            {u"10.1.2.3/30"_s, u"4194303"_s, u"4194303"_s},
+            {u"10.1.2.3/30"_s, u"4194304"_s,
+             u"There is no subnet 4194304: they are numbered 0 to 4194303"_s},
+            {u"10.1.2.3/30"_s, u"11.0.0.1"_s, u"11.0.0.1 is not in the network 10.0.0.0"_s},
+            {u"10.1.2.3/30"_s, u"10.1.2"_s, u"'10.1.2' is neither an address"_s},
+            {u"10.1.2.3/30"_s, u"10.1.2.256"_s, u"is neither an address"_s},
+            {u"10.1.2.3 255.192.192.0"_s, u"10.64.64.9"_s, u"5"_s},
+        };
+        for (const auto& [inputs, typed, found] : rows) {
+            pressIn(inputs);
+            if (!subnets()) open();
+            const int before = selectedRow();
+            find(typed);
+            bool isRow = false;
+            const int n = found.toInt(&isRow);
+            QCOMPARE(selectedRow(), isRow ? n : before);
+            if (!isRow)
+                QVERIFY2(child<QLabel>("message")->text().contains(found), qPrintable(typed));
+            QCOMPARE(child<QLineEdit>("search")->text(), typed);  // nothing typed is lost
+        }
+    }
+
+    // Ctrl+C copies the selected rows as the text list writes them; "Save as CSV…" writes the
+    // list of octaval-cli --list --csv, and a file that cannot be written gets a message.
+    void copyAndSave() {
+        const QString inputs = u"192.168.1.70/27"_s;
+        pressIn(inputs);
+        open();
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_Up);
+        QTest::keyClick(table(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(table(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = reportList(inputs, ListFormat::text).split(u'\n');
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringList(lines.mid(0, 1) + lines.mid(2, 3)).join(u'\n') + u'\n');
+
+        // The second save meets a file size limit: its write fails, and the file stays as it was.
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).absoluteFilePath(u"subnets.csv"_s);
+        const QString csv = reportList(inputs, ListFormat::csv);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        std::signal(SIGXFSZ, SIG_IGN);
+        for (const bool good : {true, false}) {
+            m_expected = [&](QWidget* dialog) {
+                qobject_cast<QFileDialog*>(dialog)->selectFile(path);
+                // The second time the dialog asks whether to replace the file: yes; then the
+                // failure gets its message.
+                if (!good)
+                    m_expected = [&](QWidget* replace) {
+                        qobject_cast<QMessageBox*>(replace)->button(QMessageBox::Yes)->click();
+                        m_expected = [&](QWidget* box) {
+                            QVERIFY(qobject_cast<QMessageBox*>(box)->text().startsWith(
+                                u"Cannot save the list to "_s + path + u": "_s));
+                            box->close();
+                        };
+                    };
+                // As the Save button does, after the handler: the question runs a loop of its own.
+                QTimer::singleShot(0, dialog,
+                                   [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+            };
+            limit.rlim_cur = good ? unlimited.rlim_cur : rlim_t(csv.size() / 2);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            QTest::mouseClick(child<QPushButton>("save"), Qt::LeftButton);
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            QVERIFY(!m_expected);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromLatin1(file.readAll()), csv);
+        }
+    }
+};
+
+QTEST_MAIN(SubnetsTest)
+#include "subnets_test.moc"
