@@ -5,10 +5,12 @@
 # shortcut, an entry in the installed programs with its uninstaller, silent with /S). Both hold
 # the two programs, the README, the licence and the licences of what the programs link in: Qt
 # (LGPL-3.0, with the copyright notices of its parts from Debian's qt6-base) and the run-time
-# libraries of GCC and MinGW-w64 (from Debian's copyright files of their packages), and the
-# PowerShell completion of octaval-cli. After each package, its manifest for winget or Scoop.
+# libraries of GCC and MinGW-w64 (from Debian's copyright files of their packages), the
+# PowerShell completion of octaval-cli and the JSON Schemas of its output (in schemas). After each
+# package, its manifest for winget or Scoop.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
     DESTINATION . COMPONENT octaval-cli)
+install(FILES ${schemas} DESTINATION schemas COMPONENT octaval-cli)
 set(licences
     /usr/share/common-licenses/LGPL-3 Qt-LGPL-3.0.txt
     /usr/share/doc/qt6-base-dev/copyright Qt-copyright.txt

@@ -22,6 +22,9 @@ FILES = {f for p in PROGRAMS for f in (f"bin/{p}", f"share/man/man1/{p}.1.gz",
 ZSH = "share/zsh/site-functions/_octaval-cli"
 FILES |= {"share/bash-completion/completions/octaval-cli", ZSH,
           "share/fish/vendor_completions.d/octaval-cli.fish"}
+# The JSON Schemas of octaval-cli's output.
+FILES |= {f"share/octaval-cli/schemas/{kind}.schema.json"
+          for kind in ("result", "batch-line", "list-line", "working", "worksheet-line")}
 ICONS = "share/icons/hicolor"
 FILES |= {f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml",
           f"{ICONS}/scalable/apps/{ID}.svg",
