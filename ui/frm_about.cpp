@@ -26,9 +26,15 @@ constexpr Form form = {"frmAbout",
 constexpr Control controls[] = {
     {"Picture1", ControlKind::picture, "", 120, 120, 975, 855, SystemColour::windowBackground},
     {"Command1", ControlKind::button, "OK", 1560, 3120, 735, 375},
+    // The notice of ownership: the licence, where its terms are installed and where to read more.
     {"Label1", ControlKind::note,
-     "\u00a9 2026 the Octaval developers\nContact: "
-     "octaval@octaval.invalid\nhttps://octaval.invalid/",
+#ifdef Q_OS_WIN
+     "\u00a9 2026 the Octaval developers. Free software under GPL-3.0-or-later: see LICENSE "
+     "beside the program, and README.md for more.",
+#else
+     "\u00a9 2026 the Octaval developers. Free software under GPL-3.0-or-later: see "
+     "/usr/share/doc/octaval/copyright, and octaval(1) and the README of the sources for more.",
+#endif
      120, 1200, 3615, 855, SystemColour::inactiveBorder},
     // The description with the name and version (aboutDescription).
     {"Label3", ControlKind::note, "", 1200, 120, 2415, 855, SystemColour::inactiveBorder},
