@@ -29,11 +29,11 @@ constexpr Control controls[] = {
     // The notice of ownership: the licence, where its terms are installed and where to read more.
     {"Label1", ControlKind::note,
 #ifdef Q_OS_WIN
-     "\u00a9 2026 the Octaval developers. Free software under GPL-3.0-or-later: see LICENSE "
-     "beside the program, and README.md for more.",
+     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE "
+     "beside the program. More in README.md.",
 #else
-     "\u00a9 2026 the Octaval developers. Free software under GPL-3.0-or-later: see "
-     "/usr/share/doc/octaval/copyright, and octaval(1) and the README of the sources for more.",
+     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in\n"
+     "/usr/share/doc/octaval/copyright\nMore in octaval(1) and the README.",
 #endif
      120, 1200, 3615, 855, SystemColour::inactiveBorder},
     // The description with the name and version (aboutDescription).
