@@ -169,15 +169,18 @@ QLineEdit* makeBox(const Control& control, QWidget* window) {
     if (control.kind != ControlKind::statusBox) box->setTextMargins(-2, 0, -2, 0);
     switch (control.kind) {
         case ControlKind::inputBox:
-            box->setMaxLength(3);
+            // No maximum length: the window's gate for inserted text holds the box to
+            // inputLength characters, and must see a pasted address whole.
             box->setAlignment(Qt::AlignRight);
             break;
         case ControlKind::octetBox:
             box->setAlignment(Qt::AlignRight);
-            box->setEnabled(false);
-            break;
+            [[fallthrough]];
         case ControlKind::resultBox:
+            // Read-only as well as disabled, so that screen readers do not announce an editable
+            // box.
             box->setEnabled(false);
+            box->setReadOnly(true);
             break;
         default:
             break;

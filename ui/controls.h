@@ -16,9 +16,9 @@ namespace octaval {
 
 /// What a control is and, with it, its fixed attributes.
 enum class ControlKind : unsigned char {
-    inputBox,   // enabled, right-aligned, three characters
-    octetBox,   // output, disabled, right-aligned
-    resultBox,  // output, disabled, left-aligned
+    inputBox,   // enabled, right-aligned; its window holds it to inputLength characters
+    octetBox,   // output, disabled and read-only, right-aligned
+    resultBox,  // output, disabled and read-only, left-aligned
     statusBox,  // enabled, left-aligned, no limit
     caption,    // row caption: sans-serif 9.75 pt, left-aligned
     dot,        // octet separator: sans-serif 12 pt bold, centred
@@ -50,6 +50,9 @@ struct Form {
     int width;
     int height;
 };
+
+/// The most characters an input box takes.
+inline constexpr int inputLength = 3;
 
 inline constexpr int twipsPerPixel = 15;
 

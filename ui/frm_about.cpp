@@ -26,9 +26,15 @@ constexpr Form form = {"frmAbout",
 constexpr Control controls[] = {
     {"Picture1", ControlKind::picture, "", 120, 120, 975, 855, SystemColour::windowBackground},
     {"Command1", ControlKind::button, "OK", 1560, 3120, 735, 375},
+    // The notice of ownership: the licence, where its terms are installed and where to read more.
     {"Label1", ControlKind::note,
-     "\u00a9 2026 the Octaval developers\nContact: "
-     "octaval@octaval.invalid\nhttps://octaval.invalid/",
+#ifdef Q_OS_WIN
+     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE "
+     "beside the program. More in README.md.",
+#else
+     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in\n"
+     "/usr/share/doc/octaval/copyright\nMore in octaval(1) and the README.",
+#endif
      120, 1200, 3615, 855, SystemColour::inactiveBorder},
     // The description with the name and version (aboutDescription).
     {"Label3", ControlKind::note, "", 1200, 120, 2415, 855, SystemColour::inactiveBorder},

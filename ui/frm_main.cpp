@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_main.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +12,10 @@
 #include <QPushButton>
 #include <algorithm>
 #include <random>
+#include <utility>
 
 #include "report/address_text.h"
+#include "report/press.h"
 #include "report/rows.h"
 #include "report/text_report.h"
 #include "ui/controls.h"
@@ -19,6 +23,7 @@
 #include "ui/frm_practice.h"
 #include "ui/frm_subnets.h"
 #include "ui/frm_working.h"
+#include "ui/input_validator.h"
 #include "ui/qt_text.h"
 
 namespace octaval {
@@ -104,12 +109,54 @@ constexpr std::size_t command3 = controlIndex(controls, "Command3");
 // usual, cut to the box's three characters.
 template <typename Parts>
 bool fitsRow(const Parts& parts) {
-    return std::all_of(parts.begin(), parts.end(), [](const auto& p) { return p.size() <= 3; });
+    return std::all_of(parts.begin(), parts.end(),
+                       [](const auto& p) { return p.size() <= std::size_t(inputLength); });
+}
+
+// The rows that a text going into a box fills: in the address row an address in any form that
+// octaval-cli takes (ADDRESS, ADDRESS/N or ADDRESS MASK), with its mask when one is given; in the
+// mask row a mask, dotted or /N. Nothing for any other text, which goes in as usual.
+struct RowTexts {
+    std::optional<std::array<std::string, 4>> address, mask;
+};
+std::optional<RowTexts> wholeRows(Box target, std::string_view text) {
+    if (numberOf(target) <= numberOf(Box::Text4)) {
+        auto parsed = parseAddressText(text);
+        if (!parsed || !fitsRow(parsed->address) || (parsed->mask && !fitsRow(*parsed->mask)))
+            return std::nullopt;
+        return RowTexts{std::move(parsed->address), std::move(parsed->mask)};
+    }
+    if (text.starts_with('/')) {
+        auto mask = prefixMask(text.substr(1));
+        if (!mask) return std::nullopt;
+        return RowTexts{std::nullopt, std::move(mask)};
+    }
+    const auto parts = splitDotted(text);
+    if (!parts || !fitsRow(*parts)) return std::nullopt;
+    return RowTexts{std::nullopt,
+                    std::array<std::string, 4>{std::string((*parts)[0]), std::string((*parts)[1]),
+                                               std::string((*parts)[2]), std::string((*parts)[3])}};
+}
+
+bool isDigits(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Screen readers announce the main window as an application's window, not as the dialog that it
+// is only for the keyboard's sake (see frmMain).
+QAccessibleInterface* mainWindowInterface(const QString& className, QObject* object) {
+    if (object->isWidgetType() &&
+        className == QLatin1StringView(frmMain::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QDialog(parent) {
+    static const bool accessible = (QAccessible::installFactory(mainWindowInterface), true);
+    Q_UNUSED(accessible);
     const std::vector<QWidget*> widgets = buildForm(form, controls, this);
     for (Box b : allBoxes)
         m_boxes[std::size_t(numberOf(b))] =
@@ -133,11 +180,25 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     // textChanged, which, unlike textEdited, also reports changes made by assistive technology.
     connect(box(Box::Text1), &QLineEdit::textChanged, this, &frmMain::Text1_Change);
 
-    // Copy and paste of whole addresses and results: Ctrl+C in a box with nothing selected (the
-    // boxes' own copy would copy nothing), Ctrl+Shift+C and the window's context menu.
-    for (int n = 1; n <= 8; ++n)
-        box(boxNumber(n))->installEventFilter(this);
+    // Copy of the whole result: Ctrl+C in a box with nothing selected (the boxes' own copy would
+    // copy nothing), Ctrl+Shift+C and the window's context menu. Whatever goes into an input box,
+    // by any way of pasting or dropping, passes its gate: a whole address or mask fills its rows.
+    for (int n = 1; n <= 8; ++n) {
+        QLineEdit* edit = box(boxNumber(n));
+        edit->installEventFilter(this);
+        edit->setValidator(new InputValidator(edit, inputLength, [this, n](const QString& text) {
+            return takeWhole(boxNumber(n), text);
+        }));
+    }
     box(Box::Text21)->installEventFilter(this);
+    // A message longer than the status box shows from its first word (setText), and whole in its
+    // tooltip and accessible description, whatever the language, font and scale.
+    connect(box(Box::Text21), &QLineEdit::textChanged, this, [this](const QString& text) {
+        box(Box::Text21)->setToolTip(text);
+        box(Box::Text21)->setAccessibleDescription(text);
+    });
+    box(Box::Text21)->setToolTip(box(Box::Text21)->text());
+    box(Box::Text21)->setAccessibleDescription(box(Box::Text21)->text());
     auto* copy = new QAction(QStringLiteral("Copy results"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
@@ -166,7 +227,11 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
 }
 
 void frmMain::copyResults() {
-    QGuiApplication::clipboard()->setText(toQString(textReport(*this)));
+    // One calculation: the inputs of the last press with its results, even when the boxes have
+    // been changed since; before the first press, what the window shows.
+    const std::string report =
+        m_lastPress ? textReport(press(*m_lastPress).boxes) : textReport(*this);
+    QGuiApplication::clipboard()->setText(toQString(report));
 }
 
 frmWorking* frmMain::workingWindow() {
@@ -198,26 +263,22 @@ void frmMain::openPractice() {
     m_practice->activateWindow();
 }
 
-bool frmMain::pasteInto(Box target) {
-    const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
-    const auto fillRow = [this](Box first, const auto& parts) {
-        for (int k = 1; k <= 4; ++k)
-            setText(octetBox(first, k), parts[std::size_t(k - 1)]);
-    };
-    if (numberOf(target) <= numberOf(Box::Text4)) {
-        // An address in any form that octaval-cli takes: ADDRESS, ADDRESS/N or ADDRESS MASK.
-        const auto parsed = parseAddressText(text);
-        if (!parsed || !fitsRow(parsed->address) || (parsed->mask && !fitsRow(*parsed->mask)))
-            return false;
-        // The address first, so that the natural mask follows its first octet; then the mask,
-        // when one is given.
-        fillRow(Box::Text1, parsed->address);
-        if (parsed->mask) fillRow(Box::Text5, *parsed->mask);
-        return true;
-    }
-    const auto mask = splitDotted(text);
-    if (!mask || !fitsRow(*mask)) return false;
-    fillRow(Box::Text5, *mask);
+bool frmMain::takeWhole(Box target, const QString& text) {
+    if (m_writing) return false;
+    auto rows = wholeRows(target, text.trimmed().toStdString());
+    if (!rows) return false;
+    // The box is in the middle of its change; the rows are written once it is over. The address
+    // first, so that the natural mask follows its first octet; then the mask, when one is given.
+    QMetaObject::invokeMethod(
+        this,
+        [this, rows = std::move(*rows)] {
+            for (const auto& [first, parts] :
+                 {std::pair{Box::Text1, &rows.address}, {Box::Text5, &rows.mask}})
+                if (*parts)
+                    for (int k = 1; k <= 4; ++k)
+                        setText(octetBox(first, k), (**parts)[std::size_t(k - 1)]);
+        },
+        Qt::QueuedConnection);
     return true;
 }
 
@@ -229,9 +290,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             copyResults();
             return true;
         }
-        if (key->matches(QKeySequence::Paste))
-            for (int n = 1; n <= 8; ++n)
-                if (box(boxNumber(n)) == edit && pasteInto(boxNumber(n))) return true;
+        // "." typed after the digits of a box moves on to the next box of its row, as address
+        // fields do; anywhere else it is a character like any other ("1.5").
+        if (key->text() == u"." && !edit->hasSelectedText() &&
+            edit->cursorPosition() == edit->text().size() && isDigits(edit->text()))
+            for (int n : {1, 2, 3, 5, 6, 7})
+                if (box(boxNumber(n)) == edit) {
+                    box(boxNumber(n + 1))->setFocus(Qt::TabFocusReason);
+                    box(boxNumber(n + 1))->selectAll();
+                    return true;
+                }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -241,7 +309,11 @@ std::string frmMain::text(Box b) const {
 }
 
 void frmMain::setText(Box b, std::string_view text) {
+    const bool writing = std::exchange(m_writing, true);
     box(b)->setText(toQString(text));
+    m_writing = writing;
+    // An output that is longer than its box reads from its start.
+    if (numberOf(b) > numberOf(Box::Text8)) box(b)->setCursorPosition(0);
 }
 
 void frmMain::Command1_Click() {

@@ -72,11 +72,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Pastes an address (into a box of the address row) or a mask (into one of the mask row)
-    // from the clipboard into its whole row; false for any other text, which pastes as usual.
-    bool pasteInto(Box target);
+    // Takes a text going into an input box that fills whole rows: an address (into a box of the
+    // address row) or a mask (into one of the mask row); false for any other text, which goes in
+    // as usual.
+    bool takeWhole(Box target, const QString& text);
 
     CalculatorState m_state;
+    bool m_writing = false;  // the program is writing a box
     std::optional<AddressTexts> m_lastPress;
     // The Working window, created when first asked for.
     frmWorking* workingWindow();

@@ -2,13 +2,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Octaval: the desktop calculator for classful IPv4 subnetting.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "report/version.h"
 #include "ui/frm_main.h"
 #include "ui/qt_text.h"
 
+namespace {
+
+// Answers --help and --version on standard output, before anything needs a display; other
+// arguments (Qt's own options, such as -platform or -style) are left to QApplication.
+void answerOptions(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    // Qt's options are words after one dash ("-platform"), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(octaval::toQString(octaval::version::comment));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(arguments);
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (!parser.isSet(version) && !parser.isSet(help) && !helpAll) return;
+    // The help's usage line names the program as it was started; no display is needed for that.
+    const QCoreApplication core(argc, argv);
+    if (parser.isSet(version)) {
+        std::printf("octaval %.*s\n", int(octaval::version::display.size()),
+                    octaval::version::display.data());
+        std::exit(EXIT_SUCCESS);
+    }
+    std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+    std::exit(EXIT_SUCCESS);
+}
+
+// While the platform starts, Qt's messages wait here. When it cannot start (no display can be
+// opened) Qt would abort with several lines of text; instead the program says so in one line.
+std::vector<std::string> startMessages;
+
+void startHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        startMessages.push_back(message.toStdString());
+        return;
+    }
+    // The platform's own reason ("could not connect to display :99") where it gave one.
+    const std::string reason =
+        startMessages.empty() ? message.section(u'\n', 0, 0).toStdString() : startMessages.front();
+    std::fprintf(stderr, "octaval: no display: %s\n", reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    answerOptions(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // Without a display Qt would abort (status 134) after several lines about plugins; a platform
     // chosen by hand (offscreen, vnc, ...) needs none.
@@ -21,7 +74,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 #endif
+    const QtMessageHandler usual = qInstallMessageHandler(startHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(usual);
+    // The platform started: what it said meanwhile goes where it always goes.
+    for (const std::string& message : std::exchange(startMessages, {}))
+        qWarning("%s", message.c_str());
     QApplication::setApplicationName(octaval::toQString(octaval::version::name));
     QApplication::setApplicationVersion(octaval::toQString(octaval::version::display));
     // Wayland compositors and docks find the icon and the name through the desktop entry.

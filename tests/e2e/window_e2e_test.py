@@ -2,11 +2,14 @@
 # SPDX-FileCopyrightText: 2026 the Octaval developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The window program (OCTAVAL names it) on a private desktop, used as a person would: typing, Tab,
-# Enter, clicks, pastes from another application, the Subnets window, About and Exit, and 2,000
-# random keys and pastes after which it still answers right. Exits with 77 (skipped) when no X server can start.
-import random
+# Enter, clicks, pastes from another application, the Working, Practice and Subnets windows, About
+# and Exit, and 2,000 random keys and pastes after which it still answers right; and its command
+# line, with and without a display. Exits with 77 (skipped) when no X server can start.
+import os, random, re, subprocess  # noqa: E401
 import desktop as dt
 from desktop import Atspi
+
+PROGRAM = os.environ.get("OCTAVAL", "octaval")  # before the desktop clears the environment
 
 # Address, mask, how Recalculate is pressed (keys from the status box; none: a click), the status,
 # the output rows (dt.ROWS). Refusals come after answers: their blank boxes show that a press
@@ -106,6 +109,31 @@ def subnets(app):
     dt.wait_for(lambda: "Subnets" not in app.windows(), "Subnets to close", app.process)
 
 
+def command_line():
+    # --help and --version answer on standard output without a display; a display that cannot be
+    # opened is said in one line.
+    program, bare = PROGRAM, {
+        k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    for option, answer in [("--help", r"Usage: .*octaval \[options\]\n(.|\n)*--version(.|\n)*"),
+                           ("--version", r"octaval \d+\.\d+\.\d+\n")]:
+        got = subprocess.run([program, option], env=bare, capture_output=True, text=True)
+        assert (got.returncode, got.stderr) == (0, "") and re.fullmatch(answer, got.stdout), got
+    got = subprocess.run([program], env=dict(bare, DISPLAY=":7919"), capture_output=True, text=True)
+    assert got.returncode == 1, got
+    assert re.fullmatch(r"octaval: no display: [^\n]*:7919\n", got.stderr), got
+
+
+def other_pastes(app):
+    # An address from the X11 primary selection (middle button) fills the rows as Ctrl+V does;
+    # screen readers hear an application's window and read-only outputs.
+    assert app.windows()["Octaval"].get_role() == Atspi.Role.FRAME
+    assert app.main["Host"].get_state_set().contains(Atspi.StateType.READ_ONLY)
+    dt.clipboard("172.31.1.1/16", "primary")
+    app.do(app.at(dt.INPUTS[1], 2))
+    dt.wait_for(lambda: app.inputs() == "172.31.1.1 255.255.0.0", "the primary selection",
+                app.process)
+
+
 def about_and_exit(app):
     before = app.inputs(), app.text("Status"), app.outputs()
     app.do(app.at("About"))
@@ -120,7 +148,9 @@ def about_and_exit(app):
 
 if __name__ == "__main__":
     dt.start()
+    command_line()
     app = dt.Octaval()
+    other_pastes(app)
     presses(app, PRESSES)
     working(app)
     app.do(app.at(dt.INPUTS[0]), "End")

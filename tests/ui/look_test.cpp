@@ -16,6 +16,7 @@
 #include "ui/frm_subnets.h"
 
 using namespace octaval;
+using namespace Qt::StringLiterals;
 
 // WCAG's relative luminance, plus 0.05 (without the linear toe below 0.04, which moves no ratio
 // here by more than 2 %).
@@ -103,7 +104,15 @@ private slots:
                             QVERIFY2(a == b || !inner(a).intersects(inner(b)), name);
                         const QString text = a->property("text").toString();
                         const auto* label = qobject_cast<QLabel*>(a);
-                        if (text.isEmpty() || (label && label->wordWrap())) continue;
+                        // No placeholder of a contact (RFC 2606's reserved names).
+                        QVERIFY2(!text.contains(u".invalid"_s) && !text.contains(u"example."_s),
+                                 name);
+                        if (label && label->wordWrap()) {  // its lines fit its height
+                            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                                     name);
+                            continue;
+                        }
+                        if (text.isEmpty()) continue;
                         QVERIFY2(textOn(shot, a).second >= 4.5, name);
                         const int room = label ? a->width() : a->width() - 4;
                         QVERIFY2(a->fontMetrics().horizontalAdvance(text) <= room, name);

@@ -3,10 +3,14 @@
 // The windows under the keyboard and the mouse, with real events through the window system layer
 // (so that modality, focus and default buttons work as for a user): presses and Enter, the focus
 // cycle, the input limit, the output boxes, the natural mask, copy and paste of whole addresses,
-// About and Exit. A window that nobody expected to open fails the test instead of hanging it.
+// long status messages, what screen readers are told, About and Exit. A window that nobody expected
+// to open fails the test instead of hanging it.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +20,7 @@
 
 #include "report/press.h"
 #include "ui/frm_main.h"
+#include "ui/qt_text.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
@@ -36,6 +41,12 @@ class WindowTest : public QObject {
 
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(m_window->windowHandle(), key, modifiers);
+    }
+    /// Types the characters one by one into whichever box has the focus; "<" is the Left key.
+    void type(const QString& text) {
+        for (QChar c : text)
+            QTest::keyClick(m_window->windowHandle(),
+                            c == u'<' ? Qt::Key_Left : Qt::Key(c.unicode()));
     }
     QLineEdit* box(int n) const { return m_window->box(boxNumber(n)); }
     QWidget* child(const char* n) { return m_window->findChild<QWidget*>(QString::fromLatin1(n)); }
@@ -98,27 +109,104 @@ private slots:
         QCOMPARE(copied(), u"70");
     }
 
-    // An address or mask pasted whole fills its rows, the address first, and presses nothing;
-    // anything else pastes as usual, three characters at most. Row: box | pasted | inputs after.
+    // The result copied after the inputs have changed is still the last press's, whole.
+    void copyIsOneCalculation() {
+        setInputs(*m_window, {"10", "1", "2", "3"}, {"255", "255", "255", "254"});
+        key(Qt::Key_Return);
+        click(box(1));
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(u"150"_s);
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(copied(), QString::fromStdString(pressReport(
+                               press(*parseAddressText("10.1.2.3 255.255.255.254")).boxes, false)));
+    }
+
+    // An address or mask that goes in whole, by any way of pasting or dropping, fills its rows,
+    // the address first, and presses nothing; anything else goes in as usual, three characters
+    // at most. Row: box | pasted | inputs after.
     void paste() {
         const QString rows[] = {
             u"2|192.168.1.70|192.168.1.70 255.255.255.0"_s,
-            u"1|192.168.1.70/27|192.168.1.70 255.255.255.224"_s,
+            u"1|172.31.1.1/16|172.31.1.1 255.255.0.0"_s,
             u"4| 10.1.2.3\t255.255.0.0\n|10.1.2.3 255.255.0.0"_s,
             u"7|255.255.255.252|0.0.0.0 255.255.255.252"_s,
+            u"5|/20|0.0.0.0 255.255.240.0"_s,
             u"8|abcde|0.0.0.0 255.255.255.0ab"_s,
             u"1|1000.1.1.1|010.0.0.0 255.0.0.0"_s,
             u"3|98765|0.0.098.0 255.255.255.0"_s,
         };
-        for (const QString& row : rows) {
-            const QStringList fields = row.split(u'|');
+        const std::function<void(QLineEdit*)> ways[] = {
+            [this](QLineEdit*) { key(Qt::Key_V, Qt::ControlModifier); },
+            [this](QLineEdit*) { key(Qt::Key_Insert, Qt::ShiftModifier); },
+            [](QLineEdit* box) {
+                const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+                for (QAction* action : menu->actions())
+                    if (action->text().startsWith(u"&Paste")) action->trigger();
+            },
+            [](QLineEdit* box) {  // dragged in and dropped at the end of the box's text
+                QMimeData data;
+                data.setText(QGuiApplication::clipboard()->text());
+                const QPoint end(box->width() - 3, box->height() / 2);
+                QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(box, &enter);
+                QApplication::sendEvent(box, &drop);
+            },
+        };
+        for (const QString& row : rows)
+            for (const auto& paste : ways) {
+                const QStringList fields = row.split(u'|');
+                init();
+                QGuiApplication::clipboard()->setText(fields[1]);
+                click(box(fields[0].toInt()));
+                key(Qt::Key_End);
+                paste(box(fields[0].toInt()));
+                QTRY_COMPARE(inputs(), fields[2]);
+                QCOMPARE(box(9)->text(), QString());  // nothing pressed
+            }
+    }
+
+    // A dot typed after a box's digits moves on to the next box; elsewhere it is a character.
+    // Row: typed into the first box ("<": Left) | inputs after.
+    void dotMovesOn() {
+        for (const QString& row : {u"192.168.1.1|192.168.1.1 255.255.255.0"_s,
+                                   u"10.1|10.1.0.0 255.0.0.0"_s, u"15<.|1.5.0.0.0 255.0.0.0"_s}) {
             init();
-            QGuiApplication::clipboard()->setText(fields[1]);
-            click(box(fields[0].toInt()));
-            key(Qt::Key_End);
-            key(Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(inputs(), fields[2]);
-            QCOMPARE(box(9)->text(), QString());  // nothing pressed
+            key(Qt::Key_A, Qt::ControlModifier);
+            type(row.section(u'|', 0, 0));
+            QCOMPARE(inputs(), row.section(u'|', 1));
+        }
+    }
+
+    // A message longer than the status box reads from its first word, and is there whole for the
+    // mouse and for screen readers.
+    void longStatus() {
+        for (const char* given :
+             {"200.1.2.0 255.255.255.0", "150.1.1.1 0.0.0.0", "172.16.5.9 255.255.240.0"}) {
+            const AddressTexts inputs = *parseAddressText(given);
+            for (int k = 1; k <= 4; ++k) {
+                m_window->setText(octetBox(Box::Text1, k), inputs.address[std::size_t(k - 1)]);
+                m_window->setText(octetBox(Box::Text5, k), (*inputs.mask)[std::size_t(k - 1)]);
+            }
+            key(Qt::Key_Return);
+            QLineEdit* status = m_window->box(Box::Text21);
+            const QString message = toQString(press(inputs).boxes.text(Box::Text21));
+            QCOMPARE(status->text(), message);
+            QCOMPARE(status->cursorPositionAt(QPoint(0, status->height() / 2)), 0);
+            QCOMPARE(status->toolTip(), message);
+            QCOMPARE(status->accessibleDescription(), message);
+        }
+    }
+
+    // Screen readers hear an application's window, and editable text only where it is taken.
+    void accessibleRoles() {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(),
+                 QAccessible::Window);
+        for (Box b : allBoxes) {
+            const bool takesText = numberOf(b) <= 8 || b == Box::Text21;
+            const QAccessible::State state =
+                QAccessible::queryAccessibleInterface(m_window->box(b))->state();
+            QCOMPARE(bool(state.readOnly), !takesText);
         }
     }
 
