@@ -9,18 +9,11 @@
 #include <optional>
 #include <utility>
 
+#include "report/joined.h"
 #include "report/version.h"
 
 namespace octaval {
 namespace {
-
-// The parts one after the other, for the messages.
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (const auto part : parts)
-        text += part;
-    return text;
-}
 
 // An argument that getopt took for an option but that reads like a negative number or address.
 bool looksLikeNumber(std::string_view argument) {

@@ -7,20 +7,13 @@
 #include <initializer_list>
 
 #include "engine/calculator.h"
+#include "report/joined.h"
 
 namespace octaval {
 namespace {
 
 constexpr std::string_view maskExample =
     "four parts joined by dots, such as 255.255.0.0, or a prefix length /N with N from 0 to 32";
-
-// The parts one after the other, for the messages.
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (const auto part : parts)
-        text += part;
-    return text;
-}
 
 std::string partsMessage(std::string_view what, std::string_view text, std::string_view expected) {
     if (text.empty()) return joined({what, " is empty; expected ", expected});

@@ -10,18 +10,11 @@
 #include "engine/subnets.h"
 #include "report/binary_report.h"
 #include "report/escape.h"
+#include "report/joined.h"
 #include "report/subnet_rows.h"
 
 namespace octaval {
 namespace {
-
-// The parts one after the other.
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (const auto part : parts)
-        text += part;
-    return text;
-}
 
 std::string number(std::uint64_t n) {
     return std::to_string(n);
