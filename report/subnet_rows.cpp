@@ -38,69 +38,77 @@ void marksPieces(const SubnetRowTexts& row, std::string_view address, Put&& put)
 }
 
 // Writes one row into memory that holds the longest row, and cuts it to its length after: a
-// list writes millions of rows.
-class RowBuilder {
-public:
-    RowBuilder(std::string& out, std::size_t longest) : m_out(out), m_start(out.size()) {
-        out.resize(m_start + longest);
-        m_at = out.data() + m_start;
-    }
-    RowBuilder(const RowBuilder&) = delete;
-    RowBuilder& operator=(const RowBuilder&) = delete;
-    ~RowBuilder() { m_out.resize(static_cast<std::size_t>(m_at - m_out.data())); }
-
-    void put(std::string_view text) {
-        std::memcpy(m_at, text.data(), text.size());
-        m_at += text.size();
-    }
-    void blanks(std::size_t n) {
-        std::memset(m_at, ' ', n);
-        m_at += n;
-    }
-
-private:
-    std::string& m_out;
-    std::size_t m_start;
-    char* m_at;
-};
+// list writes millions of rows. `fill` gets put(text) and blanks(n).
+template <typename Fill>
+[[gnu::always_inline]] inline void appendRowText(std::string& out, std::size_t longest,
+                                                 Fill&& fill) {
+    const std::size_t start = out.size();
+    out.resize(start + longest);
+    char* at = out.data() + start;
+    const auto put = [&at](std::string_view text) {
+        // An empty field (the hosts of a subnet without any) may have no data at all, which
+        // memcpy must not be given.
+        if (text.empty()) return;
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    const auto blanks = [&at](std::size_t n) {
+        std::memset(at, ' ', n);
+        at += n;
+    };
+    fill(put, blanks);
+    out.resize(static_cast<std::size_t>(at - out.data()));
+}
 
 // One aligned text row; a subnet without usable hosts shows "-" for its hosts.
 [[gnu::always_inline]] inline void appendTextRow(std::string& out, const SubnetRowTexts& row,
                                                  std::size_t numberWidth,
                                                  std::string_view address) {
-    RowBuilder b(out, numberWidth + 5 * addressWidth + 32 + address.size());
-    const auto column = [&b](std::string_view text, std::size_t width) {
-        b.put(text);
-        b.blanks(text.size() < width ? width - text.size() : 1);
+    const std::size_t start = out.size();
+    out.resize(start + numberWidth + 5 * addressWidth + 32 + address.size());
+    char* at = out.data() + start;
+    // Every text of a text row holds at least one character.
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    const auto column = [&](std::string_view text, std::size_t width) {
+        put(text);
+        const std::size_t blanks = text.size() < width ? width - text.size() : 1;
+        std::memset(at, ' ', blanks);
+        at += blanks;
     };
     column(row.number, numberWidth);
     column(row.network, addressWidth);
     column(row.firstHost.empty() ? "-" : row.firstHost, addressWidth);
     column(row.lastHost.empty() ? "-" : row.lastHost, addressWidth);
     if (row.reserved.empty() && !row.holdsAddress) {
-        b.put(row.broadcast);
+        put(row.broadcast);
     } else {
         column(row.broadcast, addressWidth);
     }
-    marksPieces(row, address, [&b](std::string_view text) { b.put(text); });
-    b.put("\n");
+    marksPieces(row, address, put);
+    put("\n");
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 // One CSV record. Only the marks can hold a comma ("reserved, all ones"), and no field a quote
 // or a line break: a field with marks is quoted, the others need no quotes.
 [[gnu::always_inline]] inline void appendCsvRow(std::string& out, const SubnetRowTexts& row,
                                                 std::string_view address) {
-    RowBuilder b(out, 5 * 16 + 40 + address.size());
-    for (const auto field : {row.number, row.network, row.firstHost, row.lastHost, row.broadcast}) {
-        b.put(field);
-        b.put(",");
-    }
-    if (!row.reserved.empty() || row.holdsAddress) {
-        b.put("\"");
-        marksPieces(row, address, [&b](std::string_view text) { b.put(text); });
-        b.put("\"");
-    }
-    b.put("\r\n");
+    appendRowText(out, 5 * 16 + 40 + address.size(), [&](const auto& put, const auto&) {
+        for (const auto field :
+             {row.number, row.network, row.firstHost, row.lastHost, row.broadcast}) {
+            put(field);
+            put(",");
+        }
+        if (!row.reserved.empty() || row.holdsAddress) {
+            put("\"");
+            marksPieces(row, address, put);
+            put("\"");
+        }
+        put("\r\n");
+    });
 }
 
 // A field of the search: decimal digits only, its value; past any subnet when it has too many.
