@@ -88,14 +88,10 @@ class SessionTest(unittest.TestCase):
 
 
 class WorksheetTest(unittest.TestCase):
-    def test_answers_are_what_batch_gives(self):
-        for level in ("natural", "contiguous", "any", "faults"):
-            for problem in worksheet("--seed", "2026", "--count", "30", "--level", level):
-                with self.subTest(level=level, problem=problem):
-                    line = "\t".join(problem["address"].split(".") + problem["mask"].split("."))
-                    batch = run("--batch", stdin=line.encode()).stdout
-                    self.assertEqual(json.loads(batch), problem["answers"])
-                    self.assertIn("status", problem["questions"])
+    def test_level_and_seed_give_their_problems(self):
+        # The answers are the press of each problem (tests/report/practice_test.cpp).
+        first = worksheet("--seed", "2026", "--level", "any")[0]
+        self.assertEqual((first["address"], first["mask"]), ("157.226.184.142", "255.240.128.0"))
 
     def test_without_a_terminal_the_worksheet_is_printed(self):
         # Standard input is a pipe that stays open: the program must not wait for it.
