@@ -13,7 +13,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 foreach(variable CPACK_GENERATOR CPACK_PACKAGE_FILES CPACK_PACKAGE_DIRECTORY CPACK_PACKAGE_VERSION
-        CPACK_PACKAGE_VENDOR CPACK_PACKAGE_HOMEPAGE_URL CPACK_NSIS_DISPLAY_NAME
+        CPACK_PACKAGE_VENDOR CPACK_OCTAVAL_HOMEPAGE CPACK_NSIS_DISPLAY_NAME
         CPACK_PACKAGE_INSTALL_REGISTRY_KEY CPACK_OCTAVAL_SUMMARY CPACK_OCTAVAL_LICENSE
         CPACK_OCTAVAL_COPYRIGHT CPACK_OCTAVAL_RELEASE_URL CPACK_OCTAVAL_RELEASE_URL_PLACEHOLDER)
     if(NOT DEFINED ${variable})
@@ -30,7 +30,7 @@ file(SHA256 ${package} sha256)
 set(url "${CPACK_OCTAVAL_RELEASE_URL}/${file_name}")
 set(address_note "")
 if(CPACK_OCTAVAL_RELEASE_URL_PLACEHOLDER)
-    set(address_note "Placeholder download address: no package is published at ${CPACK_OCTAVAL_RELEASE_URL}")
+    set(address_note "Placeholder addresses: no web site and no package is published at ${CPACK_OCTAVAL_HOMEPAGE} or ${CPACK_OCTAVAL_RELEASE_URL}")
 endif()
 set(version ${CPACK_PACKAGE_VERSION})
 
@@ -50,7 +50,7 @@ if(CPACK_GENERATOR STREQUAL "ZIP")
     foreach(member
             "version=${version}"
             "description=${CPACK_OCTAVAL_SUMMARY}"
-            "homepage=${CPACK_PACKAGE_HOMEPAGE_URL}"
+            "homepage=${CPACK_OCTAVAL_HOMEPAGE}"
             "license=${CPACK_OCTAVAL_LICENSE}"
             "extract_dir=${folder}"
             "bin=octaval-cli.exe"
@@ -79,7 +79,7 @@ foreach(name version publisher summary homepage license copyright display_name p
     set(value_version ${version})
     set(value_publisher ${CPACK_PACKAGE_VENDOR})
     set(value_summary ${CPACK_OCTAVAL_SUMMARY})
-    set(value_homepage ${CPACK_PACKAGE_HOMEPAGE_URL})
+    set(value_homepage ${CPACK_OCTAVAL_HOMEPAGE})
     set(value_license ${CPACK_OCTAVAL_LICENSE})
     set(value_copyright ${CPACK_OCTAVAL_COPYRIGHT})
     # What the installer writes into the list of installed programs, by which winget knows it.

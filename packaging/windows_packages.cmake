@@ -54,6 +54,10 @@ set(CPACK_MONOLITHIC_INSTALL ON)
 set(OCTAVAL_RELEASE_URL "" CACHE STRING
     "Folder that this version's Windows packages are downloaded from, for their manifests")
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows_manifests.cmake)
+# Both formats must name a home page too: the project publishes none, so it is a placeholder
+# under the reserved .invalid domain, which the manifests mark as such with the download address.
+set(homepage "https://octaval.invalid")
+set(CPACK_OCTAVAL_HOMEPAGE "${homepage}/")
 set(CPACK_OCTAVAL_RELEASE_URL "${OCTAVAL_RELEASE_URL}")
 set(CPACK_OCTAVAL_RELEASE_URL_PLACEHOLDER OFF)
 if(NOT OCTAVAL_RELEASE_URL)

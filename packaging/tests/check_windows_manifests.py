@@ -72,7 +72,7 @@ def fake(cmake):
         for generator, package in (("ZIP", ZIP), ("NSIS", SETUP)):
             settings = {"GENERATOR": generator, "PACKAGE_FILES": folder / package,
                         "PACKAGE_DIRECTORY": folder, "PACKAGE_VERSION": VERSION,
-                        "PACKAGE_VENDOR": "The O'Brien developers", "PACKAGE_HOMEPAGE_URL": "x",
+                        "PACKAGE_VENDOR": "The O'Brien developers", "OCTAVAL_HOMEPAGE": "x",
                         "NSIS_DISPLAY_NAME": "Octaval 1.02.0011", "PACKAGE_INSTALL_REGISTRY_KEY": "Octaval",
                         "OCTAVAL_SUMMARY": 'To say "it": yes', "OCTAVAL_LICENSE": "GPL-3.0-or-later",
                         "OCTAVAL_COPYRIGHT": "(C)", "OCTAVAL_RELEASE_URL": "https://example.invalid/1",
