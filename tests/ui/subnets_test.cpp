@@ -168,6 +168,10 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringList(lines.mid(0, 1) + lines.mid(2, 3)).join(u'\n') + u'\n');
 
+#ifdef _WIN32
+        // On Windows the save dialog is the system's own, which a test cannot fill in.
+        QSKIP("the system's save dialog");
+#endif
         // The second save meets a file size limit: its write fails, and the file stays as it was.
         QTemporaryDir folder;
         const QString path = QDir(folder.path()).absoluteFilePath(u"subnets.csv"_s);
