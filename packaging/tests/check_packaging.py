@@ -99,8 +99,8 @@ for line; do
     [[ $line == *' ' ]] && COMP_WORDS+=('')
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
     complete -p octaval-cli &>/dev/null || _completion_loader octaval-cli
-    spec=$(complete -p octaval-cli) || continue
-    spec=${spec#*-F } && "${spec%% *}" octaval-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
+    completer=$(complete -p octaval-cli) || continue
+    completer=${completer#*-F } && "${completer%% *}" octaval-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
     ((${#COMPREPLY[@]})) && printf '%s\n' "${COMPREPLY[@]}"
 done
 """
