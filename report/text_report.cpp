@@ -6,6 +6,7 @@
 #include "report/rows.h"
 
 #include <algorithm>
+#include <ranges>
 #include <string_view>
 
 namespace octaval {
@@ -16,6 +17,11 @@ constexpr std::size_t captionWidth =
     std::ranges::max(boxRows, {}, [](const BoxRow& row) { return row.caption.size(); })
         .caption.size() +
     2;
+
+// Characters of a UTF-8 text: every byte but the continuation bytes.
+std::size_t characters(std::string_view text) {
+    return std::size_t(std::ranges::count_if(text, [](char c) { return (c & 0xc0) != 0x80; }));
+}
 
 bool onlyBlanks(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
@@ -28,15 +34,21 @@ void appendCaption(std::string& report, std::string_view caption) {
     report.append(captionWidth - caption.size(), ' ');
 }
 
-std::string textReport(const BoxAccess& boxes) {
+std::string textReport(const BoxAccess& boxes, std::span<const std::string> captions) {
+    std::size_t width = captionWidth;
+    if (!captions.empty())
+        width = std::ranges::max(captions | std::views::transform(characters)) + 2;
     std::string report;
-    for (const BoxRow& row : boxRows) {
+    for (std::size_t r = 0; r < boxRows.size(); ++r) {
+        const BoxRow& row = boxRows[r];
         if (row.first == Box::Text21) continue;  // the status closes the report, uncaptioned
         bool blank = true;
         for (int k = 1; k <= row.boxes; ++k)
             blank = blank && onlyBlanks(boxes.text(octetBox(row.first, k)));
         if (blank) continue;
-        appendCaption(report, row.caption);
+        const std::string_view caption = captions.empty() ? row.caption : captions[r];
+        report += caption;
+        report.append(width - characters(caption), ' ');
         for (int k = 1; k <= row.boxes; ++k) {
             if (k > 1) report += '.';
             appendEscaped(report, boxes.text(octetBox(row.first, k)), Escape::visible);

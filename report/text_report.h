@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,10 @@ namespace octaval {
 
 /// The window's rows with their captions, less the rows that hold only blanks, then the status
 /// message on a line of its own; control characters in a box show escaped (\n, \t, \xhh).
-/// octaval-cli prints it, and the window copies it.
-std::string textReport(const BoxAccess& boxes);
+/// octaval-cli prints it, and the window copies it. `captions`, when given, holds one caption for
+/// each row of boxRows, in their order (UTF-8; the window's, in the user's language); without them
+/// the rows carry their own.
+std::string textReport(const BoxAccess& boxes, std::span<const std::string> captions = {});
 
 /// Appends a row's caption and the blanks that bring the report's caption column to its width.
 void appendCaption(std::string& report, std::string_view caption);

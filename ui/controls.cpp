@@ -20,6 +20,7 @@
 
 #include "resources/icons.h"
 #include "ui/palette.h"
+#include "ui/translation.h"
 
 namespace octaval {
 namespace {
@@ -37,6 +38,23 @@ QFont classicSizeFont() {
     QFont font = QApplication::font();
     font.setPointSizeF(8);
     return font;
+}
+
+// The text of a control in the user's language: the texts of the tables are marked for
+// translation in the context of their window's class (QT_TRANSLATE_NOOP) and translated here; the
+// boxes' texts are numbers, which stay as they are.
+QString shownControlText(const char* context, const Control& control) {
+    switch (control.kind) {
+        case ControlKind::caption:
+        case ControlKind::note:
+        case ControlKind::button:
+            if (*control.text) return QCoreApplication::translate(context, control.text);
+            return {};
+        case ControlKind::statusBox:
+            return shownText(Box::Text21, control.text);
+        default:
+            return QString::fromUtf8(control.text);
+    }
 }
 
 // A text that must show in full in a control of the given width.
@@ -89,7 +107,8 @@ QFont tightenedToFit(QFont font, qreal points, const std::vector<Sample>& sample
 // captions keep their size and draw their letters a little closer.
 class Fonts {
 public:
-    explicit Fonts(std::span<const Control> controls) : m_controls(controls) {
+    Fonts(const char* context, std::span<const Control> controls)
+        : m_context(context), m_controls(controls) {
         // MS Sans Serif where it is installed, otherwise the platform's default sans-serif face.
         const QString classic = QStringLiteral("MS Sans Serif");
         // The list of installed families is at hand; hasFamily() would also ask fontconfig to
@@ -106,7 +125,8 @@ public:
                     std::vector<Sample> captions;
                     for (const Control& c : m_controls)
                         if (c.kind == ControlKind::caption)
-                            captions.push_back({QString::fromUtf8(c.text), fromTwips(c.width)});
+                            captions.push_back(
+                                {shownControlText(m_context, c), fromTwips(c.width)});
                     return tightenedToFit(m_labelFace, 9.75, captions);
                 });
             case ControlKind::dot:
@@ -124,10 +144,13 @@ public:
                 // it keeps the window's font.
                 return cached(m_box, [&] {
                     const int result = textWidth(ControlKind::resultBox);
-                    return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
-                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                                        {QStringLiteral("23 bits, 8388606 subnets"), result},
-                                        {QStringLiteral("24 bits, 16777214 hosts"), result}});
+                    return shrunkToFit(
+                        QApplication::font(), classicSizeFont().pointSizeF(),
+                        {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
+                         {shownText(Box::Text19, "23 bits, 8388606 subnets"), result},
+                         {shownText(Box::Text20, "24 bits, 16777214 hosts"), result},
+                         {shownText(Box::Text18, "Multicast, Class D"), result},
+                         {shownText(Box::Text18, "Research, Class E"), result}});
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });
@@ -150,6 +173,7 @@ private:
         return std::numeric_limits<int>::max();
     }
 
+    const char* m_context;
     std::span<const Control> m_controls;
     QFont m_labelFace = QApplication::font();
     std::optional<QFont> m_caption, m_dot, m_box, m_note;
@@ -189,8 +213,8 @@ QLineEdit* makeBox(const Control& control, QWidget* window) {
     return box;
 }
 
-QLabel* makeLabel(const Control& control, QWidget* window) {
-    auto* label = new QLabel(QString::fromUtf8(control.text), window);
+QLabel* makeLabel(const Control& control, const QString& text, QWidget* window) {
+    auto* label = new QLabel(text, window);
     switch (control.kind) {
         case ControlKind::caption:
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -213,7 +237,7 @@ QLabel* makeLabel(const Control& control, QWidget* window) {
     return label;
 }
 
-QWidget* makeControl(const Control& control, QWidget* window) {
+QWidget* makeControl(const Control& control, const QString& text, QWidget* window) {
     switch (control.kind) {
         case ControlKind::inputBox:
         case ControlKind::octetBox:
@@ -224,9 +248,9 @@ QWidget* makeControl(const Control& control, QWidget* window) {
         case ControlKind::dot:
         case ControlKind::note:
         case ControlKind::picture:
-            return makeLabel(control, window);
+            return makeLabel(control, text, window);
         case ControlKind::button:
-            return new QPushButton(QString::fromLatin1(control.text), window);
+            return new QPushButton(text, window);
         case ControlKind::line: {
             auto* line = new QFrame(window);
             line->setFrameShape(QFrame::HLine);
@@ -243,17 +267,19 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
                                 QWidget* window) {
     window->setObjectName(QString::fromLatin1(form.name));
     window->setWindowFlags(form.frame);
-    window->setWindowTitle(QString::fromLatin1(form.title));
+    // The texts of the tables are translated in the context of their window's class.
+    const char* context = window->metaObject()->className();
+    window->setWindowTitle(QCoreApplication::translate(context, form.title));
     window->setAccessibleName(window->windowTitle());
     window->setWindowIcon(applicationIcon());
     window->setBackgroundRole(paletteRole(form.background));
     window->setFixedSize(fromTwips(form.width), fromTwips(form.height));
 
-    Fonts fonts(controls);
+    Fonts fonts(context, controls);
     std::vector<QWidget*> widgets;
     widgets.reserve(controls.size());
     for (const Control& control : controls) {
-        QWidget* widget = makeControl(control, window);
+        QWidget* widget = makeControl(control, shownControlText(context, control), window);
         if (const QFont* font = fonts.of(control)) widget->setFont(*font);
         widget->setObjectName(QString::fromLatin1(control.name));
         QRect geometry(fromTwips(control.left), fromTwips(control.top), fromTwips(control.width),

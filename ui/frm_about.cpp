@@ -15,7 +15,7 @@ namespace octaval {
 namespace {
 
 constexpr Form form = {"frmAbout",
-                       "About",
+                       QT_TRANSLATE_NOOP("octaval::frmAbout", "About"),
                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
                        SystemColour::inactiveBorder,
@@ -25,22 +25,26 @@ constexpr Form form = {"frmAbout",
 // In focus order.
 constexpr Control controls[] = {
     {"Picture1", ControlKind::picture, "", 120, 120, 975, 855, SystemColour::windowBackground},
-    {"Command1", ControlKind::button, "OK", 1560, 3120, 735, 375},
+    {"Command1", ControlKind::button, QT_TRANSLATE_NOOP("octaval::frmAbout", "OK"), 1560, 3120, 735,
+     375},
     // The notice of ownership: the licence, where its terms are installed and where to read more.
     {"Label1", ControlKind::note,
 #ifdef Q_OS_WIN
-     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE "
-     "beside the program. More in README.md.",
+     QT_TRANSLATE_NOOP("octaval::frmAbout",
+                       "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in "
+                       "LICENSE beside the program. More in README.md."),
 #else
-     "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in\n"
-     "/usr/share/doc/octaval/copyright\nMore in octaval(1) and the README.",
+     QT_TRANSLATE_NOOP("octaval::frmAbout",
+                       "\u00a9 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in\n"
+                       "/usr/share/doc/octaval/copyright\nMore in octaval(1) and the README."),
 #endif
      120, 1200, 3615, 855, SystemColour::inactiveBorder},
     // The description with the name and version (aboutDescription).
     {"Label3", ControlKind::note, "", 1200, 120, 2415, 855, SystemColour::inactiveBorder},
     {"Label2", ControlKind::note,
-     "Free to share and use. The author accepts no responsibility for any damage or loss of data "
-     "it may cause.",
+     QT_TRANSLATE_NOOP("octaval::frmAbout",
+                       "Free to share and use. The author accepts no responsibility for any "
+                       "damage or loss of data it may cause."),
      120, 2280, 3615, 615, SystemColour::buttonFace},
 };
 
@@ -51,9 +55,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     static_cast<QLabel*>(widgets[controlIndex(controls, "Picture1")])
         ->setPixmap(aboutPicture(devicePixelRatioF()));
     static_cast<QLabel*>(widgets[controlIndex(controls, "Label3")])
-        ->setText(toQString(version::name) + u' ' + toQString(version::majorMinor) +
-                  QStringLiteral(" calculates subnet and broadcast address via given IP address "
-                                 "and subnet mask."));
+        ->setText(tr("%1 %2 calculates subnet and broadcast address via given IP address and "
+                     "subnet mask.")
+                      .arg(toQString(version::name), toQString(version::majorMinor)));
     connect(static_cast<QPushButton*>(widgets[controlIndex(controls, "Command1")]),
             &QPushButton::clicked, this, &frmAbout::Command1_Click);
 }

@@ -25,6 +25,7 @@
 #include "ui/frm_working.h"
 #include "ui/input_validator.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace octaval {
 namespace {
@@ -44,7 +45,8 @@ constexpr SystemColour window = SystemColour::windowBackground;
 
 // Every control of the window in focus order, row by row, left to right.
 constexpr Control controls[] = {
-    {"Label7", ControlKind::caption, "IP address", 120, 120, 1215, 255},
+    {"Label7", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "IP address"), 120, 120,
+     1215, 255},
     {"Text1", ControlKind::inputBox, "0", 1440, 120, 375, 285, window},
     {"Label1", ControlKind::dot, ".", 1800, 120, 135, 255},
     {"Text2", ControlKind::inputBox, "0", 1920, 120, 375, 285, window},
@@ -52,7 +54,8 @@ constexpr Control controls[] = {
     {"Text3", ControlKind::inputBox, "0", 2400, 120, 375, 285, window},
     {"Label5", ControlKind::dot, ".", 2760, 120, 135, 255},
     {"Text4", ControlKind::inputBox, "0", 2880, 120, 375, 285, window},
-    {"Label8", ControlKind::caption, "Subnet mask", 120, 600, 1215, 255},
+    {"Label8", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet mask"), 120, 600,
+     1215, 255},
     {"Text5", ControlKind::inputBox, "255", 1440, 600, 375, 285, window},
     {"Label3", ControlKind::dot, ".", 1800, 600, 135, 255},
     {"Text6", ControlKind::inputBox, "255", 1920, 600, 375, 285, window},
@@ -60,7 +63,8 @@ constexpr Control controls[] = {
     {"Text7", ControlKind::inputBox, "255", 2400, 600, 375, 285, window},
     {"Label6", ControlKind::dot, ".", 2760, 600, 135, 255},
     {"Text8", ControlKind::inputBox, "0", 2880, 600, 375, 285, window},
-    {"Label12", ControlKind::caption, "Subnet", 120, 1080, 1215, 255},
+    {"Label12", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet"), 120, 1080,
+     1215, 255},
     {"Text9", ControlKind::octetBox, "", 1440, 1080, 375, 285},
     {"Label9", ControlKind::dot, ".", 1800, 1080, 135, 255},
     {"Text10", ControlKind::octetBox, "", 1920, 1080, 375, 285},
@@ -68,7 +72,8 @@ constexpr Control controls[] = {
     {"Text11", ControlKind::octetBox, "", 2400, 1080, 375, 285},
     {"Label11", ControlKind::dot, ".", 2760, 1080, 135, 255},
     {"Text12", ControlKind::octetBox, "", 2880, 1080, 375, 285},
-    {"Label13", ControlKind::caption, "Broadcast", 120, 1560, 1215, 255},
+    {"Label13", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Broadcast"), 120, 1560,
+     1215, 255},
     {"Text13", ControlKind::octetBox, "", 1440, 1560, 375, 285},
     {"Label14", ControlKind::dot, ".", 1800, 1560, 135, 255},
     {"Text14", ControlKind::octetBox, "", 1920, 1560, 375, 285},
@@ -76,28 +81,37 @@ constexpr Control controls[] = {
     {"Text15", ControlKind::octetBox, "", 2400, 1560, 375, 285},
     {"Label16", ControlKind::dot, ".", 2760, 1560, 135, 255},
     {"Text16", ControlKind::octetBox, "", 2880, 1560, 375, 285},
-    {"Label17", ControlKind::caption, "Class", 120, 2040, 1215, 255},
+    {"Label17", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Class"), 120, 2040,
+     1215, 255},
     {"Text17", ControlKind::octetBox, "", 1440, 2040, 375, 285},
     {"Line1", ControlKind::line, "", 0, 2520, 7680, 0},
-    {"Label18", ControlKind::caption, "Network", 120, 2760, 1215, 255},
+    {"Label18", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Network"), 120, 2760,
+     1215, 255},
     {"Text18", ControlKind::resultBox, "", 1440, 2760, 1815, 285},
-    {"Label19", ControlKind::caption, "Subnet", 120, 3240, 1215, 255},
+    {"Label19", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet"), 120, 3240,
+     1215, 255},
     {"Text19", ControlKind::resultBox, "", 1440, 3240, 1815, 285},
-    {"Label20", ControlKind::caption, "Host", 120, 3720, 1215, 255},
+    {"Label20", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Host"), 120, 3720,
+     1215, 255},
     {"Text20", ControlKind::resultBox, "", 1440, 3720, 1815, 285},
-    {"Label21", ControlKind::caption, "Subnet 1", 120, 4200, 975, 255},
+    {"Label21", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet 1"), 120, 4200,
+     975, 255},
     {"Text26", ControlKind::octetBox, "", 1440, 4200, 375, 285},
     {"Text27", ControlKind::octetBox, "", 1920, 4200, 375, 285},
     {"Text28", ControlKind::octetBox, "", 2400, 4200, 375, 285},
     {"Text29", ControlKind::octetBox, "", 2880, 4200, 375, 285},
-    {"Label22", ControlKind::caption, "Subnet N", 120, 4680, 975, 255},
+    {"Label22", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet N"), 120, 4680,
+     975, 255},
     {"Text30", ControlKind::octetBox, "", 1440, 4680, 375, 285},
     {"Text31", ControlKind::octetBox, "", 1920, 4680, 375, 285},
     {"Text32", ControlKind::octetBox, "", 2400, 4680, 375, 285},
     {"Text33", ControlKind::octetBox, "", 2880, 4680, 375, 285},
-    {"Command2", ControlKind::button, "Exit", 0, 5160, 975, 375},
-    {"Command3", ControlKind::button, "About", 960, 5160, 975, 375},
-    {"Command1", ControlKind::button, "Recalculate", 1920, 5160, 1575, 375},
+    {"Command2", ControlKind::button, QT_TRANSLATE_NOOP("octaval::frmMain", "Exit"), 0, 5160, 975,
+     375},
+    {"Command3", ControlKind::button, QT_TRANSLATE_NOOP("octaval::frmMain", "About"), 960, 5160,
+     975, 375},
+    {"Command1", ControlKind::button, QT_TRANSLATE_NOOP("octaval::frmMain", "Recalculate"), 1920,
+     5160, 1575, 375},
     {"Text21", ControlKind::statusBox, "OK", 0, 5520, 7695, 285, SystemColour::activeBorder},
 };
 
@@ -138,6 +152,22 @@ std::optional<RowTexts> wholeRows(Box target, std::string_view text) {
                                                std::string((*parts)[2]), std::string((*parts)[3])}};
 }
 
+// The row captions that the window's table does not show: the status box's, which screen readers
+// and the copied results name.
+[[maybe_unused]] constexpr const char* statusCaption =
+    QT_TRANSLATE_NOOP("octaval::frmMain", "Status");
+
+// The boxes of a press as the window shows them.
+class ShownBoxes final : public BoxAccess {
+public:
+    explicit ShownBoxes(const BoxAccess& boxes) : m_boxes(boxes) {}
+    std::string text(Box b) const override { return shownText(b, m_boxes.text(b)).toStdString(); }
+    void setText(Box, std::string_view) override {}
+
+private:
+    const BoxAccess& m_boxes;
+};
+
 bool isDigits(const QString& text) {
     return !text.isEmpty() &&
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -164,8 +194,8 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     // Screen readers and test clients find every box by its row's caption.
     for (const BoxRow& row : boxRows)
         for (int k = 1; k <= row.boxes; ++k) {
-            QString name = toQString(row.caption);
-            if (row.boxes > 1) name += QStringLiteral(", octet %1").arg(k);
+            QString name = shownCaption(row.caption);
+            if (row.boxes > 1) name = tr("%1, octet %2").arg(name).arg(k);
             box(octetBox(row.first, k))->setAccessibleName(name);
         }
 
@@ -199,27 +229,26 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     });
     box(Box::Text21)->setToolTip(box(Box::Text21)->text());
     box(Box::Text21)->setAccessibleDescription(box(Box::Text21)->text());
-    auto* copy = new QAction(QStringLiteral("Copy results"), this);
+    auto* copy = new QAction(tr("Copy results"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &frmMain::copyResults);
     addAction(copy);
-    auto* subnets = new QAction(QStringLiteral("Every subnet\u2026"), this);
+    auto* subnets = new QAction(tr("Every subnet\u2026"), this);
     subnets->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(subnets, &QAction::triggered, this, &frmMain::showSubnets);
     addAction(subnets);
-    auto* working = new QAction(QStringLiteral("Show the working\u2026"), this);
+    auto* working = new QAction(tr("Show the working\u2026"), this);
     working->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(working, &QAction::triggered, this, &frmMain::showWorking);
     addAction(working);
-    auto* practice = new QAction(QStringLiteral("Practice\u2026"), this);
+    auto* practice = new QAction(tr("Practice\u2026"), this);
     practice->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(practice, &QAction::triggered, this, &frmMain::openPractice);
     addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The output boxes name the shortcuts of the windows that show more of a press.
-    const QString shortcuts = QStringList{QStringLiteral("Ctrl+L: every subnet"),
-                                          QStringLiteral("Ctrl+B: show the working")}
-                                  .join(u'\n');
+    const QString shortcuts =
+        QStringList{tr("Ctrl+L: every subnet"), tr("Ctrl+B: show the working")}.join(u'\n');
     for (Box b : allBoxes)
         if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(shortcuts);
 
@@ -228,9 +257,14 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
 
 void frmMain::copyResults() {
     // One calculation: the inputs of the last press with its results, even when the boxes have
-    // been changed since; before the first press, what the window shows.
-    const std::string report =
-        m_lastPress ? textReport(press(*m_lastPress).boxes) : textReport(*this);
+    // been changed since; before the first press, what the window shows. Either way in the words
+    // of the window: its captions, status and result lines in the user's language.
+    std::vector<std::string> captions;
+    for (const BoxRow& row : boxRows)
+        captions.push_back(shownCaption(row.caption).toStdString());
+    const std::string report = m_lastPress
+                                   ? textReport(ShownBoxes(press(*m_lastPress).boxes), captions)
+                                   : textReport(*this, captions);
     QGuiApplication::clipboard()->setText(toQString(report));
 }
 
@@ -310,7 +344,7 @@ std::string frmMain::text(Box b) const {
 
 void frmMain::setText(Box b, std::string_view text) {
     const bool writing = std::exchange(m_writing, true);
-    box(b)->setText(toQString(text));
+    box(b)->setText(shownText(b, text));
     m_writing = writing;
     // An output that is longer than its box reads from its start.
     if (numberOf(b) > numberOf(Box::Text8)) box(b)->setCursorPosition(0);

@@ -17,6 +17,7 @@
 #include "engine/calculator.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace octaval {
 namespace {
@@ -31,7 +32,7 @@ QLabel* caption(const QString& text, QWidget* window) {
 
 frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent), m_seed(seed) {
     setObjectName(QStringLiteral("frmPractice"));
-    setWindowTitle(QStringLiteral("Practice"));
+    setWindowTitle(tr("Practice"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Every widget is a direct child of the window, so that followPalette reaches it.
@@ -40,13 +41,13 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
 
     // The options: classes and level.
     auto* classes = new QHBoxLayout;
-    auto* classesCaption = caption(QStringLiteral("Classes"), this);
+    auto* classesCaption = caption(tr("Classes"), this);
     classes->addWidget(classesCaption);
     for (std::size_t i = 0; i < m_classes.size(); ++i) {
         const QChar letter(u'A' + char16_t(i));
         m_classes[i] = new QCheckBox(QStringLiteral("&") + letter, this);
         m_classes[i]->setChecked(true);
-        m_classes[i]->setAccessibleName(QStringLiteral("Class ") + letter);
+        m_classes[i]->setAccessibleName(tr("Class %1").arg(letter));
         classes->addWidget(m_classes[i]);
         connect(m_classes[i], &QCheckBox::toggled, this, [this, i](bool on) {
             // At least one class stays chosen.
@@ -59,11 +60,11 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         });
     }
     classes->addStretch();
-    auto* levelCaption = caption(QStringLiteral("&Level"), this);
+    auto* levelCaption = caption(tr("&Level"), this);
     m_level = new QComboBox(this);
     for (const PracticeLevel level : allLevels)
         m_level->addItem(toQString(levelDescription(level)));
-    m_level->setAccessibleName(QStringLiteral("Level"));
+    m_level->setAccessibleName(tr("Level"));
     levelCaption->setBuddy(m_level);
     classes->addWidget(levelCaption);
     classes->addWidget(m_level);
@@ -77,10 +78,10 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         box->setAccessibleName(name);
         return box;
     };
-    m_address = problemBox(QStringLiteral("Problem IP address"));
-    m_mask = problemBox(QStringLiteral("Problem subnet mask"));
-    for (auto [text, box] : {std::pair{QStringLiteral("IP address"), m_address},
-                             std::pair{QStringLiteral("Subnet mask"), m_mask}}) {
+    m_address = problemBox(tr("Problem IP address"));
+    m_mask = problemBox(tr("Problem subnet mask"));
+    for (auto [text, box] : {std::pair{shownCaption("IP address"), m_address},
+                             std::pair{shownCaption("Subnet mask"), m_mask}}) {
         auto* label = caption(text, this);
         label->setBuddy(box);
         grid->addWidget(label, line, 0);
@@ -98,7 +99,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
                 auto* box = new QLineEdit(this);
                 box->setMaxLength(3);
                 box->setAlignment(Qt::AlignRight);
-                box->setAccessibleName(prompt + QStringLiteral(", octet %1").arg(k));
+                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k));
                 box->installEventFilter(this);
                 if (k > 1) {
                     r.dots.push_back(caption(QStringLiteral("."), this));
@@ -111,7 +112,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             m_status = new QComboBox(this);
             m_status->addItem(QString());  // not answered
             for (const auto message : status::all)
-                m_status->addItem(toQString(message));
+                m_status->addItem(shownText(Box::Text21, message), toQString(message));
             m_status->setAccessibleName(prompt);
             inputs->addWidget(m_status);
             r.caption->setBuddy(m_status);
@@ -123,7 +124,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         }
         if (!r.inputs.empty()) r.caption->setBuddy(r.inputs.front());
         r.mark = caption(QString(), this);
-        r.mark->setAccessibleName(prompt + QStringLiteral(", mark"));
+        r.mark->setAccessibleName(tr("%1, mark").arg(prompt));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Room for the mark of an address; a status message wraps.
         r.mark->setMinimumWidth(
@@ -136,15 +137,15 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
 
     // The buttons and the score.
     auto* buttons = new QHBoxLayout;
-    auto* checkButton = new QPushButton(QStringLiteral("&Check"), this);
+    auto* checkButton = new QPushButton(tr("&Check"), this);
     checkButton->setDefault(true);
-    auto* next = new QPushButton(QStringLiteral("&Next problem"), this);
-    auto* working = new QPushButton(QStringLiteral("Show the &working"), this);
+    auto* next = new QPushButton(tr("&Next problem"), this);
+    auto* working = new QPushButton(tr("Show the &working"), this);
     for (auto* button : {checkButton, next, working})
         buttons->addWidget(button);
     buttons->addStretch();
     m_score = caption(QString(), this);
-    m_score->setAccessibleName(QStringLiteral("Score"));
+    m_score->setAccessibleName(tr("Score"));
     buttons->addWidget(m_score);
     grid->addLayout(buttons, line++, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -201,12 +202,13 @@ void frmPractice::showProblem(Problem problem) {
     }
     m_status->setCurrentIndex(0);
     m_status->setAccessibleDescription(QString());
-    m_score->setText(QStringLiteral("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+    m_score->setText(tr("Score: %1 of %2 right").arg(m_right).arg(m_asked));
     if (first) first->setFocus();
 }
 
 QString frmPractice::answer(Question q) const {
-    if (q == Question::status) return m_status->currentText();
+    // The engine's own text of the chosen message, whatever the language shown.
+    if (q == Question::status) return m_status->currentData().toString();
     const Row& r = row(q);
     if (r.inputs.size() == 1) return r.inputs.front()->text();
     QStringList octets;
@@ -232,7 +234,7 @@ void frmPractice::check() {
         }
     }
     m_counted = true;
-    m_score->setText(QStringLiteral("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+    m_score->setText(tr("Score: %1 of %2 right").arg(m_right).arg(m_asked));
 }
 
 void frmPractice::showWorking() {

@@ -24,6 +24,7 @@
 #include "ui/frm_main.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace octaval {
 
@@ -34,6 +35,22 @@ namespace {
 constexpr qsizetype copyLimit = 100000;
 
 constexpr int columns = int(subnetColumnCaptions.size());
+
+// The column captions of the list (report/subnet_rows.h), which the window shows in the user's
+// language.
+[[maybe_unused]] constexpr const char* columnTexts[] = {
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Subnet"),
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Network"),
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "First host"),
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Last host"),
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Broadcast"),
+    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Marks")};
+static_assert(std::size(columnTexts) == subnetColumnCaptions.size());
+
+QString columnCaption(int column) {
+    return QCoreApplication::translate(
+        "octaval::frmSubnets", std::string(subnetColumnCaptions[std::size_t(column)]).c_str());
+}
 
 }  // namespace
 
@@ -62,14 +79,14 @@ public:
         const QString text = toQString(
             m_listing->writer.cellText(std::uint32_t(index.row()), SubnetColumn(index.column())));
         // A screen reader says "none" rather than the dash of a subnet without hosts.
-        if (role == Qt::AccessibleTextRole && text == u"-") return QStringLiteral("none");
+        if (role == Qt::AccessibleTextRole && text == u"-") return frmSubnets::tr("none");
         return text;
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= columns ||
             (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
             return QAbstractTableModel::headerData(section, orientation, role);
-        return toQString(subnetColumnCaptions[std::size_t(section)]);
+        return columnCaption(section);
     }
 
 private:
@@ -84,7 +101,7 @@ private:
 frmSubnets::frmSubnets(frmMain* main)
     : QWidget(main, Qt::Window), m_main(main), m_model(new SubnetTableModel(this)) {
     setObjectName(QStringLiteral("frmSubnets"));
-    setWindowTitle(QStringLiteral("Subnets"));
+    setWindowTitle(tr("Subnets"));
     setAccessibleName(windowTitle());
     setWindowIcon(main->windowIcon());
     // A secondary window: closing the main window still ends the program.
@@ -94,21 +111,21 @@ frmSubnets::frmSubnets(frmMain* main)
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_searchLabel = new QLabel(QStringLiteral("Find an address or a subnet number:"), this);
+    m_searchLabel = new QLabel(tr("Find an address or a subnet number:"), this);
     m_searchLabel->setObjectName(QStringLiteral("searchLabel"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
-    m_search->setAccessibleName(QStringLiteral("Find a subnet"));
-    m_search->setToolTip(QStringLiteral("Ctrl+F: find; Enter selects the row"));
+    m_search->setAccessibleName(tr("Find a subnet"));
+    m_search->setToolTip(tr("Ctrl+F: find; Enter selects the row"));
     m_search->setMaxLength(64);
     m_searchLabel->setBuddy(m_search);
-    auto* findButton = new QPushButton(QStringLiteral("Find"), this);
+    auto* findButton = new QPushButton(tr("Find"), this);
     findButton->setObjectName(QStringLiteral("find"));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("table"));
-    m_table->setAccessibleName(QStringLiteral("Subnets"));
+    m_table->setAccessibleName(windowTitle());
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -123,9 +140,9 @@ frmSubnets::frmSubnets(frmMain* main)
     rows->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSectionsClickable(false);
-    m_save = new QPushButton(QStringLiteral("Save as CSV\u2026"), this);
+    m_save = new QPushButton(tr("Save as CSV\u2026"), this);
     m_save->setObjectName(QStringLiteral("save"));
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("close"));
 
     auto* search = new QHBoxLayout;
@@ -151,7 +168,7 @@ frmSubnets::frmSubnets(frmMain* main)
 
     // Ctrl+C in the table (and its context menu) copies whole rows, not the current cell; Escape
     // closes the window.
-    auto* copy = new QAction(QStringLiteral("Copy rows"), m_table);
+    auto* copy = new QAction(tr("Copy rows"), m_table);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &frmSubnets::copyRows);
@@ -191,19 +208,19 @@ void frmSubnets::refresh() {
     std::optional<SubnetList> list;
     QString caption;
     if (!inputs) {
-        caption = QStringLiteral("No subnets to list: press Recalculate in the main window first");
+        caption = tr("No subnets to list: press Recalculate in the main window first");
     } else {
         const Press p = press(*inputs);
         if (!p.outcome.passed()) {
-            caption = QStringLiteral("No subnets to list: ") + toQString(p.outcome.status());
+            caption = tr("No subnets to list: %1").arg(shownText(Box::Text21, p.outcome.status()));
         } else if (!(list = SubnetList::of(p.state))) {
             caption = toQString(noSubnetsMessage(p.boxes[Box::Text17]));
         } else {
             std::array<char, 16> network{}, mask{};
             caption =
-                QStringLiteral("%1 %2 of the class %3 network %4 under %5")
+                tr("%1 %2 of the class %3 network %4 under %5")
                     .arg(list->count())
-                    .arg(list->count() == 1 ? u"subnet" : u"subnets")
+                    .arg(list->count() == 1 ? tr("subnet") : tr("subnets"))
                     .arg(toQString(p.boxes[Box::Text17]))
                     .arg(toQString(addressText(list->address() & list->classField(), network)))
                     .arg(toQString(addressText(pressAddresses(p.state).mask, mask)));
@@ -231,8 +248,7 @@ void frmSubnets::refresh() {
     for (int c = 0; c < columns; ++c)
         m_table->horizontalHeader()->resizeSection(
             c, std::max(metrics.horizontalAdvance(widest[c]),
-                        headerMetrics.horizontalAdvance(
-                            toQString(subnetColumnCaptions[std::size_t(c)]))) +
+                        headerMetrics.horizontalAdvance(columnCaption(c))) +
                    padding);
     selectRow(int(*list->numberHolding(list->address())));
 }
@@ -260,7 +276,7 @@ void frmSubnets::find() {
     }
     const auto number = std::get<std::uint32_t>(found);
     selectRow(int(number));
-    setMessage(QStringLiteral("Subnet %1").arg(number));
+    setMessage(tr("Subnet %1").arg(number));
 }
 
 void frmSubnets::copyRows() {
@@ -272,10 +288,10 @@ void frmSubnets::copyRows() {
     for (const QItemSelectionRange& range : selection)
         count += range.height();
     if (count > copyLimit) {
-        setMessage(QStringLiteral("Too many rows to copy (%1, at most %2): \"Save as CSV\u2026\" "
-                                  "writes the whole list")
+        setMessage(tr("Too many rows to copy (%1, at most %2): \"%3\" writes the whole list")
                        .arg(count)
-                       .arg(copyLimit));
+                       .arg(copyLimit)
+                       .arg(m_save->text()));
         return;
     }
     for (const QItemSelectionRange& range : selection)
@@ -291,16 +307,15 @@ void frmSubnets::copyRows() {
     for (const int row : rows)
         writer.appendRow(text, std::uint32_t(row));
     QGuiApplication::clipboard()->setText(toQString(text));
-    setMessage(rows.size() == 1 ? QStringLiteral("Copied 1 row")
-                                : QStringLiteral("Copied %1 rows").arg(rows.size()));
+    setMessage(rows.size() == 1 ? tr("Copied 1 row") : tr("Copied %1 rows").arg(rows.size()));
 }
 
 void frmSubnets::saveAsCsv() {
     const SubnetList* list = m_model->list();
     if (!list) return;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the subnets as CSV"), QStringLiteral("subnets.csv"),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the subnets as CSV"),
+                                                      QStringLiteral("subnets.csv"),
+                                                      tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Written to a temporary file that replaces the old one only when complete; unbuffered, as
@@ -316,13 +331,13 @@ void frmSubnets::saveAsCsv() {
                        file.commit();
     QApplication::restoreOverrideCursor();
     if (saved) {
-        setMessage(QStringLiteral("Saved %1 rows to %2").arg(list->count()).arg(path));
+        setMessage(tr("Saved %1 rows to %2").arg(list->count()).arg(path));
         return;
     }
     const QString error = file.errorString();
     file.cancelWriting();
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Cannot save the list to %1: %2").arg(path, error));
+                         tr("Cannot save the list to %1: %2").arg(path, error));
 }
 
 }  // namespace octaval

@@ -19,12 +19,15 @@
 #include "report/explain.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace octaval {
 namespace {
 
-const QString noPress =
-    QStringLiteral("No working yet: press Recalculate in the main window first.");
+QString noPress() {
+    return QCoreApplication::translate(
+        "octaval::frmWorking", "No working yet: press Recalculate in the main window first.");
+}
 
 // How a field of the bits is drawn: on a tint of its own (blue, yellow, green), in black or white
 // text, whichever reads better on it, the subnet bits also bold; and a '|' wherever two fields
@@ -59,15 +62,15 @@ FieldLook fieldLook(BitField field, const QPalette& palette) {
 QString fieldWords(BitField field) {
     switch (field) {
         case BitField::network:
-            return QStringLiteral("the class's network bits");
+            return QCoreApplication::translate("octaval::frmWorking", "the class's network bits");
         case BitField::subnet:
-            return QStringLiteral("the subnet bits");
+            return QCoreApplication::translate("octaval::frmWorking", "the subnet bits");
         case BitField::host:
-            return QStringLiteral("the host bits");
+            return QCoreApplication::translate("octaval::frmWorking", "the host bits");
         case BitField::none:
             break;
     }
-    return QStringLiteral("no fields");
+    return QCoreApplication::translate("octaval::frmWorking", "no fields");
 }
 
 QString span(const QString& text, const FieldLook& look) {
@@ -88,8 +91,8 @@ std::vector<BitField> fieldRuns(const BitFields& fields) {
 
 frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmWorking"));
-    setWindowTitle(QStringLiteral("Working"));
-    setAccessibleName(QStringLiteral("Working"));
+    setWindowTitle(tr("Working"));
+    setAccessibleName(windowTitle());
 
     auto* layout = new QVBoxLayout(this);
     m_heading = new QLabel(this);
@@ -129,7 +132,7 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     m_steps = new QPlainTextEdit(this);
     m_steps->setObjectName(QStringLiteral("steps"));
-    m_steps->setAccessibleName(QStringLiteral("Steps"));
+    m_steps->setAccessibleName(tr("Steps"));
     m_steps->setReadOnly(true);
     m_steps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_steps->setTabChangesFocus(true);
@@ -137,10 +140,10 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(m_steps, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_copy = new QPushButton(QStringLiteral("Copy"), this);
+    m_copy = new QPushButton(tr("Copy"), this);
     m_copy->setObjectName(QStringLiteral("copy"));
-    m_copy->setAccessibleDescription(QStringLiteral("Copies the whole working as text (Ctrl+C)"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    m_copy->setAccessibleDescription(tr("Copies the whole working as text (Ctrl+C)"));
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
     buttons->addStretch(1);
     buttons->addWidget(m_copy);
@@ -172,8 +175,8 @@ void frmWorking::setWorking(const std::optional<AddressTexts>& inputs) {
 
 void frmWorking::redraw() {
     if (!m_inputs) {
-        m_text = noPress;
-        m_heading->setText(noPress);
+        m_text = noPress();
+        m_heading->setText(noPress());
         m_bits->hide();
         m_steps->hide();
         m_copy->setEnabled(false);
@@ -182,8 +185,9 @@ void frmWorking::redraw() {
     const Press p = press(*m_inputs);
     const Explanation e = explain(p);
     m_text = toQString(workingText(e));
-    m_heading->setText(QStringLiteral("Working of %1 %2: %3")
-                           .arg(toQString(e.address), toQString(e.mask), toQString(e.status)));
+    m_heading->setText(
+        tr("Working of %1 %2: %3")
+            .arg(toQString(e.address), toQString(e.mask), shownText(Box::Text21, e.status)));
     m_steps->setPlainText(toQString(stepsText(e)));
     m_steps->show();
     m_copy->setEnabled(true);
@@ -206,13 +210,13 @@ void frmWorking::redraw() {
             bits.remove(u'.');
             words += (i > 0 ? QStringLiteral(", ") : QString()) + fieldWords(field) + u' ' + bits;
         }
-        const QString caption = toQString(rows[r].caption);
+        const QString caption = shownCaption(rows[r].caption);
         static_cast<QLabel*>(grid->itemAtPosition(int(r), 0)->widget())->setText(caption);
         m_bitRows[r]->setText(html);
-        m_bitRows[r]->setAccessibleName(caption + QStringLiteral(" in binary"));
+        m_bitRows[r]->setAccessibleName(tr("%1 in binary").arg(caption));
         m_bitRows[r]->setAccessibleDescription(words);
     }
-    QString legend = QStringLiteral("Legend: ");
+    QString legend = tr("Legend: ");
     if (list) {
         const std::pair<BitField, int> items[] = {
             {BitField::network, 32 - list->subnetBits() - list->hostBits()},
@@ -223,8 +227,8 @@ void frmWorking::redraw() {
                       span(QStringLiteral("%1 (%2)").arg(fieldWords(field)).arg(bits),
                            fieldLook(field, palette()));
     } else {
-        legend += QStringLiteral("class %1 has no network, subnet and host fields")
-                      .arg(toQString(e.classLetter));
+        legend +=
+            tr("class %1 has no network, subnet and host fields").arg(toQString(e.classLetter));
     }
     m_legend->setText(legend);
     m_legend->setAccessibleName(QTextDocumentFragment::fromHtml(legend).toPlainText());

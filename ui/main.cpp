@@ -12,6 +12,7 @@
 #include "report/version.h"
 #include "ui/frm_main.h"
 #include "ui/qt_text.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(octaval::toQString(octaval::version::display));
     // Wayland compositors and docks find the icon and the name through the desktop entry.
     QGuiApplication::setDesktopFileName(octaval::toQString(octaval::version::appId));
+    octaval::installTranslation();
     octaval::frmMain window;
     window.show();
     return QApplication::exec();

@@ -9,11 +9,14 @@
 #include <QTableView>
 #include <QTest>
 
+#include "engine/calculator.h"
 #include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_subnets.h"
+#include "ui/qt_text.h"
+#include "ui/translation.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
@@ -52,6 +55,26 @@ class LookTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The windows in the language of the system (the test's environment).
+    void initTestCase() { installTranslation(); }
+
+    // In a language other than English every text of the engine that the window shows reads in
+    // that language: the status messages and the forms of the result lines.
+    void engineTexts() {
+        if (QLocale().language() == QLocale::English || QLocale().language() == QLocale::C)
+            QSKIP("the engine's own language");
+        for (const std::string_view message : status::all)
+            if (message != status::ok)
+                QVERIFY2(shownText(Box::Text21, message) != toQString(message), message.data());
+        for (auto [b, line] : {std::pair{Box::Text18, "8 bits, Class A"},
+                               {Box::Text18, "Multicast, Class D"},
+                               {Box::Text18, "Research, Class E"},
+                               {Box::Text19, "0 bits, no subnets"},
+                               {Box::Text19, "2 bits, 2 subnets"},
+                               {Box::Text20, "6 bits, 62 hosts"}})
+            QVERIFY2(shownText(b, line) != QString::fromLatin1(line), line);
+    }
+
     void look() {
         const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
         // Texts are drawn without anti-aliasing, as contrast is defined: the blends of a thin stem
@@ -65,8 +88,8 @@ private slots:
             frmAbout about;
             setInputs(main, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
             main.Command1_Click();
-            main.box(Box::Text19)->setText(QStringLiteral("23 bits, 8388606 subnets"));
-            main.box(Box::Text20)->setText(QStringLiteral("24 bits, 16777214 hosts"));
+            main.setText(Box::Text19, "23 bits, 8388606 subnets");
+            main.setText(Box::Text20, "24 bits, 16777214 hosts");
             main.showSubnets();
             auto* subnets = main.findChild<frmSubnets*>();
             // Rows of boxes beside their captions, octets in columns.

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/translation.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include "ui/qt_text.h"
+
+namespace octaval {
+namespace {
+
+// The engine's texts, which stay English in the engine and in every report; the window looks
+// them up here. The status messages:
+[[maybe_unused]] constexpr const char* statusTexts[] = {
+    QT_TRANSLATE_NOOP("Status", "OK"),
+    QT_TRANSLATE_NOOP("Status", "Illegal IP address"),
+    QT_TRANSLATE_NOOP("Status", "Illegal subnet mask"),
+    QT_TRANSLATE_NOOP("Status", "Illegal subnet mask versus network class"),
+    QT_TRANSLATE_NOOP("Status", "Illegal subnet (all zeros) or use subnet-zero"),
+    QT_TRANSLATE_NOOP("Status", "Illegal subnet (all ones)"),
+    QT_TRANSLATE_NOOP("Status", "No host(s)"),
+    QT_TRANSLATE_NOOP("Status", "Illegal host ip address (all zeros = network)"),
+    QT_TRANSLATE_NOOP("Status", "Illegal host ip address (all ones = broadcast)"),
+};
+
+// The result lines: two fixed ones, and forms with the numbers and the class letter as %1, %2.
+[[maybe_unused]] constexpr const char* resultTexts[] = {
+    QT_TRANSLATE_NOOP("Result", "Multicast, Class D"),
+    QT_TRANSLATE_NOOP("Result", "Research, Class E"),
+};
+struct ResultForm {
+    const char* pattern;
+    const char* source;
+};
+constexpr ResultForm resultForms[] = {
+    {R"(^(\d+) bits, Class ([A-E])$)", QT_TRANSLATE_NOOP("Result", "%1 bits, Class %2")},
+    {R"(^(\d+) bits, no subnets$)", QT_TRANSLATE_NOOP("Result", "%1 bits, no subnets")},
+    {R"(^(\d+) bits, (\d+) subnets$)", QT_TRANSLATE_NOOP("Result", "%1 bits, %2 subnets")},
+    {R"(^(\d+) bits, (\d+) hosts$)", QT_TRANSLATE_NOOP("Result", "%1 bits, %2 hosts")},
+};
+
+QString resultLine(const QString& text) {
+    for (const ResultForm& form : resultForms) {
+        const QRegularExpression pattern(QString::fromLatin1(form.pattern));
+        const QRegularExpressionMatch match = pattern.match(text);
+        if (!match.hasMatch()) continue;
+        QString line = QCoreApplication::translate("Result", form.source);
+        for (int i = 1; i <= pattern.captureCount(); ++i)
+            line = line.arg(match.captured(i));
+        return line;
+    }
+    return QCoreApplication::translate("Result", text.toUtf8().constData());
+}
+
+}  // namespace
+
+void installTranslation() {
+    static QTranslator translator;
+    // The translations are resources of the window library (ui/translations):
+    // ":/i18n/octaval_de.qm".
+    if (translator.load(QLocale(), QStringLiteral("octaval"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translator);
+}
+
+QString shownText(Box box, std::string_view text) {
+    const QString source = toQString(text);
+    switch (box) {
+        case Box::Text21:
+            return QCoreApplication::translate("Status", source.toUtf8().constData());
+        case Box::Text18:
+        case Box::Text19:
+        case Box::Text20:
+            return resultLine(source);
+        default:
+            return source;
+    }
+}
+
+QString shownCaption(std::string_view caption) {
+    return QCoreApplication::translate("octaval::frmMain", std::string(caption).c_str());
+}
+
+}  // namespace octaval

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "engine/boxes.h"
+
+namespace octaval {
+
+/// Installs the translation of the windows into the user's language (QLocale(), the system's
+/// unless a default was set), built into the program; English, the language of the sources, needs
+/// none and is what shows for any language without one. Call once the application exists and
+/// before the first window is made.
+void installTranslation();
+
+/// What the window shows for a text that the engine writes into a box: the status messages and the
+/// result lines in the user's language, every other text as it is.
+QString shownText(Box box, std::string_view text);
+
+/// A row caption of the main window (report/rows.h) in the user's language.
+QString shownCaption(std::string_view caption);
+
+}  // namespace octaval
