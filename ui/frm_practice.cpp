@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +14,7 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
+#include "ui/input_validator.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -97,7 +97,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         if (isAddressQuestion(q)) {
             for (int k = 1; k <= 4; ++k) {
                 auto* box = new QLineEdit(this);
-                box->setMaxLength(3);
+                box->setValidator(new InputValidator(
+                    box, 3, [this, q](const QString& text) { return takeAddress(q, text); }));
                 box->setAlignment(Qt::AlignRight);
                 box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k));
                 box->installEventFilter(this);
@@ -241,6 +242,22 @@ void frmPractice::showWorking() {
     emit workingRequested(m_exercise->problem().inputs);
 }
 
+bool frmPractice::takeAddress(Question q, const QString& text) {
+    const auto parsed = parseAddressText(text.trimmed().toStdString());
+    if (!parsed || std::any_of(parsed->address.begin(), parsed->address.end(),
+                               [](const std::string& part) { return part.size() > 3; }))
+        return false;
+    // The box is in the middle of its change: the four are written once it is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, q, address = parsed->address] {
+            for (std::size_t k = 0; k < 4; ++k)
+                row(q).inputs[k]->setText(toQString(address[k]));
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
 bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -248,17 +265,6 @@ bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
         const auto& boxes = row(q).inputs;
         const auto at = std::find(boxes.begin(), boxes.end(), watched);
         if (boxes.size() != 4 || at == boxes.end()) continue;
-        // A whole address pasted into any of the four boxes fills all four.
-        if (key->matches(QKeySequence::Paste)) {
-            const auto parsed =
-                parseAddressText(QGuiApplication::clipboard()->text().toStdString());
-            if (!parsed || std::any_of(parsed->address.begin(), parsed->address.end(),
-                                       [](const std::string& part) { return part.size() > 3; }))
-                return false;
-            for (std::size_t k = 0; k < 4; ++k)
-                boxes[k]->setText(toQString(parsed->address[k]));
-            return true;
-        }
         // A dot moves on to the next octet, as one types an address.
         if (key->text() == u'.' && at + 1 != boxes.end()) {
             (*(at + 1))->setFocus();

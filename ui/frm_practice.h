@@ -68,6 +68,9 @@ private:
     void optionsChanged();
     void showProblem(Problem problem);
     QString answer(Question q) const;
+    // Takes a whole address that comes into any of a question's four octet boxes, however it
+    // comes (typed, pasted, dropped): it fills all four. True when it did.
+    bool takeAddress(Question q, const QString& text);
 
     std::uint64_t m_seed;
     std::uint64_t m_drawn = 0;  // problems drawn so far

@@ -59,6 +59,11 @@ private slots:
         QGuiApplication::clipboard()->setText(u" "_s + expected(Question::network) + u"\n"_s);
         m_window->inputs(Question::network)[2]->setFocus();
         QTest::keySequence(m_window->inputs(Question::network)[2], QKeySequence::Paste);
+        QTRY_COMPARE(m_window->inputs(Question::network)[0]->text(),
+                     expected(Question::network).section(u'.', 0, 0));
+        // An octet box takes three characters of what is typed into it, as of anything else.
+        type(m_window->inputs(Question::broadcast)[0], u"2555"_s);
+        QCOMPARE(m_window->inputs(Question::broadcast)[0]->text(), u"255");
         QTest::keyClick(m_window.get(), Qt::Key_Return);  // Check
         QCOMPARE(mark(Question::classLetter), u"right");
         QCOMPARE(mark(Question::network), u"right");
