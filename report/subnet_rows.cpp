@@ -239,18 +239,15 @@ bool writeSubnetRows(const SubnetList& list, ListFormat format,
     return true;
 }
 
-std::variant<std::uint32_t, std::string> findSubnet(const SubnetList& list, std::string_view text) {
+std::variant<std::uint32_t, SubnetMiss> findSubnet(const SubnetList& list, std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     text = first == std::string_view::npos
                ? std::string_view{}
                : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (text.empty()) return std::string("Type an address or a subnet number");
+    if (text.empty()) return SubnetMiss{SubnetMiss::Why::empty, {}};
     if (const auto number = digitsValue(text)) {
         if (*number < list.count()) return static_cast<std::uint32_t>(*number);
-        std::string message = "There is no subnet ";
-        message += text;
-        message += ": they are numbered 0 to " + std::to_string(list.count() - 1);
-        return message;
+        return SubnetMiss{SubnetMiss::Why::pastLast, std::string(text)};
     }
     Address a = 0;
     const auto parts = splitDotted(text);
@@ -260,18 +257,10 @@ std::variant<std::uint32_t, std::string> findSubnet(const SubnetList& list, std:
         address = value && *value <= 255;
         if (address) a = (a << 8) | static_cast<Address>(*value);
     }
-    if (!address) {
-        std::string message = "'";
-        message += text;
-        message += "' is neither an address (such as 10.1.2.3) nor a subnet number";
-        return message;
-    }
+    if (!address) return SubnetMiss{SubnetMiss::Why::notAnAddress, std::string(text)};
     if (const auto number = list.numberHolding(a)) return *number;
-    std::array<char, 16> typed{}, network{};
-    std::string message(addressText(a, typed));
-    message += " is not in the network ";
-    message += addressText(list.address() & list.classField(), network);
-    return message;
+    std::array<char, 16> typed{};
+    return SubnetMiss{SubnetMiss::Why::outside, std::string(addressText(a, typed))};
 }
 
 std::string noSubnetsMessage(std::string_view classLetter) {

@@ -80,10 +80,22 @@ private:
 bool writeSubnetRows(const SubnetList& list, ListFormat format,
                      const std::function<bool(std::string_view)>& write);
 
+/// Why a search names no subnet, with the text it names (without the blanks around it; an
+/// address as dotted decimals).
+struct SubnetMiss {
+    enum class Why : unsigned char {
+        empty,         // nothing typed
+        pastLast,      // a number past the last subnet
+        notAnAddress,  // neither digits nor four octets
+        outside,       // an address outside the network
+    } why;
+    std::string text;
+};
+
 /// The number of the subnet that a search names: decimal digits are a subnet's number, an
 /// address names the subnet that holds it. For any other text, a number past the last subnet
-/// or an address outside the network, the message that says so.
-std::variant<std::uint32_t, std::string> findSubnet(const SubnetList& list, std::string_view text);
+/// or an address outside the network, why it names none.
+std::variant<std::uint32_t, SubnetMiss> findSubnet(const SubnetList& list, std::string_view text);
 
 /// The line that stands in for the list of a class D or E address ("Class D has no subnets").
 std::string noSubnetsMessage(std::string_view classLetter);

@@ -63,7 +63,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     auto* levelCaption = caption(tr("&Level"), this);
     m_level = new QComboBox(this);
     for (const PracticeLevel level : allLevels)
-        m_level->addItem(toQString(levelDescription(level)));
+        m_level->addItem(shownLevel(level));
     m_level->setAccessibleName(tr("Level"));
     levelCaption->setBuddy(m_level);
     classes->addWidget(levelCaption);
@@ -91,7 +91,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     // One row a question: caption, input, mark.
     for (const Question q : allQuestions) {
         Row& r = m_rows[static_cast<std::size_t>(q)];
-        const QString prompt = toQString(questionPrompt(q));
+        const QString prompt = shownPrompt(q);
         r.caption = caption(prompt, this);
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
@@ -128,8 +128,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         r.mark->setAccessibleName(tr("%1, mark").arg(prompt));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Room for the mark of an address; a status message wraps.
-        r.mark->setMinimumWidth(
-            fontMetrics().horizontalAdvance(QStringLiteral("wrong, expected 255.255.255.255")));
+        r.mark->setMinimumWidth(fontMetrics().horizontalAdvance(
+            shownMark(Question::network, {false, "255.255.255.255"})));
         r.mark->setWordWrap(true);
         grid->addWidget(r.caption, line, 0);
         grid->addLayout(inputs, line, 1);
@@ -224,7 +224,7 @@ QString frmPractice::answer(Question q) const {
 void frmPractice::check() {
     for (const Question q : m_exercise->questions()) {
         const Mark mark = m_exercise->check(q, answer(q).toStdString());
-        const QString text = toQString(mark.text());
+        const QString text = shownMark(q, mark);
         row(q).mark->setText(text);
         for (QLineEdit* box : row(q).inputs)
             box->setAccessibleDescription(text);

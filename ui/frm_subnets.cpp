@@ -52,6 +52,18 @@ QString columnCaption(int column) {
         "octaval::frmSubnets", std::string(subnetColumnCaptions[std::size_t(column)]).c_str());
 }
 
+// The marks of a row as the text list words them ("reserved, all zeros; holds 10.1.2.3").
+QString marks(const SubnetRowTexts& row, const SubnetList& list) {
+    QStringList parts;
+    if (row.reserved == "all zeros") parts << frmSubnets::tr("reserved, all zeros");
+    if (row.reserved == "all ones") parts << frmSubnets::tr("reserved, all ones");
+    if (row.holdsAddress) {
+        std::array<char, 16> address{};
+        parts << frmSubnets::tr("holds %1").arg(toQString(addressText(list.address(), address)));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 }  // namespace
 
 /// The rows of one subnet list, each made when the view asks for it: the model holds the list,
@@ -76,8 +88,11 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!m_listing || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
-        const QString text = toQString(
-            m_listing->writer.cellText(std::uint32_t(index.row()), SubnetColumn(index.column())));
+        const auto number = std::uint32_t(index.row());
+        const QString text =
+            SubnetColumn(index.column()) == SubnetColumn::marks
+                ? marks(m_listing->writer.rowTexts(number), m_listing->list)
+                : toQString(m_listing->writer.cellText(number, SubnetColumn(index.column())));
         // A screen reader says "none" rather than the dash of a subnet without hosts.
         if (role == Qt::AccessibleTextRole && text == u"-") return frmSubnets::tr("none");
         return text;
@@ -214,7 +229,7 @@ void frmSubnets::refresh() {
         if (!p.outcome.passed()) {
             caption = tr("No subnets to list: %1").arg(shownText(Box::Text21, p.outcome.status()));
         } else if (!(list = SubnetList::of(p.state))) {
-            caption = toQString(noSubnetsMessage(p.boxes[Box::Text17]));
+            caption = tr("Class %1 has no subnets").arg(toQString(p.boxes[Box::Text17]));
         } else {
             std::array<char, 16> network{}, mask{};
             caption =
@@ -270,8 +285,29 @@ void frmSubnets::find() {
     const SubnetList* list = m_model->list();
     if (!list) return;
     const auto found = findSubnet(*list, m_search->text().toStdString());
-    if (const auto* message = std::get_if<std::string>(&found)) {
-        setMessage(toQString(*message));
+    if (const auto* miss = std::get_if<SubnetMiss>(&found)) {
+        const QString text = toQString(miss->text);
+        switch (miss->why) {
+            case SubnetMiss::Why::empty:
+                setMessage(tr("Type an address or a subnet number"));
+                break;
+            case SubnetMiss::Why::pastLast:
+                setMessage(tr("There is no subnet %1: they are numbered 0 to %2")
+                               .arg(text)
+                               .arg(list->count() - 1));
+                break;
+            case SubnetMiss::Why::notAnAddress:
+                setMessage(tr("'%1' is neither an address (such as 10.1.2.3) nor a subnet number")
+                               .arg(text));
+                break;
+            case SubnetMiss::Why::outside: {
+                std::array<char, 16> network{};
+                setMessage(tr("%1 is not in the network %2")
+                               .arg(text, toQString(addressText(
+                                              list->address() & list->classField(), network))));
+                break;
+            }
+        }
         return;
     }
     const auto number = std::get<std::uint32_t>(found);

@@ -42,6 +42,32 @@ constexpr ResultForm resultForms[] = {
     {R"(^(\d+) bits, (\d+) hosts$)", QT_TRANSLATE_NOOP("Result", "%1 bits, %2 hosts")},
 };
 
+// The exercises' prompts and level descriptions, which the worksheet of octaval-cli shows in
+// English:
+[[maybe_unused]] constexpr const char* practiceTexts[] = {
+    QT_TRANSLATE_NOOP("Practice", "Network (subnet) address"),
+    QT_TRANSLATE_NOOP("Practice", "Broadcast address"),
+    QT_TRANSLATE_NOOP("Practice", "Class"),
+    QT_TRANSLATE_NOOP("Practice", "Network bits of the class"),
+    QT_TRANSLATE_NOOP("Practice", "Subnet bits"),
+    QT_TRANSLATE_NOOP("Practice", "Host bits"),
+    QT_TRANSLATE_NOOP("Practice", "Usable subnets"),
+    QT_TRANSLATE_NOOP("Practice", "Usable hosts per subnet"),
+    QT_TRANSLATE_NOOP("Practice", "First usable subnet (Subnet 1)"),
+    QT_TRANSLATE_NOOP("Practice", "Last usable subnet (Subnet N)"),
+    QT_TRANSLATE_NOOP("Practice", "Status message"),
+    QT_TRANSLATE_NOOP("Practice", "Natural masks only"),
+    QT_TRANSLATE_NOOP("Practice", "Contiguous masks"),
+    QT_TRANSLATE_NOOP("Practice", "Any mask the checks accept"),
+    QT_TRANSLATE_NOOP("Practice", "Spot the fault"),
+    QT_TRANSLATE_NOOP("Practice", "no subnets"),
+    QT_TRANSLATE_NOOP("Practice", "no hosts"),
+};
+
+QString practiceText(std::string_view text) {
+    return QCoreApplication::translate("Practice", std::string(text).c_str());
+}
+
 QString resultLine(const QString& text) {
     for (const ResultForm& form : resultForms) {
         const QRegularExpression pattern(QString::fromLatin1(form.pattern));
@@ -78,6 +104,21 @@ QString shownText(Box box, std::string_view text) {
         default:
             return source;
     }
+}
+
+QString shownPrompt(Question q) {
+    return practiceText(questionPrompt(q));
+}
+
+QString shownLevel(PracticeLevel level) {
+    return practiceText(levelDescription(level));
+}
+
+QString shownMark(Question q, const Mark& mark) {
+    if (mark.right) return QCoreApplication::translate("Practice", "right");
+    const QString expected =
+        q == Question::status ? shownText(Box::Text21, mark.expected) : practiceText(mark.expected);
+    return QCoreApplication::translate("Practice", "wrong, expected %1").arg(expected);
 }
 
 QString shownCaption(std::string_view caption) {

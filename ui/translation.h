@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "report/practice.h"
 
 namespace octaval {
 
@@ -18,6 +19,12 @@ void installTranslation();
 /// What the window shows for a text that the engine writes into a box: the status messages and the
 /// result lines in the user's language, every other text as it is.
 QString shownText(Box box, std::string_view text);
+
+/// The Practice window's texts from the exercises: a question's prompt, a level's description,
+/// and a mark ("right", "wrong, expected 192.168.1.64"), in the user's language.
+QString shownPrompt(Question q);
+QString shownLevel(PracticeLevel level);
+QString shownMark(Question q, const Mark& mark);
 
 /// A row caption of the main window (report/rows.h) in the user's language.
 QString shownCaption(std::string_view caption);

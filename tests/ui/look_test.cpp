@@ -86,6 +86,15 @@ private slots:
                                {Box::Text19, "2 bits, 2 subnets"},
                                {Box::Text20, "6 bits, 62 hosts"}})
             QVERIFY2(shownText(b, line) != QString::fromLatin1(line), line);
+        // And the Practice window's prompts, levels and marks.
+        for (const Question q : allQuestions)
+            QVERIFY2(shownPrompt(q) != toQString(questionPrompt(q)), questionPrompt(q).data());
+        for (const PracticeLevel level : allLevels)
+            QVERIFY2(shownLevel(level) != toQString(levelDescription(level)),
+                     levelDescription(level).data());
+        for (const Mark& mark : {Mark{true, "A"}, Mark{false, "no subnets"}})
+            QVERIFY2(shownMark(Question::subnets, mark) != toQString(mark.text()),
+                     mark.text().c_str());
     }
 
     void look() {

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Practice</name>
+    <message>
+        <source>Network (subnet) address</source>
+        <translation>Netzadresse (Subnetz)</translation>
+    </message>
+    <message>
+        <source>Broadcast address</source>
+        <translation>Broadcast-Adresse</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Network bits of the class</source>
+        <translation>Netzbits der Klasse</translation>
+    </message>
+    <message>
+        <source>Subnet bits</source>
+        <translation>Subnetzbits</translation>
+    </message>
+    <message>
+        <source>Host bits</source>
+        <translation>Hostbits</translation>
+    </message>
+    <message>
+        <source>Usable subnets</source>
+        <translation>Nutzbare Subnetze</translation>
+    </message>
+    <message>
+        <source>Usable hosts per subnet</source>
+        <translation>Nutzbare Hosts je Subnetz</translation>
+    </message>
+    <message>
+        <source>First usable subnet (Subnet 1)</source>
+        <translation>Erstes nutzbares Subnetz (Subnetz 1)</translation>
+    </message>
+    <message>
+        <source>Last usable subnet (Subnet N)</source>
+        <translation>Letztes nutzbares Subnetz (Subnetz N)</translation>
+    </message>
+    <message>
+        <source>Status message</source>
+        <translation>Statusmeldung</translation>
+    </message>
+    <message>
+        <source>Natural masks only</source>
+        <translation>Nur natürliche Masken</translation>
+    </message>
+    <message>
+        <source>Contiguous masks</source>
+        <translation>Zusammenhängende Masken</translation>
+    </message>
+    <message>
+        <source>Any mask the checks accept</source>
+        <translation>Jede Maske, die die Prüfungen annehmen</translation>
+    </message>
+    <message>
+        <source>Spot the fault</source>
+        <translation>Finde den Fehler</translation>
+    </message>
+    <message>
+        <source>no subnets</source>
+        <translation>keine Subnetze</translation>
+    </message>
+    <message>
+        <source>no hosts</source>
+        <translation>keine Hosts</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong, expected %1</source>
+        <translation>falsch, erwartet: %1</translation>
+    </message>
+</context>
+<context>
     <name>Result</name>
     <message>
         <source>Multicast, Class D</source>
@@ -353,6 +432,38 @@ Mehr in octaval(1) und im README.</translation>
     <message>
         <source>Cannot save the list to %1: %2</source>
         <translation>Die Liste kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>reserved, all zeros</source>
+        <translation>reserviert, alles Nullen</translation>
+    </message>
+    <message>
+        <source>reserved, all ones</source>
+        <translation>reserviert, alles Einsen</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>enthält %1</translation>
+    </message>
+    <message>
+        <source>Class %1 has no subnets</source>
+        <translation>Klasse %1 hat keine Subnetze</translation>
+    </message>
+    <message>
+        <source>Type an address or a subnet number</source>
+        <translation>Eine Adresse oder Subnetznummer eingeben</translation>
+    </message>
+    <message>
+        <source>There is no subnet %1: they are numbered 0 to %2</source>
+        <translation>Es gibt kein Subnetz %1: sie sind von 0 bis %2 nummeriert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither an address (such as 10.1.2.3) nor a subnet number</source>
+        <translation>„%1“ ist weder eine Adresse (etwa 10.1.2.3) noch eine Subnetznummer</translation>
+    </message>
+    <message>
+        <source>%1 is not in the network %2</source>
+        <translation>%1 liegt nicht im Netz %2</translation>
     </message>
 </context>
 <context>

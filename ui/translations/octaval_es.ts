@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Practice</name>
+    <message>
+        <source>Network (subnet) address</source>
+        <translation>Dirección de red (subred)</translation>
+    </message>
+    <message>
+        <source>Broadcast address</source>
+        <translation>Dirección de difusión</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Network bits of the class</source>
+        <translation>Bits de red de la clase</translation>
+    </message>
+    <message>
+        <source>Subnet bits</source>
+        <translation>Bits de subred</translation>
+    </message>
+    <message>
+        <source>Host bits</source>
+        <translation>Bits de host</translation>
+    </message>
+    <message>
+        <source>Usable subnets</source>
+        <translation>Subredes utilizables</translation>
+    </message>
+    <message>
+        <source>Usable hosts per subnet</source>
+        <translation>Hosts utilizables por subred</translation>
+    </message>
+    <message>
+        <source>First usable subnet (Subnet 1)</source>
+        <translation>Primera subred utilizable (subred 1)</translation>
+    </message>
+    <message>
+        <source>Last usable subnet (Subnet N)</source>
+        <translation>Última subred utilizable (subred N)</translation>
+    </message>
+    <message>
+        <source>Status message</source>
+        <translation>Mensaje de estado</translation>
+    </message>
+    <message>
+        <source>Natural masks only</source>
+        <translation>Solo máscaras naturales</translation>
+    </message>
+    <message>
+        <source>Contiguous masks</source>
+        <translation>Máscaras contiguas</translation>
+    </message>
+    <message>
+        <source>Any mask the checks accept</source>
+        <translation>Cualquier máscara que acepten las comprobaciones</translation>
+    </message>
+    <message>
+        <source>Spot the fault</source>
+        <translation>Encuentra el error</translation>
+    </message>
+    <message>
+        <source>no subnets</source>
+        <translation>ninguna subred</translation>
+    </message>
+    <message>
+        <source>no hosts</source>
+        <translation>ningún host</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>wrong, expected %1</source>
+        <translation>incorrecto, se esperaba %1</translation>
+    </message>
+</context>
+<context>
     <name>Result</name>
     <message>
         <source>Multicast, Class D</source>
@@ -353,6 +432,38 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Cannot save the list to %1: %2</source>
         <translation>No se puede guardar la lista en %1: %2</translation>
+    </message>
+    <message>
+        <source>reserved, all zeros</source>
+        <translation>reservada, todo ceros</translation>
+    </message>
+    <message>
+        <source>reserved, all ones</source>
+        <translation>reservada, todo unos</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contiene %1</translation>
+    </message>
+    <message>
+        <source>Class %1 has no subnets</source>
+        <translation>La clase %1 no tiene subredes</translation>
+    </message>
+    <message>
+        <source>Type an address or a subnet number</source>
+        <translation>Escriba una dirección o un número de subred</translation>
+    </message>
+    <message>
+        <source>There is no subnet %1: they are numbered 0 to %2</source>
+        <translation>No hay subred %1: están numeradas de 0 a %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither an address (such as 10.1.2.3) nor a subnet number</source>
+        <translation>«%1» no es una dirección (como 10.1.2.3) ni un número de subred</translation>
+    </message>
+    <message>
+        <source>%1 is not in the network %2</source>
+        <translation>%1 no está en la red %2</translation>
     </message>
 </context>
 <context>

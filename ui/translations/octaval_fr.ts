@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Practice</name>
+    <message>
+        <source>Network (subnet) address</source>
+        <translation>Adresse du réseau (sous-réseau)</translation>
+    </message>
+    <message>
+        <source>Broadcast address</source>
+        <translation>Adresse de diffusion</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Network bits of the class</source>
+        <translation>Bits réseau de la classe</translation>
+    </message>
+    <message>
+        <source>Subnet bits</source>
+        <translation>Bits de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Host bits</source>
+        <translation>Bits d’hôte</translation>
+    </message>
+    <message>
+        <source>Usable subnets</source>
+        <translation>Sous-réseaux utilisables</translation>
+    </message>
+    <message>
+        <source>Usable hosts per subnet</source>
+        <translation>Hôtes utilisables par sous-réseau</translation>
+    </message>
+    <message>
+        <source>First usable subnet (Subnet 1)</source>
+        <translation>Premier sous-réseau utilisable (sous-réseau 1)</translation>
+    </message>
+    <message>
+        <source>Last usable subnet (Subnet N)</source>
+        <translation>Dernier sous-réseau utilisable (sous-réseau N)</translation>
+    </message>
+    <message>
+        <source>Status message</source>
+        <translation>Message d’état</translation>
+    </message>
+    <message>
+        <source>Natural masks only</source>
+        <translation>Masques naturels seulement</translation>
+    </message>
+    <message>
+        <source>Contiguous masks</source>
+        <translation>Masques contigus</translation>
+    </message>
+    <message>
+        <source>Any mask the checks accept</source>
+        <translation>Tout masque que les contrôles acceptent</translation>
+    </message>
+    <message>
+        <source>Spot the fault</source>
+        <translation>Trouvez l’erreur</translation>
+    </message>
+    <message>
+        <source>no subnets</source>
+        <translation>aucun sous-réseau</translation>
+    </message>
+    <message>
+        <source>no hosts</source>
+        <translation>aucun hôte</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong, expected %1</source>
+        <translation>faux, attendu : %1</translation>
+    </message>
+</context>
+<context>
     <name>Result</name>
     <message>
         <source>Multicast, Class D</source>
@@ -353,6 +432,38 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Cannot save the list to %1: %2</source>
         <translation>Impossible d’enregistrer la liste dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>reserved, all zeros</source>
+        <translation>réservé, tout à zéro</translation>
+    </message>
+    <message>
+        <source>reserved, all ones</source>
+        <translation>réservé, tout à un</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contient %1</translation>
+    </message>
+    <message>
+        <source>Class %1 has no subnets</source>
+        <translation>La classe %1 n’a pas de sous-réseaux</translation>
+    </message>
+    <message>
+        <source>Type an address or a subnet number</source>
+        <translation>Saisissez une adresse ou un numéro de sous-réseau</translation>
+    </message>
+    <message>
+        <source>There is no subnet %1: they are numbered 0 to %2</source>
+        <translation>Il n’y a pas de sous-réseau %1 : ils sont numérotés de 0 à %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither an address (such as 10.1.2.3) nor a subnet number</source>
+        <translation>« %1 » n’est ni une adresse (comme 10.1.2.3) ni un numéro de sous-réseau</translation>
+    </message>
+    <message>
+        <source>%1 is not in the network %2</source>
+        <translation>%1 n’est pas dans le réseau %2</translation>
     </message>
 </context>
 <context>
