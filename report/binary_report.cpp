@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/binary_report.h"
 
+#include <vector>
+
 #include "report/rows.h"
 #include "report/text_report.h"
 
@@ -28,17 +30,6 @@ std::string_view colourOf(BitField field, ColourDepth colours) {
     return {};
 }
 constexpr std::string_view colourEnd = "\x1b[0m";
-
-void appendLegendItem(std::string& out, BitField field, std::string_view text, int bits,
-                      ColourDepth colours) {
-    const bool colour = colours != ColourDepth::none;
-    if (colour) out += colourOf(field, colours);
-    out += text;
-    out += " (";
-    out += std::to_string(bits);
-    out += ')';
-    if (colour) out += colourEnd;
-}
 
 }  // namespace
 
@@ -75,30 +66,43 @@ void appendBits(std::string& out, Address value, const BitFields& fields, Colour
     if (colour) out += colourEnd;
 }
 
-std::string binaryRows(const Press& p, ColourDepth colours) {
+std::string binaryRows(const Press& p, ColourDepth colours, const Phrasebook& book) {
     std::string out;
     if (!p.outcome.passed()) return out;
     const auto list = SubnetList::of(p.state);
     const BitFields fields = bitFields(list);
     if (!list) colours = ColourDepth::none;
+    // The captions in a column as wide as the text report's.
+    std::vector<std::string> captions;
+    for (const BoxRow& row : boxRows)
+        captions.push_back(book.caption(row.caption));
+    captions.push_back(book.say(phrase("Working", "Legend")));
+    const std::size_t width = captionColumn(captions);
     for (const BitRow& row : bitRows(p.state)) {
-        appendCaption(out, row.caption);
+        appendCaption(out, book.caption(row.caption), width);
         appendBits(out, row.value, fields, colours);
         out += '\n';
     }
-    appendCaption(out, "Legend");
+    appendCaption(out, captions.back(), width);
     if (list) {
-        out += "'|' between ";
-        appendLegendItem(out, BitField::network, "the class's network bits",
-                         32 - list->subnetBits() - list->hostBits(), colours);
-        out += ", ";
-        appendLegendItem(out, BitField::subnet, "the subnet bits", list->subnetBits(), colours);
-        out += " and ";
-        appendLegendItem(out, BitField::host, "the host bits", list->hostBits(), colours);
-        out += '\n';
+        const auto item = [&](BitField field, Phrase text, int bits) {
+            std::string item;
+            if (colours != ColourDepth::none) item += colourOf(field, colours);
+            item += book.say(text, {std::to_string(bits)});
+            if (colours != ColourDepth::none) item += colourEnd;
+            return item;
+        };
+        out += book.say(
+            phrase("Working", "'|' between %1, %2 and %3"),
+            {item(BitField::network, phrase("Working", "the class's network bits (%1)"),
+                  32 - list->subnetBits() - list->hostBits()),
+             item(BitField::subnet, phrase("Working", "the subnet bits (%1)"), list->subnetBits()),
+             item(BitField::host, phrase("Working", "the host bits (%1)"), list->hostBits())});
     } else {
-        out += "class " + p.boxes[Box::Text17] + " has no network, subnet and host fields\n";
+        out += book.say(phrase("Working", "class %1 has no network, subnet and host fields"),
+                        {p.boxes[Box::Text17]});
     }
+    out += '\n';
     return out;
 }
 

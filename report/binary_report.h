@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "engine/subnets.h"
+#include "report/phrasebook.h"
 #include "report/press.h"
 
 namespace octaval {
@@ -48,8 +49,9 @@ std::array<BitRow, 4> bitRows(const CalculatorState& state);
 void appendBits(std::string& out, Address value, const BitFields& fields, ColourDepth colours);
 
 /// The bit rows of a press that passed the validation chain, each after its caption, and a
-/// legend line; nothing for a press that did not pass.
-std::string binaryRows(const Press& p, ColourDepth colours);
+/// legend line, in the words of the phrasebook; nothing for a press that did not pass.
+std::string binaryRows(const Press& p, ColourDepth colours,
+                       const Phrasebook& book = Phrasebook::english());
 
 /// The text report of the press, then (when the press passed the validation chain) a blank line
 /// and its binaryRows.

@@ -13,18 +13,23 @@
 #include <string_view>
 #include <vector>
 
+#include "report/phrasebook.h"
 #include "report/press.h"
 
 namespace octaval {
 
 /// One step of the working: a short title and what it finds, in one paragraph.
 struct WorkingStep {
-    std::string_view title;
+    std::string title;
     std::string text;
 };
 
 /// The working of one press. Texts the user typed are shown with control characters escaped.
+/// The steps and the bit rows are in the words of a phrasebook (report/phrasebook.h), English
+/// unless one is given; the other members are the same in every language.
 struct Explanation {
+    const Phrasebook* book = &Phrasebook::english();  // the words of the texts
+
     std::string address;  // the four address texts joined by dots
     std::string mask;     // the four mask texts joined by dots
     std::string_view status;
@@ -59,15 +64,18 @@ struct Explanation {
     std::vector<WorkingStep> steps;
 };
 
-/// The working of a press.
-Explanation explain(const Press& p);
+/// The working of a press, in the words of the phrasebook.
+Explanation explain(const Press& p, const Phrasebook& book = Phrasebook::english());
 
-/// The steps, numbered, one a line ("1. Class: ...").
+/// The steps, numbered, one a line ("1. Class: ..."), in the explanation's words.
 std::string stepsText(const Explanation& e);
 
-/// The whole working as text: a heading line naming the address, the mask and the status, the
-/// bit rows (when the press passed the validation chain), then the steps, each part after a
-/// blank line. octaval-cli --explain prints it, and the Working window copies it.
+/// The heading line that names the address, the mask and the status, in the explanation's words.
+std::string workingHeading(const Explanation& e);
+
+/// The whole working as text: the heading line, the bit rows (when the press passed the
+/// validation chain), then the steps, each part after a blank line. octaval-cli --explain prints
+/// it, and the Working window copies it.
 std::string workingText(const Explanation& e);
 
 }  // namespace octaval

@@ -29,15 +29,18 @@ bool onlyBlanks(std::string_view text) {
 
 }  // namespace
 
-void appendCaption(std::string& report, std::string_view caption) {
+std::size_t captionColumn(std::span<const std::string> captions) {
+    if (captions.empty()) return captionWidth;
+    return std::ranges::max(captions | std::views::transform(characters)) + 2;
+}
+
+void appendCaption(std::string& report, std::string_view caption, std::size_t width) {
     report += caption;
-    report.append(captionWidth - caption.size(), ' ');
+    report.append(width - std::min(width, characters(caption)), ' ');
 }
 
 std::string textReport(const BoxAccess& boxes, std::span<const std::string> captions) {
-    std::size_t width = captionWidth;
-    if (!captions.empty())
-        width = std::ranges::max(captions | std::views::transform(characters)) + 2;
+    const std::size_t width = captionColumn(captions);
     std::string report;
     for (std::size_t r = 0; r < boxRows.size(); ++r) {
         const BoxRow& row = boxRows[r];
@@ -47,8 +50,7 @@ std::string textReport(const BoxAccess& boxes, std::span<const std::string> capt
             blank = blank && onlyBlanks(boxes.text(octetBox(row.first, k)));
         if (blank) continue;
         const std::string_view caption = captions.empty() ? row.caption : captions[r];
-        report += caption;
-        report.append(width - characters(caption), ' ');
+        appendCaption(report, caption, width);
         for (int k = 1; k <= row.boxes; ++k) {
             if (k > 1) report += '.';
             appendEscaped(report, boxes.text(octetBox(row.first, k)), Escape::visible);

@@ -17,7 +17,11 @@ namespace octaval {
 /// the rows carry their own.
 std::string textReport(const BoxAccess& boxes, std::span<const std::string> captions = {});
 
-/// Appends a row's caption and the blanks that bring the report's caption column to its width.
-void appendCaption(std::string& report, std::string_view caption);
+/// The width of the report's caption column: the longest of the captions in characters (of the
+/// window's row captions when none are given) and two blanks.
+std::size_t captionColumn(std::span<const std::string> captions = {});
+
+/// Appends a row's caption and the blanks that bring it to the caption column's width.
+void appendCaption(std::string& report, std::string_view caption, std::size_t width);
 
 }  // namespace octaval

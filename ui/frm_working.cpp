@@ -183,11 +183,10 @@ void frmWorking::redraw() {
         return;
     }
     const Press p = press(*m_inputs);
-    const Explanation e = explain(p);
+    // In the user's language, the same texts as octaval-cli --explain prints.
+    const Explanation e = explain(p, windowPhrasebook());
     m_text = toQString(workingText(e));
-    m_heading->setText(
-        tr("Working of %1 %2: %3")
-            .arg(toQString(e.address), toQString(e.mask), shownText(Box::Text21, e.status)));
+    m_heading->setText(toQString(workingHeading(e)));
     m_steps->setPlainText(toQString(stepsText(e)));
     m_steps->show();
     m_copy->setEnabled(true);

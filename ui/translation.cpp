@@ -68,6 +68,21 @@ QString practiceText(std::string_view text) {
     return QCoreApplication::translate("Practice", std::string(text).c_str());
 }
 
+class WindowPhrasebook final : public Phrasebook {
+public:
+    std::string translated(Phrase p) const override {
+        return QCoreApplication::translate(std::string(p.context).c_str(),
+                                           std::string(p.source).c_str())
+            .toStdString();
+    }
+    std::string boxText(Box box, std::string_view text) const override {
+        return shownText(box, text).toStdString();
+    }
+    std::string caption(std::string_view caption) const override {
+        return shownCaption(caption).toStdString();
+    }
+};
+
 QString resultLine(const QString& text) {
     for (const ResultForm& form : resultForms) {
         const QRegularExpression pattern(QString::fromLatin1(form.pattern));
@@ -123,6 +138,11 @@ QString shownMark(Question q, const Mark& mark) {
 
 QString shownCaption(std::string_view caption) {
     return QCoreApplication::translate("octaval::frmMain", std::string(caption).c_str());
+}
+
+const Phrasebook& windowPhrasebook() {
+    static const WindowPhrasebook book;
+    return book;
 }
 
 }  // namespace octaval

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "report/phrasebook.h"
 #include "report/practice.h"
 
 namespace octaval {
@@ -28,5 +29,10 @@ QString shownMark(Question q, const Mark& mark);
 
 /// A row caption of the main window (report/rows.h) in the user's language.
 QString shownCaption(std::string_view caption);
+
+/// The words of report/'s texts in the user's language (the working of a press, its bit rows):
+/// its phrases from the translation under their context, the engine's texts as shownText shows
+/// them and the captions as shownCaption does, in UTF-8.
+const Phrasebook& windowPhrasebook();
 
 }  // namespace octaval

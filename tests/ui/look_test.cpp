@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include "engine/calculator.h"
+#include "report/address_text.h"
+#include "report/explain.h"
 #include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
@@ -95,6 +97,18 @@ private slots:
         for (const Mark& mark : {Mark{true, "A"}, Mark{false, "no subnets"}})
             QVERIFY2(shownMark(Question::subnets, mark) != toQString(mark.text()),
                      mark.text().c_str());
+        // And the Working window's: every step, the heading and the bit rows.
+        for (const char* inputs : {"192.168.1.70/27", "130.1.1.1 255.254.252.0", "224.0.0.1",
+                                   "10.1.2.3 255.0.255.0", "0.1.2.3 255.1.0.0"}) {
+            const Press p = press(*parseAddressText(inputs));
+            const Explanation english = explain(p), shown = explain(p, windowPhrasebook());
+            QCOMPARE(shown.steps.size(), english.steps.size());
+            for (std::size_t i = 0; i < shown.steps.size(); ++i)
+                QVERIFY2(shown.steps[i].text != english.steps[i].text,
+                         english.steps[i].text.c_str());
+            QVERIFY2(workingHeading(shown) != workingHeading(english), inputs);
+            QVERIFY2(shown.bitRows != english.bitRows || english.bitRows.empty(), inputs);
+        }
     }
 
     void look() {

@@ -3,7 +3,8 @@
 # Fails when a translation of the windows is not complete and current: lupdate reads the sources
 # into a copy of each .ts file, which must come out unchanged (no text new in the sources, none
 # gone from them) and hold no unfinished entry.
-# cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<repository> -DWORK_DIR=<scratch folder> -P this file
+# cmake -DLUPDATE=<lupdate> -DOPTIONS=<lupdate's options> -DSOURCES=<report/'s translated sources>
+#       -DSOURCE_DIR=<repository> -DWORK_DIR=<scratch folder> -P this file
 file(GLOB ts_files "${SOURCE_DIR}/ui/translations/*.ts")
 if(NOT ts_files)
     message(FATAL_ERROR "no translations in ${SOURCE_DIR}/ui/translations")
@@ -15,10 +16,10 @@ foreach(ts IN LISTS ts_files)
     get_filename_component(name "${ts}" NAME)
     set(copy "${WORK_DIR}/${name}")
     file(COPY_FILE "${ts}" "${copy}")
-    # The options of the update_translations target (ui/CMakeLists.txt).
+    # The options and sources of the update_translations target (ui/CMakeLists.txt).
     execute_process(
-        COMMAND "${LUPDATE}" -silent -locations none -no-obsolete -I "${SOURCE_DIR}"
-                "${SOURCE_DIR}/ui" -ts "${copy}"
+        COMMAND "${LUPDATE}" -silent ${OPTIONS} -I "${SOURCE_DIR}" "${SOURCE_DIR}/ui" ${SOURCES}
+                -ts "${copy}"
         RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "lupdate failed on ${name}")

@@ -13,6 +13,7 @@
 #include "report/explain.h"
 #include "tests/ui/main_window_test.h"
 #include "ui/frm_working.h"
+#include "ui/translation.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
@@ -57,7 +58,8 @@ private slots:
     void init() { showMain(); }
 
     // Before any press the window says so in one line; Ctrl+B opens it, every press refreshes
-    // it, and it shows and copies what the report layer explains for the same press.
+    // it, and it shows and copies what the report layer explains for the same press, in the
+    // user's language.
     void opensAndFollowsThePresses() {
         key(m_main.get(), Qt::Key_B, Qt::ControlModifier);
         QVERIFY(QTest::qWaitForWindowActive(working()));
@@ -66,7 +68,7 @@ private slots:
         QVERIFY(!working()->text().contains(u'\n'));
         for (const QString& inputs : {u"192.168.1.70/27"_s, u"150.1.1.1 254.0.0.0"_s}) {
             pressIn(inputs);
-            const Explanation e = explain(pressOf(inputs));
+            const Explanation e = explain(pressOf(inputs), windowPhrasebook());
             QCOMPARE(steps(), QString::fromStdString(stepsText(e)));
             QCOMPARE(working()->text(), QString::fromStdString(workingText(e)));
         }

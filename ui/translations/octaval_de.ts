@@ -147,6 +147,361 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>&apos;|&apos; between %1, %2 and %3</source>
+        <translation>„|“ zwischen %1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>the class&apos;s network bits (%1)</source>
+        <translation>den Netzbits der Klasse (%1)</translation>
+    </message>
+    <message>
+        <source>the subnet bits (%1)</source>
+        <translation>den Subnetzbits (%1)</translation>
+    </message>
+    <message>
+        <source>the host bits (%1)</source>
+        <translation>den Hostbits (%1)</translation>
+    </message>
+    <message>
+        <source>class %1 has no network, subnet and host fields</source>
+        <translation>Klasse %1 hat keine Netz-, Subnetz- und Hostfelder</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1, read as %2</source>
+        <translation>%1, gelesen als %2</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the address.</source>
+        <translation>Die Berechnung endet bei der Prüfung, ob sich die Adresse lesen lässt.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the mask.</source>
+        <translation>Die Berechnung endet bei der Prüfung, ob sich die Maske lesen lässt.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the address.</source>
+        <translation>Die Berechnung endet bei der Prüfung der Adresse.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s octet values.</source>
+        <translation>Die Berechnung endet bei der Prüfung der Oktettwerte der Maske.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask versus the class.</source>
+        <translation>Die Berechnung endet bei der Prüfung der Maske gegen die Klasse.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s shape.</source>
+        <translation>Die Berechnung endet bei der Prüfung der Form der Maske.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is beyond the number range</source>
+        <translation>Oktett %1, %2, liegt außerhalb des Zahlenbereichs</translation>
+    </message>
+    <message>
+        <source>octet 4, %1, reads as %2, beyond the range -32768 to 32767 in which its bits are taken</source>
+        <translation>Oktett 4, %1, wird als %2 gelesen, außerhalb des Bereichs -32768 bis 32767, in dem seine Bits genommen werden</translation>
+    </message>
+    <message>
+        <source>Every text is read as a number before the checks. Here %1.</source>
+        <translation>Jeder Text wird vor den Prüfungen als Zahl gelesen. Hier: %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is above 255</source>
+        <translation>Oktett %1, %2, ist größer als 255</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is below 0</source>
+        <translation>Oktett %1, %2, ist kleiner als 0</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is not a whole number</source>
+        <translation>Oktett %1, %2, ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is 0</source>
+        <translation>Oktett %1, %2, ist 0</translation>
+    </message>
+    <message>
+        <source>Every octet of the address must be a whole number from 0 to 255, and the first must not be 0. Here %1.</source>
+        <translation>Jedes Oktett der Adresse muss eine ganze Zahl von 0 bis 255 sein, und das erste darf nicht 0 sein. Hier: %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is none of them</source>
+        <translation>Oktett %1, %2, ist keiner davon</translation>
+    </message>
+    <message>
+        <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
+        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, der Oktette aus Einsbits gefolgt von Nullbits. Hier: %1.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
+        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %3 hat dort keine 255.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</translation>
+    </message>
+    <message>
+        <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
+        <translation>Oktett 2 (%1) ist kleiner als Oktett 1 (%2), und dann dürfen die Oktette 3 und 4 nicht beide größer als 0 sein; sie sind %3 und %4</translation>
+    </message>
+    <message>
+        <source>octet 3 (%1) is below octet 2 (%2), and then octet 4 must be 0; it is %3</source>
+        <translation>Oktett 3 (%1) ist kleiner als Oktett 2 (%2), und dann muss Oktett 4 0 sein; es ist %3</translation>
+    </message>
+    <message>
+        <source>octet 1 is %1, not 255</source>
+        <translation>Oktett 1 ist %1, nicht 255</translation>
+    </message>
+    <message>
+        <source>octet %1 (%2) is above octet %3 (%4)</source>
+        <translation>Oktett %1 (%2) ist größer als Oktett %3 (%4)</translation>
+    </message>
+    <message>
+        <source>A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here %1.</source>
+        <translation>Eine Maske beginnt mit 255, und ihre Oktette steigen von links nach rechts nie an; unter einer 255 darf nur das letzte Oktett wieder auf 0 fallen (255.a.b.0). Hier: %1.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
+        <translation>Die Klassen D und E haben keine Netz-, Subnetz- und Hostfelder: keine Subnetzbits, und die Befunde betrachten die ganze Adresse, Bits 1 bis 32, als ihr Hostfeld.</translation>
+    </message>
+    <message>
+        <source>The first octet, %1, is %2 in binary.</source>
+        <translation>Das erste Oktett, %1, ist binär %2.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4): %5.</source>
+        <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4): %5.</translation>
+    </message>
+    <message>
+        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Natural mask</source>
+        <translation>Natürliche Maske</translation>
+    </message>
+    <message>
+        <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
+        <translation>Die natürliche Maske der Klasse %1 ist %2: Einsbits für ihre %3 Netzbits.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine Einsbits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
+        <translation>Die Maske %1 hat keine Einsbits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2 = %3, gives %4</source>
+        <translation>Oktett %1, %2 = %3, ergibt %4</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>Die Maske %1 hat %2 Einsbit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>Die Maske %1 hat %2 Einsbits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</translation>
+    </message>
+    <message>
+        <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
+        <translation>Der Rest sind Hostbits: 32 - %1 - %2 = %3.</translation>
+    </message>
+    <message>
+        <source>Subnet and host bits</source>
+        <translation>Subnetz- und Hostbits</translation>
+    </message>
+    <message>
+        <source>Subnets</source>
+        <translation>Subnetze</translation>
+    </message>
+    <message>
+        <source>Without subnet bits the network is not subnetted: %1.</source>
+        <translation>Ohne Subnetzbits ist das Netz nicht in Subnetze geteilt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (mit einem Subnetzbit beide). Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
+    </message>
+    <message>
+        <source>Hosts</source>
+        <translation>Hosts</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 nutzbare Hosts in jedem Subnetz: Hostbits aus lauter Nullen bezeichnen das Subnetz selbst, aus lauter Einsen seine Broadcast-Adresse.</translation>
+    </message>
+    <message>
+        <source>subnet %1 is %2</source>
+        <translation>Subnetz %1 ist %2</translation>
+    </message>
+    <message>
+        <source>Block size</source>
+        <translation>Blockgröße</translation>
+    </message>
+    <message>
+        <source>The mask&apos;s subnet bits are not one run of bits, so the subnets do not follow each other in steps of one size: %1.</source>
+        <translation>Die Subnetzbits der Maske bilden keine zusammenhängende Folge, daher folgen die Subnetze nicht in gleich großen Schritten aufeinander: %1.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3 and so on.</source>
+        <translation>Das letzte Subnetzbit hat in Oktett %2 den Wert %1, daher folgen die Subnetze dort in Schritten von %1 aufeinander: %3 und so weiter.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3.</source>
+        <translation>Das letzte Subnetzbit hat in Oktett %2 den Wert %1, daher folgen die Subnetze dort in Schritten von %1 aufeinander: %3.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all zeros).</source>
+        <translation>Die Subnetzbits der Adresse lauten %1: Subnetz %2 von 0 bis %3, reserviert (nur Nullen).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all ones).</source>
+        <translation>Die Subnetzbits der Adresse lauten %1: Subnetz %2 von 0 bis %3, reserviert (nur Einsen).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, not reserved.</source>
+        <translation>Die Subnetzbits der Adresse lauten %1: Subnetz %2 von 0 bis %3, nicht reserviert.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet</source>
+        <translation>Das Subnetz der Adresse</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind; da die Maske kürzer als die Klasse ist, löscht sie auch Netzbits, wo die Netzbits der Klasse und die Subnetzbits allein %4 ergeben.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
+        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind.</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
+        <translation>Das Netz ODER die invertierte Maske: %1 ODER %2 = %3, die Bits, die die Maske freilässt, alle auf 1 gesetzt.</translation>
+    </message>
+    <message>
+        <source>First and last subnet</source>
+        <translation>Erstes und letztes Subnetz</translation>
+    </message>
+    <message>
+        <source>Without subnet bits there are no subnets: the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Ohne Subnetzbits gibt es keine Subnetze: die Zeilen Subnetz 1 und Subnetz N bleiben leer.</translation>
+    </message>
+    <message>
+        <source>With one subnet bit both subnets are reserved: there is no usable subnet, and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Mit einem Subnetzbit sind beide Subnetze reserviert: es gibt kein nutzbares Subnetz, und die Zeilen Subnetz 1 und Subnetz N bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N).</source>
+        <translation>Das Netz mit den Bits %1 bis %2 auf %3 und auf %4 gesetzt: Subnetz 1 ist %5 und Subnetz %6 ist %7 (die Zeilen Subnetz 1 und Subnetz N).</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N). With this mask those are not the mask&apos;s own subnet bits, which number the subnets above (subnet 1 is %8).</source>
+        <translation>Das Netz mit den Bits %1 bis %2 auf %3 und auf %4 gesetzt: Subnetz 1 ist %5 und Subnetz %6 ist %7 (die Zeilen Subnetz 1 und Subnetz N). Bei dieser Maske sind das nicht die eigenen Subnetzbits der Maske, die die Subnetze oben nummerieren (Subnetz 1 ist %8).</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all zeros, %3</source>
+        <translation>Bit %1, lautet %2: nur Nullen, %3</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all ones, %3</source>
+        <translation>Bit %1, lautet %2: nur Einsen, %3</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all zeros, %4</source>
+        <translation>Bits %1 bis %2, lautet %3: nur Nullen, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all ones, %4</source>
+        <translation>Bits %1 bis %2, lautet %3: nur Einsen, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: neither all zeros nor all ones</source>
+        <translation>Bits %1 bis %2, lautet %3: weder nur Nullen noch nur Einsen</translation>
+    </message>
+    <message>
+        <source>The subnet field of the network, %1.</source>
+        <translation>Das Subnetzfeld des Netzes, %1.</translation>
+    </message>
+    <message>
+        <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Die Maske lässt keine Hostbits übrig: %1, und die Berechnung endet dort: die Zeilen Netz, Subnetz und Host sowie die Zeilen Subnetz 1 und Subnetz N bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The host field of the address, %1.</source>
+        <translation>Das Hostfeld der Adresse, %1.</translation>
+    </message>
+    <message>
+        <source>A later finding replaces an earlier one: the status is %1.</source>
+        <translation>Ein späterer Befund ersetzt einen früheren: der Status ist %1.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>The status is %1, and every output box stays empty.</source>
+        <translation>Der Status ist %1, und alle Ausgabefelder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <translation>%1. %2: %3</translation>
+    </message>
+    <message>
+        <source>Working of %1 %2: %3</source>
+        <translation>Rechenweg für %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>About</source>
@@ -507,10 +862,6 @@ Mehr in octaval(1) und im README.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Working of %1 %2: %3</source>
-        <translation>Rechenweg für %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 in binary</source>

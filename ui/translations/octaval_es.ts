@@ -147,6 +147,361 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>&apos;|&apos; between %1, %2 and %3</source>
+        <translation>«|» entre %1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>the class&apos;s network bits (%1)</source>
+        <translation>los bits de red de la clase (%1)</translation>
+    </message>
+    <message>
+        <source>the subnet bits (%1)</source>
+        <translation>los bits de subred (%1)</translation>
+    </message>
+    <message>
+        <source>the host bits (%1)</source>
+        <translation>los bits de equipo (%1)</translation>
+    </message>
+    <message>
+        <source>class %1 has no network, subnet and host fields</source>
+        <translation>la clase %1 no tiene campos de red, subred y equipo</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1, read as %2</source>
+        <translation>%1, leído como %2</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the address.</source>
+        <translation>El cálculo se detiene en la comprobación de la lectura de la dirección.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the mask.</source>
+        <translation>El cálculo se detiene en la comprobación de la lectura de la máscara.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the address.</source>
+        <translation>El cálculo se detiene en la comprobación de la dirección.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s octet values.</source>
+        <translation>El cálculo se detiene en la comprobación de los valores de los octetos de la máscara.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask versus the class.</source>
+        <translation>El cálculo se detiene en la comprobación de la máscara frente a la clase.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s shape.</source>
+        <translation>El cálculo se detiene en la comprobación de la forma de la máscara.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is beyond the number range</source>
+        <translation>el octeto %1, %2, está fuera del rango de números</translation>
+    </message>
+    <message>
+        <source>octet 4, %1, reads as %2, beyond the range -32768 to 32767 in which its bits are taken</source>
+        <translation>el octeto 4, %1, se lee como %2, fuera del rango de -32768 a 32767 en el que se toman sus bits</translation>
+    </message>
+    <message>
+        <source>Every text is read as a number before the checks. Here %1.</source>
+        <translation>Cada texto se lee como un número antes de las comprobaciones. Aquí %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is above 255</source>
+        <translation>el octeto %1, %2, es mayor que 255</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is below 0</source>
+        <translation>el octeto %1, %2, es menor que 0</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is not a whole number</source>
+        <translation>el octeto %1, %2, no es un número entero</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is 0</source>
+        <translation>el octeto %1, %2, es 0</translation>
+    </message>
+    <message>
+        <source>Every octet of the address must be a whole number from 0 to 255, and the first must not be 0. Here %1.</source>
+        <translation>Cada octeto de la dirección debe ser un número entero de 0 a 255, y el primero no puede ser 0. Aquí %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is none of them</source>
+        <translation>el octeto %1, %2, no es ninguno de ellos</translation>
+    </message>
+    <message>
+        <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
+        <translation>Cada octeto de la máscara debe ser uno de 255, 254, 252, 248, 240, 224, 192, 128 y 0, los octetos de bits a uno seguidos de bits a cero. Aquí %1.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
+        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %3 no tiene ahí ningún 255.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</translation>
+    </message>
+    <message>
+        <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
+        <translation>el octeto 2 (%1) es menor que el octeto 1 (%2), y entonces los octetos 3 y 4 no pueden ser ambos mayores que 0; son %3 y %4</translation>
+    </message>
+    <message>
+        <source>octet 3 (%1) is below octet 2 (%2), and then octet 4 must be 0; it is %3</source>
+        <translation>el octeto 3 (%1) es menor que el octeto 2 (%2), y entonces el octeto 4 debe ser 0; es %3</translation>
+    </message>
+    <message>
+        <source>octet 1 is %1, not 255</source>
+        <translation>el octeto 1 es %1, no 255</translation>
+    </message>
+    <message>
+        <source>octet %1 (%2) is above octet %3 (%4)</source>
+        <translation>el octeto %1 (%2) es mayor que el octeto %3 (%4)</translation>
+    </message>
+    <message>
+        <source>A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here %1.</source>
+        <translation>Una máscara empieza por 255 y sus octetos nunca crecen de izquierda a derecha; bajo un 255 solo el último octeto puede volver a caer a 0 (255.a.b.0). Aquí %1.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campos</translation>
+    </message>
+    <message>
+        <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
+        <translation>Las clases D y E no tienen campos de red, subred y equipo: no hay bits de subred, y las comprobaciones toman la dirección entera, bits 1 a 32, como su campo de equipo.</translation>
+    </message>
+    <message>
+        <source>The first octet, %1, is %2 in binary.</source>
+        <translation>El primer octeto, %1, es %2 en binario.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4): %5.</source>
+        <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4): %5.</translation>
+    </message>
+    <message>
+        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Natural mask</source>
+        <translation>Máscara natural</translation>
+    </message>
+    <message>
+        <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
+        <translation>La máscara natural de la clase %1 es %2: bits a uno para sus %3 bits de red.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
+        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y no tiene bits a uno más allá de los %3 de la clase: no hay bits de subred.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
+        <translation>La máscara %1 no tiene bits a uno más allá de los %2 de la clase: no hay bits de subred.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2 = %3, gives %4</source>
+        <translation>el octeto %1, %2 = %3, da %4</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</translation>
+    </message>
+    <message>
+        <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
+        <translation>El resto son bits de equipo: 32 - %1 - %2 = %3.</translation>
+    </message>
+    <message>
+        <source>Subnet and host bits</source>
+        <translation>Bits de subred y de equipo</translation>
+    </message>
+    <message>
+        <source>Subnets</source>
+        <translation>Subredes</translation>
+    </message>
+    <message>
+        <source>Without subnet bits the network is not subnetted: %1.</source>
+        <translation>Sin bits de subred la red no está dividida en subredes: %1.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
+    </message>
+    <message>
+        <source>Hosts</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 equipos utilizables en cada subred: los bits de equipo todo ceros designan la propia subred, todo unos su dirección de difusión.</translation>
+    </message>
+    <message>
+        <source>subnet %1 is %2</source>
+        <translation>la subred %1 es %2</translation>
+    </message>
+    <message>
+        <source>Block size</source>
+        <translation>Tamaño de bloque</translation>
+    </message>
+    <message>
+        <source>The mask&apos;s subnet bits are not one run of bits, so the subnets do not follow each other in steps of one size: %1.</source>
+        <translation>Los bits de subred de la máscara no forman una serie continua, así que las subredes no se suceden en pasos de un mismo tamaño: %1.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3 and so on.</source>
+        <translation>El último bit de subred vale %1 en el octeto %2, así que las subredes se suceden ahí en pasos de %1: %3 y así sucesivamente.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3.</source>
+        <translation>El último bit de subred vale %1 en el octeto %2, así que las subredes se suceden ahí en pasos de %1: %3.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all zeros).</source>
+        <translation>Los bits de subred de la dirección son %1: subred %2 de 0 a %3, reservada (todo ceros).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all ones).</source>
+        <translation>Los bits de subred de la dirección son %1: subred %2 de 0 a %3, reservada (todo unos).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, not reserved.</source>
+        <translation>Los bits de subred de la dirección son %1: subred %2 de 0 a %3, no reservada.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet</source>
+        <translation>La subred de la dirección</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1; como la máscara es más corta que la clase, borra también bits de red, donde los bits de red de la clase y los bits de subred por sí solos dan %4.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
+        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1.</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Difusión</translation>
+    </message>
+    <message>
+        <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
+        <translation>La red O la máscara invertida: %1 O %2 = %3, los bits que la máscara deja libres, todos puestos a 1.</translation>
+    </message>
+    <message>
+        <source>First and last subnet</source>
+        <translation>Primera y última subred</translation>
+    </message>
+    <message>
+        <source>Without subnet bits there are no subnets: the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Sin bits de subred no hay subredes: las filas Subred 1 y Subred N quedan vacías.</translation>
+    </message>
+    <message>
+        <source>With one subnet bit both subnets are reserved: there is no usable subnet, and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Con un solo bit de subred las dos subredes están reservadas: no hay ninguna subred utilizable, y las filas Subred 1 y Subred N quedan vacías.</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N).</source>
+        <translation>La red con los bits %1 a %2 puestos a %3 y a %4: la subred 1 es %5 y la subred %6 es %7 (las filas Subred 1 y Subred N).</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N). With this mask those are not the mask&apos;s own subnet bits, which number the subnets above (subnet 1 is %8).</source>
+        <translation>La red con los bits %1 a %2 puestos a %3 y a %4: la subred 1 es %5 y la subred %6 es %7 (las filas Subred 1 y Subred N). Con esta máscara esos no son los bits de subred propios de la máscara, que numeran las subredes de arriba (la subred 1 es %8).</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all zeros, %3</source>
+        <translation>bit %1, es %2: todo ceros, %3</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all ones, %3</source>
+        <translation>bit %1, es %2: todo unos, %3</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all zeros, %4</source>
+        <translation>bits %1 a %2, es %3: todo ceros, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all ones, %4</source>
+        <translation>bits %1 a %2, es %3: todo unos, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: neither all zeros nor all ones</source>
+        <translation>bits %1 a %2, es %3: ni todo ceros ni todo unos</translation>
+    </message>
+    <message>
+        <source>The subnet field of the network, %1.</source>
+        <translation>El campo de subred de la red, %1.</translation>
+    </message>
+    <message>
+        <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>La máscara no deja bits de equipo: %1, y el cálculo termina ahí: las líneas Red, Subred y Equipo y las filas Subred 1 y Subred N quedan vacías.</translation>
+    </message>
+    <message>
+        <source>The host field of the address, %1.</source>
+        <translation>El campo de equipo de la dirección, %1.</translation>
+    </message>
+    <message>
+        <source>A later finding replaces an earlier one: the status is %1.</source>
+        <translation>Una comprobación posterior sustituye a una anterior: el estado es %1.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>The status is %1, and every output box stays empty.</source>
+        <translation>El estado es %1, y todas las casillas de resultado quedan vacías.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <translation>%1. %2: %3</translation>
+    </message>
+    <message>
+        <source>Working of %1 %2: %3</source>
+        <translation>Cálculo de %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>About</source>
@@ -507,10 +862,6 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Working of %1 %2: %3</source>
-        <translation>Cálculo de %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 in binary</source>

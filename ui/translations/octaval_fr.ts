@@ -147,6 +147,361 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>&apos;|&apos; between %1, %2 and %3</source>
+        <translation>« | » entre %1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>the class&apos;s network bits (%1)</source>
+        <translation>les bits de réseau de la classe (%1)</translation>
+    </message>
+    <message>
+        <source>the subnet bits (%1)</source>
+        <translation>les bits de sous-réseau (%1)</translation>
+    </message>
+    <message>
+        <source>the host bits (%1)</source>
+        <translation>les bits d’hôte (%1)</translation>
+    </message>
+    <message>
+        <source>class %1 has no network, subnet and host fields</source>
+        <translation>la classe %1 n’a pas de champs réseau, sous-réseau et hôte</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1, read as %2</source>
+        <translation>%1, lu comme %2</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the address.</source>
+        <translation>Le calcul s’arrête au contrôle de la lecture de l’adresse.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of reading the mask.</source>
+        <translation>Le calcul s’arrête au contrôle de la lecture du masque.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the address.</source>
+        <translation>Le calcul s’arrête au contrôle de l’adresse.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s octet values.</source>
+        <translation>Le calcul s’arrête au contrôle des valeurs des octets du masque.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask versus the class.</source>
+        <translation>Le calcul s’arrête au contrôle du masque par rapport à la classe.</translation>
+    </message>
+    <message>
+        <source>The press stops at the check of the mask&apos;s shape.</source>
+        <translation>Le calcul s’arrête au contrôle de la forme du masque.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is beyond the number range</source>
+        <translation>l’octet %1, %2, dépasse la plage des nombres</translation>
+    </message>
+    <message>
+        <source>octet 4, %1, reads as %2, beyond the range -32768 to 32767 in which its bits are taken</source>
+        <translation>l’octet 4, %1, se lit comme %2, hors de la plage de -32768 à 32767 dans laquelle ses bits sont pris</translation>
+    </message>
+    <message>
+        <source>Every text is read as a number before the checks. Here %1.</source>
+        <translation>Chaque texte est lu comme un nombre avant les contrôles. Ici, %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is above 255</source>
+        <translation>l’octet %1, %2, est supérieur à 255</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is below 0</source>
+        <translation>l’octet %1, %2, est inférieur à 0</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is not a whole number</source>
+        <translation>l’octet %1, %2, n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is 0</source>
+        <translation>l’octet %1, %2, vaut 0</translation>
+    </message>
+    <message>
+        <source>Every octet of the address must be a whole number from 0 to 255, and the first must not be 0. Here %1.</source>
+        <translation>Chaque octet de l’adresse doit être un nombre entier de 0 à 255, et le premier ne doit pas valoir 0. Ici, %1.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2, is none of them</source>
+        <translation>l’octet %1, %2, n’en fait pas partie</translation>
+    </message>
+    <message>
+        <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
+        <translation>Chaque octet du masque doit valoir 255, 254, 252, 248, 240, 224, 192, 128 ou 0, les octets faits de bits à un suivis de bits à zéro. Ici, %1.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
+        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %3 n’y a pas de 255.</translation>
+    </message>
+    <message>
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</translation>
+    </message>
+    <message>
+        <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
+        <translation>l’octet 2 (%1) est inférieur à l’octet 1 (%2), et alors les octets 3 et 4 ne doivent pas être tous deux supérieurs à 0 ; ils valent %3 et %4</translation>
+    </message>
+    <message>
+        <source>octet 3 (%1) is below octet 2 (%2), and then octet 4 must be 0; it is %3</source>
+        <translation>l’octet 3 (%1) est inférieur à l’octet 2 (%2), et alors l’octet 4 doit valoir 0 ; il vaut %3</translation>
+    </message>
+    <message>
+        <source>octet 1 is %1, not 255</source>
+        <translation>l’octet 1 vaut %1, pas 255</translation>
+    </message>
+    <message>
+        <source>octet %1 (%2) is above octet %3 (%4)</source>
+        <translation>l’octet %1 (%2) est supérieur à l’octet %3 (%4)</translation>
+    </message>
+    <message>
+        <source>A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here %1.</source>
+        <translation>Un masque commence par 255 et ses octets ne croissent jamais de gauche à droite ; sous un 255, seul le dernier octet peut retomber à 0 (255.a.b.0). Ici, %1.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Champs</translation>
+    </message>
+    <message>
+        <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
+        <translation>Les classes D et E n’ont pas de champs réseau, sous-réseau et hôte : pas de bits de sous-réseau, et les constats prennent toute l’adresse, bits 1 à 32, comme son champ d’hôte.</translation>
+    </message>
+    <message>
+        <source>The first octet, %1, is %2 in binary.</source>
+        <translation>Le premier octet, %1, s’écrit %2 en binaire.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4): %5.</source>
+        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4) : %5.</translation>
+    </message>
+    <message>
+        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
+    </message>
+    <message>
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Natural mask</source>
+        <translation>Masque naturel</translation>
+    </message>
+    <message>
+        <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
+        <translation>Le masque naturel de la classe %1 est %2 : des bits à un pour ses %3 bits de réseau.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
+        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il n’a aucun bit à un au-delà des %3 de la classe : pas de bits de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
+        <translation>Le masque %1 n’a aucun bit à un au-delà des %2 de la classe : pas de bits de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>octet %1, %2 = %3, gives %4</source>
+        <translation>l’octet %1, %2 = %3, en donne %4</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5) : c’est le bit de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5) : ce sont les bits de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4) : c’est le bit de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <translation>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4) : ce sont les bits de sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
+        <translation>Les autres sont des bits d’hôte : 32 - %1 - %2 = %3.</translation>
+    </message>
+    <message>
+        <source>Subnet and host bits</source>
+        <translation>Bits de sous-réseau et d’hôte</translation>
+    </message>
+    <message>
+        <source>Subnets</source>
+        <translation>Sous-réseaux</translation>
+    </message>
+    <message>
+        <source>Without subnet bits the network is not subnetted: %1.</source>
+        <translation>Sans bits de sous-réseau, le réseau n’est pas découpé en sous-réseaux : %1.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 sous-réseaux utilisables : les sous-réseaux dont les bits de sous-réseau ne sont que des zéros ou que des uns sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau tout à un sont permis, %1 = %3 sous-réseaux.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <translation>%1 - 2 = %2 sous-réseaux utilisables : les sous-réseaux dont les bits de sous-réseau ne sont que des zéros ou que des uns sont réservés. Là où le sous-réseau zéro et le sous-réseau tout à un sont permis, %1 = %3 sous-réseaux.</translation>
+    </message>
+    <message>
+        <source>Hosts</source>
+        <translation>Hôtes</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 hôtes utilisables dans chaque sous-réseau : des bits d’hôte tout à zéro désignent le sous-réseau lui-même, tout à un son adresse de diffusion.</translation>
+    </message>
+    <message>
+        <source>subnet %1 is %2</source>
+        <translation>le sous-réseau %1 est %2</translation>
+    </message>
+    <message>
+        <source>Block size</source>
+        <translation>Taille de bloc</translation>
+    </message>
+    <message>
+        <source>The mask&apos;s subnet bits are not one run of bits, so the subnets do not follow each other in steps of one size: %1.</source>
+        <translation>Les bits de sous-réseau du masque ne forment pas une suite continue, donc les sous-réseaux ne se suivent pas par pas d’une même taille : %1.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3 and so on.</source>
+        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1 : %3 et ainsi de suite.</translation>
+    </message>
+    <message>
+        <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3.</source>
+        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1 : %3.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all zeros).</source>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, réservé (que des zéros).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all ones).</source>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, réservé (que des uns).</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, not reserved.</source>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, non réservé.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s subnet</source>
+        <translation>Le sous-réseau de l’adresse</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>L’adresse ET le masque : %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1 ; le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
+        <translation>L’adresse ET le masque : %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1.</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
+        <translation>Le réseau OU le masque inversé : %1 OU %2 = %3, les bits que le masque laisse libres tous mis à 1.</translation>
+    </message>
+    <message>
+        <source>First and last subnet</source>
+        <translation>Premier et dernier sous-réseau</translation>
+    </message>
+    <message>
+        <source>Without subnet bits there are no subnets: the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Sans bits de sous-réseau, il n’y a pas de sous-réseaux : les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+    </message>
+    <message>
+        <source>With one subnet bit both subnets are reserved: there is no usable subnet, and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Avec un seul bit de sous-réseau, les deux sous-réseaux sont réservés : il n’y a aucun sous-réseau utilisable, et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N).</source>
+        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4 : le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N).</translation>
+    </message>
+    <message>
+        <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N). With this mask those are not the mask&apos;s own subnet bits, which number the subnets above (subnet 1 is %8).</source>
+        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4 : le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N). Avec ce masque, ce ne sont pas les bits de sous-réseau propres au masque, qui numérotent les sous-réseaux ci-dessus (le sous-réseau 1 est %8).</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all zeros, %3</source>
+        <translation>bit %1, se lit %2 : que des zéros, %3</translation>
+    </message>
+    <message>
+        <source>bit %1, reads %2: all ones, %3</source>
+        <translation>bit %1, se lit %2 : que des uns, %3</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all zeros, %4</source>
+        <translation>bits %1 à %2, se lit %3 : que des zéros, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: all ones, %4</source>
+        <translation>bits %1 à %2, se lit %3 : que des uns, %4</translation>
+    </message>
+    <message>
+        <source>bits %1 to %2, reads %3: neither all zeros nor all ones</source>
+        <translation>bits %1 à %2, se lit %3 : ni que des zéros ni que des uns</translation>
+    </message>
+    <message>
+        <source>The subnet field of the network, %1.</source>
+        <translation>Le champ de sous-réseau du réseau, %1.</translation>
+    </message>
+    <message>
+        <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
+        <translation>Le masque ne laisse aucun bit d’hôte : %1, et le calcul s’arrête là : les lignes Réseau, Sous-réseau et Hôte et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+    </message>
+    <message>
+        <source>The host field of the address, %1.</source>
+        <translation>Le champ d’hôte de l’adresse, %1.</translation>
+    </message>
+    <message>
+        <source>A later finding replaces an earlier one: the status is %1.</source>
+        <translation>Un constat ultérieur remplace un constat antérieur : l’état est %1.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>The status is %1, and every output box stays empty.</source>
+        <translation>L’état est %1, et toutes les cases de résultat restent vides.</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <translation>%1. %2 : %3</translation>
+    </message>
+    <message>
+        <source>Working of %1 %2: %3</source>
+        <translation>Calcul de %1 %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>About</source>
@@ -507,10 +862,6 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Working of %1 %2: %3</source>
-        <translation>Calcul de %1 %2 : %3</translation>
     </message>
     <message>
         <source>%1 in binary</source>
