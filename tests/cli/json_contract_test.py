@@ -114,7 +114,8 @@ class JsonContractTest(unittest.TestCase):
                 result = subprocess.run([CLI, *args], input=stdin, capture_output=True, timeout=60)
                 self.assertEqual(result.stderr, b"")
                 lines = [json.loads(line) for line in result.stdout.decode("utf-8").splitlines()]
-                self.assertEqual({list(line)[-1] for line in lines}, last_keys)
+                self.assertEqual({list(line)[-1] for line in lines}, last_keys,
+                                 f"exit status {result.returncode}")
                 for line in lines:
                     error = jsonschema.exceptions.best_match(validator.iter_errors(line))
                     self.assertIsNone(error and error.message, line)
