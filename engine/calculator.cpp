@@ -95,12 +95,6 @@ FieldPattern fieldPattern(const BitVector& bits, int first, int last) {
             std::all_of(begin, end, [](std::int16_t b) { return b == 1; })};
 }
 
-// 2 ^ n - 2, the usable subnets or hosts of an n-bit field, as text: a whole number for every n
-// that occurs (1..24) and shown as one.
-std::string usableCount(int bits) {
-    return numberToText(std::ldexp(1.0, bits) - 2);
-}
-
 // The texts a press leaves in the output boxes. A press decides every text first and then writes
 // each box once: the boxes end as if they had been blanked and then written step by step, without
 // writing most of them twice.
@@ -153,16 +147,18 @@ Rejection readInputs(CalculatorState& s, const BoxAccess& boxes) {
 }
 
 // Forms the network address (netOctet and netBit) and shows it with the broadcast address.
-void showAddresses(CalculatorState& s, PressOutput& out) {
+void showAddresses(CalculatorState& s, PressNumbers& numbers, PressOutput& out) {
     for (int k = 1; k <= 4; ++k) {
         // Whole octets 0..255 and accepted mask octets keep And, Or and Not in the 32-bit range.
         const auto net = bitAnd(s.ipOctet[k - 1], s.maskOctet[k - 1]);
         const auto hostPart = bitNot(s.maskOctet[k - 1]);
         assert(net && hostPart);
+        const auto broadcast = bitOr(*net, static_cast<double>(*hostPart) + 256);
         s.netOctet[k - 1] = *net;
+        numbers.network = numbers.network << 8 | static_cast<Address>(*net);
+        numbers.broadcast = numbers.broadcast << 8 | static_cast<Address>(*broadcast);
         out.set(octetBox(networkFirst, k), octetText(*net));
-        out.set(octetBox(broadcastFirst, k),
-                octetText(*bitOr(*net, static_cast<double>(*hostPart) + 256)));
+        out.set(octetBox(broadcastFirst, k), octetText(*broadcast));
     }
     NetToBits(s);
 }
@@ -179,6 +175,27 @@ void countFields(CalculatorState& s, const AddressClass& c) {
         s.subnetBits = static_cast<std::int16_t>(s.subnetBits + maskBitCount(s.maskOctet[k]));
     s.hostBits = static_cast<std::int16_t>(32 - s.classBits - s.subnetBits);
     assert(s.hostBits >= 0);
+}
+
+// 2 ^ n - 2, the usable subnets or hosts of an n-bit field; 0 for a field of no bits.
+std::uint64_t usable(int bits) {
+    return bits == 0 ? 0 : (std::uint64_t{1} << bits) - 2;
+}
+
+// The counts of the fields as numbers, and the first and last usable subnet as addresses.
+void countNumbers(const CalculatorState& s, PressNumbers& numbers) {
+    numbers.networkBits = s.classBits;
+    numbers.subnetBits = s.subnetBits;
+    numbers.hostBits = s.hostBits;
+    numbers.hasLines = s.classBits != 0 && s.hostBits != 0;
+    numbers.usableSubnets = usable(s.subnetBits);
+    numbers.usableHosts = usable(s.hostBits);
+    numbers.hasSubnetRange = s.subnetBits >= 2 && s.hostBits != 0;
+    if (!numbers.hasSubnetRange) return;
+    const Address lowest = Address{1} << s.hostBits;  // the last bit of the subnet field
+    const Address field = ((Address{1} << s.subnetBits) - 1) << s.hostBits;
+    numbers.firstSubnet = (numbers.network & ~field) | lowest;
+    numbers.lastSubnet = (numbers.network | field) & ~lowest;
 }
 
 // Finds a subnet field of the network address or a host field of the address that is all zeros
@@ -219,41 +236,46 @@ void ShowSubnetRange(CalculatorState& state, PressOutput& out) {
 }
 
 // The network, subnet and host lines; class D and E get a network line of their own.
-void showResultLines(const CalculatorState& s, const AddressClass& c, PressOutput& out) {
-    if (c.letter == 'D' || c.letter == 'E') {
+void showResultLines(const PressNumbers& n, PressOutput& out) {
+    const AddressClass& c = *n.addressClass;
+    if (!n.hasLines) {
         out.set(Box::Text18, c.letter == 'D' ? "Multicast, Class D" : "Research, Class E");
         return;
     }
-    out.setLine(Box::Text18, {numberToText(s.classBits), " bits, Class ", letterText(c)});
-    if (s.subnetBits != 0) {
-        out.setLine(Box::Text19,
-                    {numberToText(s.subnetBits), " bits, ", usableCount(s.subnetBits), " subnets"});
+    out.setLine(Box::Text18, {numberToText(n.networkBits), " bits, Class ", letterText(c)});
+    if (n.subnetBits != 0) {
+        out.setLine(Box::Text19, {numberToText(n.subnetBits), " bits, ",
+                                  numberToText(static_cast<double>(n.usableSubnets)), " subnets"});
     } else {
-        out.setLine(Box::Text19, {numberToText(s.subnetBits), " bits, no subnets"});
+        out.setLine(Box::Text19, {numberToText(n.subnetBits), " bits, no subnets"});
     }
-    out.setLine(Box::Text20,
-                {numberToText(s.hostBits), " bits, ", usableCount(s.hostBits), " hosts"});
+    out.setLine(Box::Text20, {numberToText(n.hostBits), " bits, ",
+                              numberToText(static_cast<double>(n.usableHosts)), " hosts"});
 }
 
 // Everything a press decides, from reading the inputs to the last result line.
-PressOutcome press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
-    PressOutcome outcome;
+PressResult press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out) {
+    PressResult result;
+    PressOutcome& outcome = result.outcome;
     outcome.rejection = readInputs(s, boxes);
     if (outcome.passed()) outcome.rejection = validate(s);
     if (!outcome.passed()) {
         out.set(Box::Text21, outcome.status());
-        return outcome;
+        return result;
     }
-    const AddressClass c = addressClass(s.ipOctet[0]);
-    showAddresses(s, out);
+    PressNumbers& numbers = result.numbers;
+    const AddressClass& c = addressClass(s.ipOctet[0]);
+    numbers.addressClass = &c;
+    showAddresses(s, numbers, out);
     out.set(Box::Text17, letterText(c));
     countFields(s, c);
+    countNumbers(s, numbers);
     outcome.findings = findFields(s);
     out.set(Box::Text21, outcome.status());
-    if (outcome.findings.noHosts) return outcome;
+    if (outcome.findings.noHosts) return result;
     ShowSubnetRange(s, out);
-    showResultLines(s, c, out);
-    return outcome;
+    showResultLines(numbers, out);
+    return result;
 }
 
 }  // namespace
@@ -261,10 +283,6 @@ PressOutcome press(CalculatorState& s, const BoxAccess& boxes, PressOutput& out)
 bool isAcceptedMaskOctet(double octet) {
     return std::any_of(acceptedMaskOctets.begin(), acceptedMaskOctets.end(),
                        [octet](int v) { return v == octet; });
-}
-
-int networkMaskOctets(const AddressClass& c) {
-    return c.letter == 'D' ? 3 : c.classBits / 8;
 }
 
 bool IpToBits(CalculatorState& state) {
@@ -303,31 +321,18 @@ std::string_view PressOutcome::status() const {
     return status::ok;
 }
 
-PressOutcome Recalculate(CalculatorState& state, BoxAccess& boxes) {
+PressResult Recalculate(CalculatorState& state, BoxAccess& boxes) {
     PressOutput out;
-    const PressOutcome outcome = press(state, boxes, out);
+    const PressResult result = press(state, boxes, out);
     out.writeTo(boxes);
-    return outcome;
-}
-
-AddressClass addressClass(double firstOctet) {
-    if (firstOctet < 128) return {'A', 8};
-    if (firstOctet < 192) return {'B', 16};
-    if (firstOctet < 224) return {'C', 24};
-    if (firstOctet < 240) return {'D', 0};
-    return {'E', 0};
+    return result;
 }
 
 std::array<std::string_view, 4> naturalMask(std::string_view firstOctetText) {
     // A text beyond the number range keeps its sign, so -1e400 still gets class A's mask.
-    switch (addressClass(textToNumber(firstOctetText).value).letter) {
-        case 'A':
-            return {"255", "0", "0", "0"};
-        case 'B':
-            return {"255", "255", "0", "0"};
-        default:  // class C's mask serves D and E too
-            return {"255", "255", "255", "0"};
-    }
+    const Address mask = addressClass(textToNumber(firstOctetText).value).naturalMask;
+    return {octetText(static_cast<int>(mask >> 24)), octetText(static_cast<int>(mask >> 16 & 255)),
+            octetText(static_cast<int>(mask >> 8 & 255)), octetText(static_cast<int>(mask & 255))};
 }
 
 void ApplyNaturalMask(BoxAccess& boxes) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/address_class.h"
 #include "engine/bit_vector.h"
 #include "engine/boxes.h"
 #include "engine/number_rules.h"
@@ -55,27 +56,12 @@ struct CalculatorState {
     std::int16_t hostBits = 0;
 };
 
-/// An address class as the first octet decides it: its letter and the network bits it fixes.
-struct AddressClass {
-    char letter;             // 'A' .. 'E'
-    std::int16_t classBits;  // 8, 16, 24 for A, B, C; 0 for D and E, which have no network field
-    bool operator==(const AddressClass&) const = default;
-};
-
-/// The class of a first octet, by upper bounds alone: A below 128, B below 192, C below 224,
-/// D below 240, E from 240 up. The value is compared as read, never rounded (127.9 is class A).
-AddressClass addressClass(double firstOctet);
-
 /// The accepted mask-octet values, in the order in which they are compared.
 inline constexpr std::array<int, 9> acceptedMaskOctets = {255, 254, 252, 248, 240,
                                                           224, 192, 128, 0};
 
 /// Whether a mask octet is exactly one of the accepted values.
 bool isAcceptedMaskOctet(double octet);
-
-/// How many of the mask's first octets must hold a 255 for an address of the class, unless the
-/// first does: those of its network field; class D is held to class C's three, class E to none.
-int networkMaskOctets(const AddressClass& c);
 
 /// Where a press of "Recalculate" stopped before its results: at reading a row whose text is no
 /// number that can be converted, or at the first check of the validation chain that holds.
@@ -115,6 +101,43 @@ struct PressOutcome {
     bool operator==(const PressOutcome&) const = default;
 };
 
+/// What a press shows, as numbers: everything a report, the working, a translated window or the
+/// practice says about a press is made from these, never read back from a box text. A rejected
+/// press has none (addressClass is null, everything else zero); how the press ended and what it
+/// found in the subnet and host fields is its PressOutcome.
+struct PressNumbers {
+    /// The class of the first octet (Text17); null when the press was rejected.
+    const AddressClass* addressClass = nullptr;
+    /// The network (Text9..Text12) and broadcast (Text13..Text16) addresses.
+    Address network = 0;
+    Address broadcast = 0;
+    /// The class's network bits, the mask's bits beyond them counted octet by octet, and the
+    /// rest; they sum to 32 (class D and E: 0, 0 and 32).
+    int networkBits = 0;
+    int subnetBits = 0;
+    int hostBits = 0;
+    /// Whether Text18..Text20 show the class, subnet and host lines: a class A, B or C address
+    /// with host bits. Class D and E show a line of their own in Text18, no host bits none.
+    bool hasLines = false;
+    /// 2 ^ subnetBits - 2 and 2 ^ hostBits - 2, as the lines show them; 0 for a field of no
+    /// bits, which the subnet line shows as "no subnets".
+    std::uint64_t usableSubnets = 0;
+    std::uint64_t usableHosts = 0;
+    /// Whether the press shows a first and a last usable subnet (Text26..Text33): a subnet field
+    /// of two bits or more under a mask that leaves host bits.
+    bool hasSubnetRange = false;
+    /// The network address with its subnet field set to 0...01 and to 1...10.
+    Address firstSubnet = 0;
+    Address lastSubnet = 0;
+    bool operator==(const PressNumbers&) const = default;
+};
+
+/// One press: how it ended and what it showed.
+struct PressResult {
+    PressOutcome outcome;
+    PressNumbers numbers;
+};
+
 /// Fills ipBit from ipOctet; false when the fourth octet does not round into the 16-bit range.
 bool IpToBits(CalculatorState& state);
 
@@ -124,8 +147,8 @@ void NetToBits(CalculatorState& state);
 /// One press of "Recalculate": reads Text1..Text8, validates the address and mask, and shows
 /// network, broadcast, class, bit counts, findings and the first and last usable subnet. Every
 /// output box and the status box are written once; an output the press leaves empty holds " ".
-/// Returns how the press ended.
-PressOutcome Recalculate(CalculatorState& state, BoxAccess& boxes);
+/// Returns how the press ended and its numbers.
+PressResult Recalculate(CalculatorState& state, BoxAccess& boxes);
 
 /// The natural mask texts of the class that a first-octet text falls in: "255","0","0","0" below
 /// 128, "255","255","0","0" below 192, "255","255","255","0" from 192 up.

@@ -13,9 +13,6 @@
 
 namespace octaval {
 
-/// An IPv4 address or mask as one number, the first octet in the most significant byte.
-using Address = std::uint32_t;
-
 /// The address, the mask, the network and the broadcast address of a press that passed the
 /// validation chain, as numbers (the network and broadcast that the press shows).
 struct PressAddresses {

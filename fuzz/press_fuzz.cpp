@@ -17,7 +17,7 @@ using namespace std::literals;
 static PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::string_view joined) {
     const auto t = fuzz::split(joined, '|', 8);
     setInputs(boxes, {t[0], t[1], t[2], t[3]}, {t[4], t[5], t[6], t[7]});
-    return Recalculate(state, boxes);
+    return Recalculate(state, boxes).outcome;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -12,7 +12,9 @@ Press press(const AddressTexts& inputs) {
     const auto& a = inputs.address;
     const auto m = inputs.maskOrNatural();
     setInputs(p.boxes, {a[0], a[1], a[2], a[3]}, {m[0], m[1], m[2], m[3]});
-    p.outcome = Recalculate(p.state, p.boxes);
+    const PressResult result = Recalculate(p.state, p.boxes);
+    p.outcome = result.outcome;
+    p.numbers = result.numbers;
     return p;
 }
 

@@ -9,12 +9,13 @@
 
 namespace octaval {
 
-/// One press of "Recalculate" on a fresh calculator: the boxes and the state it leaves, and how
-/// it ended.
+/// One press of "Recalculate" on a fresh calculator: the boxes and the state it leaves, how it
+/// ended, and what it showed as numbers, from which every report about it is made.
 struct Press {
     MemoryBoxes boxes;
     CalculatorState state;
     PressOutcome outcome;
+    PressNumbers numbers;
 };
 
 /// Types the address and the mask (the natural mask when none is given) into fresh boxes and

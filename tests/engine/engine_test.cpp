@@ -43,7 +43,7 @@ PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::string_view 
         }
     }
     setInputs(boxes, rows[0], rows[1]);
-    return Recalculate(state, boxes);
+    return Recalculate(state, boxes).outcome;
 }
 
 struct PressCase {

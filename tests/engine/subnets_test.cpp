@@ -20,7 +20,7 @@ static PressOutcome press(const Octets& i, const Octets& m, CalculatorState& sta
     MemoryBoxes boxes;
     const auto t = [](unsigned v) { return std::to_string(v); };
     setInputs(boxes, {t(i[0]), t(i[1]), t(i[2]), t(i[3])}, {t(m[0]), t(m[1]), t(m[2]), t(m[3])});
-    return Recalculate(state, boxes);
+    return Recalculate(state, boxes).outcome;
 }
 
 // Every mask of accepted octet values on addresses of every class; the list of each mask that
