@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/practice.h"
+#include "practice/worksheet.h"
 
 namespace octaval {
 

@@ -197,54 +197,49 @@ void appendSubnetJson(std::string& out, const SubnetRowTexts& row) {
     });
 }
 
-namespace {
+JsonObject::JsonObject(std::string& out) : m_out(out) {
+    m_out += '{';
+}
 
-// The members of the working object, each after a comma but the first.
-class WorkingMembers {
-public:
-    explicit WorkingMembers(std::string& out) : m_out(out) { m_out += '{'; }
-    WorkingMembers(const WorkingMembers&) = delete;
-    WorkingMembers& operator=(const WorkingMembers&) = delete;
-    ~WorkingMembers() { m_out += '}'; }
+JsonObject::~JsonObject() {
+    m_out += '}';
+}
 
-    std::string& key(std::string_view name) {
-        if (!m_first) m_out += ',';
-        m_first = false;
-        appendJsonString(m_out, name);
-        m_out += ':';
-        return m_out;
+std::string& JsonObject::key(std::string_view name) {
+    if (!m_first) m_out += ',';
+    m_first = false;
+    appendJsonString(m_out, name);
+    m_out += ':';
+    return m_out;
+}
+
+void JsonObject::text(std::string_view name, std::string_view value, bool nullWhenEmpty) {
+    key(name);
+    if (nullWhenEmpty && value.empty()) {
+        m_out += "null";
+    } else {
+        appendJsonString(m_out, value);
     }
-    // A text; with `nullWhenEmpty`, an empty text is null.
-    void text(std::string_view name, std::string_view value, bool nullWhenEmpty) {
-        key(name);
-        if (nullWhenEmpty && value.empty()) {
-            m_out += "null";
-        } else {
-            appendJsonString(m_out, value);
-        }
-    }
-    template <typename Number>
-    void number(std::string_view name, const std::optional<Number>& value) {
-        key(name);
-        m_out += value ? std::to_string(*value) : std::string("null");
-    }
+}
 
-private:
-    std::string& m_out;
-    bool m_first = true;
-};
-
-}  // namespace
+void JsonObject::texts(std::string_view name, std::span<const std::string_view> values) {
+    key(name) += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) m_out += ',';
+        appendJsonString(m_out, values[i]);
+    }
+    m_out += ']';
+}
 
 void appendWorkingJson(std::string& out, const Explanation& e) {
     const bool passed = e.rejectedBy.empty();
-    WorkingMembers members(out);
+    JsonObject members(out);
     members.text("address", e.address, false);
     members.text("mask", e.mask, false);
     members.text("status", e.status, false);
     members.text("rejectedBy", e.rejectedBy, true);
     if (passed) {
-        WorkingMembers bits(members.key("bits"));
+        JsonObject bits(members.key("bits"));
         for (std::size_t r = 0; r < e.bits.size(); ++r)
             bits.text(std::array{"address", "mask", "network", "broadcast"}[r], e.bits[r], false);
     } else {
@@ -274,7 +269,7 @@ void appendWorkingJson(std::string& out, const Explanation& e) {
     out += R"(,"steps":[)";
     for (std::size_t i = 0; i < e.steps.size(); ++i) {
         if (i > 0) out += ',';
-        WorkingMembers step(out);
+        JsonObject step(out);
         step.text("title", e.steps[i].title, false);
         step.text("text", e.steps[i].text, false);
     }

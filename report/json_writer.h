@@ -6,6 +6,8 @@
 // objects, each with its fixed keys. Every string it writes is escaped.
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,33 @@ namespace octaval {
 /// Appends text as a JSON string, quotes included; quotes, backslashes and control characters
 /// are escaped, other bytes are copied.
 void appendJsonString(std::string& out, std::string_view text);
+
+/// Writes one compact JSON object member by member into `out`: "{" when made, "}" when
+/// destroyed, a comma before every member but the first. Keys and texts are escaped.
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out);
+    ~JsonObject();
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+
+    /// Appends the next member's key and returns `out`, for the caller to append its value.
+    std::string& key(std::string_view name);
+    /// A string member; with `nullWhenEmpty`, an empty text is null.
+    void text(std::string_view name, std::string_view value, bool nullWhenEmpty = false);
+    /// An array of strings.
+    void texts(std::string_view name, std::span<const std::string_view> values);
+    /// A number, or null.
+    template <typename Number>
+    void number(std::string_view name, const std::optional<Number>& value) {
+        key(name);
+        m_out += value ? std::to_string(*value) : std::string("null");
+    }
+
+private:
+    std::string& m_out;
+    bool m_first = true;
+};
 
 /// Appends the result of a press as one compact JSON object (no line feed): every row of boxRows
 /// that has a JSON key, in order, a row of four boxes as an array of their four texts, a row of

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "practice/exercise.h"
 #include "report/address_text.h"
-#include "report/practice.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "practice/exercise.h"
 #include "report/phrasebook.h"
-#include "report/practice.h"
 
 namespace octaval {
 

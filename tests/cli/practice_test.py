@@ -92,7 +92,7 @@ class SessionTest(unittest.TestCase):
 
 class WorksheetTest(unittest.TestCase):
     def test_level_and_seed_give_their_problems(self):
-        # The answers are the press of each problem (tests/report/practice_test.cpp).
+        # The answers are the press of each problem (tests/practice/practice_test.cpp).
         first = worksheet("--seed", "2026", "--level", "any")[0]
         self.assertEqual((first["address"], first["mask"]), ("157.226.184.142", "255.240.128.0"))
 

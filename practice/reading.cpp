@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/reading.h"
+
+#include <charconv>
+
+#include "report/address_text.h"
+
+namespace octaval::reading {
+namespace {
+
+constexpr std::string_view blanks = " \t\r\n\f\v";
+
+}  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    const auto start = text.find_first_not_of(blanks);
+    if (start == std::string_view::npos) return {};
+    return text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+}
+
+std::string folded(std::string_view text) {
+    std::string out;
+    bool gap = false;
+    for (const char c : trimmed(text)) {
+        if (blanks.find(c) != std::string_view::npos) {
+            gap = true;
+            continue;
+        }
+        if (gap) out += ' ';
+        gap = false;
+        out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return out;
+}
+
+std::optional<std::uint64_t> wholeNumber(std::string_view text) {
+    std::uint64_t value = 0;
+    const auto end = text.data() + text.size();
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (stop != end || error != std::errc{}) return std::nullopt;
+    return value;
+}
+
+std::optional<std::array<std::uint64_t, 4>> readDottedOctets(std::string_view text) {
+    const auto parts = splitDotted(trimmed(text));
+    if (!parts) return std::nullopt;
+    std::array<std::uint64_t, 4> octets{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto value = wholeNumber(trimmed((*parts)[k]));
+        if (!value || *value > 255) return std::nullopt;
+        octets[k] = *value;
+    }
+    return octets;
+}
+
+std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view unit) {
+    std::string text = folded(answer);
+    for (const std::string_view word : {unit, unit.substr(0, unit.size() - 1)})
+        if (text.ends_with(word) && text.size() > word.size()) {
+            text = folded(text.substr(0, text.size() - word.size()));
+            break;
+        }
+    std::string digits;
+    std::size_t group = 0;  // digits since the last separator
+    bool grouped = false;
+    for (const char c : text) {
+        if (c == ',' || c == ' ' || c == '_') {
+            if (group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
+            grouped = true;
+            group = 0;
+            continue;
+        }
+        digits += c;
+        ++group;
+    }
+    if (grouped && group != 3) return std::nullopt;
+    return wholeNumber(digits);
+}
+
+}  // namespace octaval::reading

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Worksheets for paper: problems from a seed with their questions, and their answer keys, as
+// text, JSON Lines or CSV.
+
+#include <cstdint>
+#include <string>
+
+#include "practice/exercise.h"
+#include "practice/generator.h"
+
+namespace octaval {
+
+/// How a worksheet is written.
+enum class WorksheetFormat : std::uint8_t {
+    text,       // problems with blank answers, then (with answers) the key
+    jsonLines,  // one object a problem: address, mask, questions and (with answers) answers
+    csv,        // a header, then one row a problem; with answers, a column per question
+};
+
+/// What a worksheet holds.
+struct WorksheetRequest {
+    std::uint64_t seed = 0;
+    std::uint32_t count = 10;
+    PracticeOptions options;
+    WorksheetFormat format = WorksheetFormat::text;
+    bool answers = false;
+};
+
+/// The worksheet: `count` problems from the seed, each with the questions it asks. In JSON Lines
+/// the answers are the result object of a press (appendResultJson), as --batch gives it.
+std::string worksheet(const WorksheetRequest& request);
+
+/// The first line of a text worksheet or session: seed, classes, level.
+std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options);
+
+}  // namespace octaval
