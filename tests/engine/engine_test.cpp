@@ -6,7 +6,9 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "engine/calculator.h"
 
@@ -32,22 +34,16 @@ Rows outputs(const MemoryBoxes& boxes) {
     return rows;
 }
 
-// Types four texts split at "|" ("10|1||3") into each row and presses "Recalculate".
-PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::string_view ip,
-                   std::string_view mask) {
-    std::array<OctetTexts, 2> rows;
-    for (auto [row, joined] : {std::pair{&rows[0], ip}, std::pair{&rows[1], mask}}) {
-        for (auto& text : *row) {
-            text = joined.substr(0, joined.find('|'));
-            joined.remove_prefix(std::min(joined.size(), text.size() + 1));
-        }
-    }
-    setInputs(boxes, rows[0], rows[1]);
-    return Recalculate(state, boxes).outcome;
+// Types the address and the mask into their rows and presses "Recalculate".
+PressResult press(CalculatorState& state, MemoryBoxes& boxes, const OctetTexts& ip,
+                  const OctetTexts& mask) {
+    setInputs(boxes, ip, mask);
+    return Recalculate(state, boxes);
 }
 
 struct PressCase {
-    const char *name, *ip, *mask;
+    const char* name;
+    OctetTexts ip, mask;
     Rows rows;  // all blank when left out
     std::string_view status;
 };
@@ -57,22 +53,28 @@ void PrintTo(const PressCase& c, std::ostream* os) {
 
 class Press : public ::testing::TestWithParam<PressCase> {};
 
-// Whatever came before (a rejected press, one that filled every box, one without host bits), a
-// press shows the same.
+// Whatever came before (nothing, a press that filled every box, one without host bits), a press
+// shows the same boxes and returns the same outcome and numbers.
 TEST_P(Press, ShowsEveryBox) {
     const PressCase& c = GetParam();
-    for (const auto& [ip, mask] : {std::pair{"", ""},
-                                   {"192|168|1|70", "255|255|255|224"},
-                                   {"200|1|2|3", "255|255|255|255"}}) {
+    std::optional<PressResult> fresh;
+    for (const auto& [name, ip, mask] :
+         {std::tuple{"nothing", OctetTexts{}, OctetTexts{}},
+          {"a full press", OctetTexts{"192", "168", "1", "70"}, {"255", "255", "255", "224"}},
+          {"no hosts", OctetTexts{"200", "1", "2", "3"}, {"255", "255", "255", "255"}}}) {
         CalculatorState state;
         MemoryBoxes boxes;
         press(state, boxes, ip, mask);
-        const PressOutcome outcome = press(state, boxes, c.ip, c.mask);
-        EXPECT_EQ(outputs(boxes), c.rows) << "after " << ip << " / " << mask;
-        EXPECT_EQ(boxes[Box::Text21], c.status) << "after " << ip << " / " << mask;
-        // The outcome tells what the status box says, and whether the results are shown.
-        EXPECT_EQ(outcome.status(), c.status);
-        EXPECT_EQ(outcome.passed(), !outputs(boxes)[0].empty());
+        const PressResult result = press(state, boxes, c.ip, c.mask);
+        EXPECT_EQ(outputs(boxes), c.rows) << "after " << name;
+        EXPECT_EQ(boxes[Box::Text21], c.status) << "after " << name;
+        if (!fresh) fresh = result;
+        EXPECT_EQ(result.outcome, fresh->outcome) << "after " << name;
+        EXPECT_EQ(result.numbers, fresh->numbers) << "after " << name;
+    }
+    // A rejected press shows no numbers.
+    if (c.rows == Rows{}) {
+        EXPECT_EQ(fresh->numbers, PressNumbers{});
     }
 }
 
@@ -80,52 +82,57 @@ namespace s = status;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Answers, Press, ::testing::Values(
     // A mask shorter than the class counts no subnet bits: the class's own host field, "OK".
-    PressCase{"ClassBUnderClassAMask", "130|1|2|3", "255|0|0|0", {"130.0.0.0", "130.255.255.255", "B", "16 bits, Class B", "0 bits, no subnets", "16 bits, 65534 hosts", "", ""}, s::ok},
-    PressCase{"ClassC", "192|168|1|70", "255|255|255|224", {"192.168.1.64", "192.168.1.95", "C", "24 bits, Class C", "3 bits, 6 subnets", "5 bits, 30 hosts", "192.168.1.32", "192.168.1.192"}, s::ok},
+    PressCase{"ClassBUnderClassAMask", {"130", "1", "2", "3"}, {"255", "0", "0", "0"}, {"130.0.0.0", "130.255.255.255", "B", "16 bits, Class B", "0 bits, no subnets", "16 bits, 65534 hosts", "", ""}, s::ok},
+    PressCase{"ClassC", {"192", "168", "1", "70"}, {"255", "255", "255", "224"}, {"192.168.1.64", "192.168.1.95", "C", "24 bits, Class C", "3 bits, 6 subnets", "5 bits, 30 hosts", "192.168.1.32", "192.168.1.192"}, s::ok},
     // One subnet bit has only the all-zeros and all-ones subnets: no usable one to show.
-    PressCase{"OneSubnetBit", "200|1|1|1", "255|255|255|128", {"200.1.1.0", "200.1.1.127", "C", "24 bits, Class C", "1 bits, 0 subnets", "7 bits, 126 hosts", "", ""}, s::subnetAllZeros},
-    PressCase{"ClassD", "224|0|0|1", "255|255|255|0", {"224.0.0.0", "224.0.0.255", "D", "Multicast, Class D", "", "", "", ""}, s::ok},
-    PressCase{"ClassEUpTo255", "255|255|255|255", "255|255|255|255", {"255.255.255.255", "255.255.255.255", "E", "Research, Class E", "", "", "", ""}, s::hostAllOnes},
-    PressCase{"HostAllOnesReplacesSubnetZeros", "200|1|2|3", "255|255|255|252", {"200.1.2.0", "200.1.2.3", "C", "24 bits, Class C", "6 bits, 62 subnets", "2 bits, 2 hosts", "200.1.2.4", "200.1.2.248"}, s::hostAllOnes},
-    PressCase{"HostAllZeros", "200|1|2|0", "255|255|255|0", {"200.1.2.0", "200.1.2.255", "C", "24 bits, Class C", "0 bits, no subnets", "8 bits, 254 hosts", "", ""}, s::hostAllZeros},
-    PressCase{"SubnetAllOnes", "130|1|255|1", "255|255|255|0", {"130.1.255.0", "130.1.255.255", "B", "16 bits, Class B", "8 bits, 254 subnets", "8 bits, 254 hosts", "130.1.1.0", "130.1.254.0"}, s::subnetAllOnes},
+    PressCase{"OneSubnetBit", {"200", "1", "1", "1"}, {"255", "255", "255", "128"}, {"200.1.1.0", "200.1.1.127", "C", "24 bits, Class C", "1 bits, 0 subnets", "7 bits, 126 hosts", "", ""}, s::subnetAllZeros},
+    PressCase{"ClassD", {"224", "0", "0", "1"}, {"255", "255", "255", "0"}, {"224.0.0.0", "224.0.0.255", "D", "Multicast, Class D", "", "", "", ""}, s::ok},
+    PressCase{"ClassEUpTo255", {"255", "255", "255", "255"}, {"255", "255", "255", "255"}, {"255.255.255.255", "255.255.255.255", "E", "Research, Class E", "", "", "", ""}, s::hostAllOnes},
+    PressCase{"HostAllOnesReplacesSubnetZeros", {"200", "1", "2", "3"}, {"255", "255", "255", "252"}, {"200.1.2.0", "200.1.2.3", "C", "24 bits, Class C", "6 bits, 62 subnets", "2 bits, 2 hosts", "200.1.2.4", "200.1.2.248"}, s::hostAllOnes},
+    PressCase{"HostAllZeros", {"200", "1", "2", "0"}, {"255", "255", "255", "0"}, {"200.1.2.0", "200.1.2.255", "C", "24 bits, Class C", "0 bits, no subnets", "8 bits, 254 hosts", "", ""}, s::hostAllZeros},
+    PressCase{"SubnetAllOnes", {"130", "1", "255", "1"}, {"255", "255", "255", "0"}, {"130.1.255.0", "130.1.255.255", "B", "16 bits, Class B", "8 bits, 254 subnets", "8 bits, 254 hosts", "130.1.1.0", "130.1.254.0"}, s::subnetAllOnes},
     // 255.a.b.0 passes on purpose and counts octet by octet: 2 + 2 subnet bits, entries 9..12.
-    PressCase{"GappedMask", "10|1|2|3", "255|192|192|0", {"10.0.0.0", "10.63.63.255", "A", "8 bits, Class A", "4 bits, 14 subnets", "20 bits, 1048574 hosts", "10.16.0.0", "10.224.0.0"}, s::subnetAllZeros},
-    PressCase{"NoHostsReplacesSubnetOnes", "200|1|2|255", "255|255|255|255", {"200.1.2.255", "200.1.2.255", "C", "", "", "", "", ""}, s::noHosts}),
+    PressCase{"GappedMask", {"10", "1", "2", "3"}, {"255", "192", "192", "0"}, {"10.0.0.0", "10.63.63.255", "A", "8 bits, Class A", "4 bits, 14 subnets", "20 bits, 1048574 hosts", "10.16.0.0", "10.224.0.0"}, s::subnetAllZeros},
+    PressCase{"NoHostsReplacesSubnetOnes", {"200", "1", "2", "255"}, {"255", "255", "255", "255"}, {"200.1.2.255", "200.1.2.255", "C", "", "", "", "", ""}, s::noHosts}),
     ::testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(Rejected, Press, ::testing::Values(
-    PressCase{"FirstOctetZero", "0|1|1|1", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"OctetAbove255", "10|1|1|256", "255|0|0|0", {}, s::illegalIpAddress},
+    PressCase{"FirstOctetZero", {"0", "1", "1", "1"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"OctetAbove255", {"10", "1", "1", "256"}, {"255", "0", "0", "0"}, {}, s::illegalIpAddress},
     // Negative and fractional octets name no address (they used to pass, rounded or wrapped).
-    PressCase{"NegativeOctet", "-5|-1|1|1", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"FractionalOctets", "10|10.5|11.5|1", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"FirstOctetBelowOne", "0.5|1|1|1", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"FractionalFourth", "10|1|1|0.6", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"MaskOctetValue", "10|1|1|1", "255|255|255|1", {}, s::illegalSubnetMask},
-    PressCase{"MaskFraction", "10|1|1|1", "255|254.5|0|0", {}, s::illegalSubnetMask}),
+    PressCase{"NegativeOctet", {"-5", "-1", "1", "1"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"FractionalOctets", {"10", "10.5", "11.5", "1"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"FirstOctetBelowOne", {"0.5", "1", "1", "1"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"FractionalFourth", {"10", "1", "1", "0.6"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"MaskOctetValue", {"10", "1", "1", "1"}, {"255", "255", "255", "1"}, {}, s::illegalSubnetMask},
+    PressCase{"MaskFraction", {"10", "1", "1", "1"}, {"255", "254.5", "0", "0"}, {}, s::illegalSubnetMask}),
     ::testing::PrintToStringParamName());
 
 // Every spelling of the reading rule, and the texts whose number cannot be converted.
 INSTANTIATE_TEST_SUITE_P(Readings, Press, ::testing::Values(
-    PressCase{"EmptyBoxesReadAsZero", "10|||", "255|||", {"10.0.0.0", "10.255.255.255", "A", "8 bits, Class A", "0 bits, no subnets", "24 bits, 16777214 hosts", "", ""}, s::hostAllZeros},
-    PressCase{"ExponentHexOctal", "1e1|&H1|&O2|3.0", "&HFF|255.|2.55e2|0", {"10.1.2.0", "10.1.2.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "10.0.1.0", "10.255.254.0"}, s::ok},
-    PressCase{"BlanksAndStops", " 1 0|-0|\t2\n|1,5", "2 5 5|&hff|25.5D1|&o", {"10.0.2.0", "10.0.2.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "10.0.1.0", "10.255.254.0"}, s::ok},
-    PressCase{"StopsAndZeros", "12ab|-&H10|&o17|1e+", "& H FF|2.55E+2|&HFF|1e-400", {"12.0.15.0", "12.0.15.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "12.0.1.0", "12.255.254.0"}, s::ok},
-    PressCase{"AddressBeyondRange", "10|1e400|1|1", "255|255|255|0", {}, s::illegalIpAddress},
-    PressCase{"MaskBeyondRange", "10|1|1|1", "255|1e400|255|0", {}, s::illegalSubnetMask},
-    PressCase{"AddressDecidesFirst", "10|1|1|1e400", "1e400|0|0|0", {}, s::illegalIpAddress},
-    PressCase{"FourthBeyond16Bits", "1|2|3|4e4", "255|0|0|0", {}, s::illegalIpAddress},
-    PressCase{"FourthFarNegative", "1|2|3|-40000", "255|0|0|0", {}, s::illegalIpAddress}),
+    PressCase{"EmptyBoxesReadAsZero", {"10", "", "", ""}, {"255", "", "", ""}, {"10.0.0.0", "10.255.255.255", "A", "8 bits, Class A", "0 bits, no subnets", "24 bits, 16777214 hosts", "", ""}, s::hostAllZeros},
+    PressCase{"ExponentHexOctal", {"1e1", "&H1", "&O2", "3.0"}, {"&HFF", "255.", "2.55e2", "0"}, {"10.1.2.0", "10.1.2.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "10.0.1.0", "10.255.254.0"}, s::ok},
+    PressCase{"BlanksAndStops", {" 1 0", "-0", "\t2\n", "1,5"}, {"2 5 5", "&hff", "25.5D1", "&o"}, {"10.0.2.0", "10.0.2.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "10.0.1.0", "10.255.254.0"}, s::ok},
+    PressCase{"StopsAndZeros", {"12ab", "-&H10", "&o17", "1e+"}, {"& H FF", "2.55E+2", "&HFF", "1e-400"}, {"12.0.15.0", "12.0.15.255", "A", "8 bits, Class A", "16 bits, 65534 subnets", "8 bits, 254 hosts", "12.0.1.0", "12.255.254.0"}, s::ok},
+    PressCase{"AddressBeyondRange", {"10", "1e400", "1", "1"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
+    PressCase{"MaskBeyondRange", {"10", "1", "1", "1"}, {"255", "1e400", "255", "0"}, {}, s::illegalSubnetMask},
+    PressCase{"AddressDecidesFirst", {"10", "1", "1", "1e400"}, {"1e400", "0", "0", "0"}, {}, s::illegalIpAddress},
+    PressCase{"FourthBeyond16Bits", {"1", "2", "3", "4e4"}, {"255", "0", "0", "0"}, {}, s::illegalIpAddress}),
     ::testing::PrintToStringParamName());
 // clang-format on
 
-// An address as four octets joined by `separator`.
-std::string joined(std::uint32_t v, const char* separator) {
+// An address as four octets joined by dots.
+std::string dotted(std::uint32_t v) {
     std::string text;
     for (int shift = 24; shift >= 0; shift -= 8)
-        text += std::to_string(v >> shift & 255) + (shift ? separator : "");
+        text += std::to_string(v >> shift & 255) + (shift ? "." : "");
     return text;
+}
+
+// An address as the texts of its four octets.
+std::array<std::string, 4> octets(std::uint32_t v) {
+    return {std::to_string(v >> 24), std::to_string(v >> 16 & 255), std::to_string(v >> 8 & 255),
+            std::to_string(v & 255)};
 }
 
 // Every mask whose four octets are accepted values (0, 128, 192, ... 255), 9^4 of them.
@@ -146,21 +153,19 @@ bool legal(std::uint32_t m) {
 }
 
 // Every mask of accepted octet values with addresses at every class bound, on one state: the
-// message of the checks as they read, and for a legal mask every box as plain 32-bit
-// arithmetic on the classful fields gives it.
+// message of the checks as they read, and for a legal mask every box and every number as plain
+// 32-bit arithmetic on the classful fields gives it.
 TEST(Press, EveryMaskOfAcceptedOctetsAgreesWith32BitArithmetic) {
     const auto count = [](int bits, const char* what) {
         return std::to_string(bits) + " bits, " + std::to_string((1 << bits) - 2) + " " + what;
     };
     CalculatorState state;
     MemoryBoxes boxes;
-    int legalMasks = 0;
     for (const std::uint32_t ip :
          {0x0A4D82C9u, 0x01FF0001u, 0x7F000000u, 0x7FFFFFFFu, 0x80010203u, 0xBF0363F0u, 0x9600FFFFu,
           0xC0A80146u, 0xDFFE0700u, 0xC80102FFu, 0xE0000001u, 0xEF020304u, 0xF0090807u, 0xFE000000u,
           0xFFFFFFFFu}) {
         for (const std::uint32_t mask : masksOfAcceptedOctets()) {
-            legalMasks += ip == 0xFFFFFFFFu && legal(mask);
             int cls = 0;  // A, B, C, D, E
             for (const std::uint32_t bound : {128, 192, 224, 240})
                 cls += (ip >> 24) >= bound;
@@ -182,22 +187,39 @@ TEST(Press, EveryMaskOfAcceptedOctetsAgreesWith32BitArithmetic) {
             if (hostBits && (ip & host) == 0) want = status::hostAllZeros;
             if (hostBits && (ip & host) == host) want = status::hostAllOnes;
             if (hostBits == 0) want = status::noHosts;
-            Rows rows = {joined(net, "."), joined(net | ~mask, "."), std::string(1, "ABCDE"[cls])};
+            Rows rows = {dotted(net), dotted(net | ~mask), std::string(1, "ABCDE"[cls])};
             if (cls >= 3) rows[3] = cls == 3 ? "Multicast, Class D" : "Research, Class E";
             if (hostBits && cls < 3) {
                 rows[3] = std::to_string(classBits) + " bits, Class " + rows[2];
                 rows[4] = subnetBits ? count(subnetBits, "subnets") : "0 bits, no subnets";
                 rows[5] = count(hostBits, "hosts");
             }
-            if (hostBits && subnetBits >= 2) {
-                rows[6] = joined(static_cast<std::uint32_t>((net & ~field) | low), ".");
-                rows[7] = joined(static_cast<std::uint32_t>((net | field) & ~low), ".");
+            PressNumbers numbers{&addressClasses[static_cast<std::size_t>(cls)],
+                                 static_cast<std::uint32_t>(net),
+                                 static_cast<std::uint32_t>(net | ~mask),
+                                 classBits,
+                                 subnetBits,
+                                 hostBits,
+                                 hostBits && cls < 3,
+                                 subnetBits ? (1ull << subnetBits) - 2 : 0,
+                                 hostBits ? (1ull << hostBits) - 2 : 0,
+                                 hostBits && subnetBits >= 2};
+            if (numbers.hasSubnetRange) {
+                numbers.firstSubnet = static_cast<std::uint32_t>((net & ~field) | low);
+                numbers.lastSubnet = static_cast<std::uint32_t>((net | field) & ~low);
+                rows[6] = dotted(numbers.firstSubnet);
+                rows[7] = dotted(numbers.lastSubnet);
             }
-            if (versus || !legal(mask)) rows = Rows{};
-            if (versus || !legal(mask))
+            if (versus || !legal(mask)) {
+                rows = Rows{};
+                numbers = PressNumbers{};
                 want = versus ? status::illegalMaskVersusClass : status::illegalSubnetMask;
-            const PressOutcome outcome = press(state, boxes, joined(ip, "|"), joined(mask, "|"));
-            SCOPED_TRACE(joined(ip, ".") + " / " + joined(mask, "."));
+            }
+            const auto ipTexts = octets(ip), maskTexts = octets(mask);
+            const auto [outcome, shown] =
+                press(state, boxes, {ipTexts[0], ipTexts[1], ipTexts[2], ipTexts[3]},
+                      {maskTexts[0], maskTexts[1], maskTexts[2], maskTexts[3]});
+            SCOPED_TRACE(dotted(ip) + " / " + dotted(mask));
             ASSERT_EQ(outputs(boxes), rows);
             ASSERT_EQ(boxes[Box::Text21], want);
             // Every accepted octet passes checks 2 to 5: a mask fails at 6 to 8 or at 9 to 11.
@@ -210,10 +232,71 @@ TEST(Press, EveryMaskOfAcceptedOctetsAgreesWith32BitArithmetic) {
                                 passed && subnetBits && (net & field) == field,
                                 passed && hostBits == 0, passed && hostBits && (ip & host) == 0,
                                 passed && hostBits && (ip & host) == host}));
+            ASSERT_EQ(shown, numbers);
         }
     }
-    EXPECT_EQ(legalMasks, 53);
 }
+
+// The fourth octet is rounded to a 16-bit integer, ties to even, before anything is checked: at
+// the ends of that range the rounding decides whether the text can be read at all.
+struct FourthOctetCase {
+    const char* name;
+    std::string_view fourth;
+    Rejection rejection;
+};
+void PrintTo(const FourthOctetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class FourthOctet : public ::testing::TestWithParam<FourthOctetCase> {};
+
+TEST_P(FourthOctet, RoundsTiesToEvenBeforeTheChecks) {
+    CalculatorState state;
+    MemoryBoxes boxes;
+    const auto [outcome, numbers] =
+        press(state, boxes, {"10", "1", "1", GetParam().fourth}, {"255", "0", "0", "0"});
+    EXPECT_EQ(outcome.rejection, GetParam().rejection);
+    EXPECT_EQ(boxes[Box::Text21], status::illegalIpAddress);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, FourthOctet,
+    ::testing::Values(
+        // 32766.5 rounds down to the even 32766, read but above 255; 32767.5 up to 32768.
+        FourthOctetCase{"HalfBelowTheTop", "32766.5", Rejection::illegalAddress},
+        FourthOctetCase{"HalfAboveTheTop", "32767.5", Rejection::addressUnreadable},
+        // -32768.5 rounds to the even -32768, read but negative; -32769 is beyond.
+        FourthOctetCase{"HalfBelowTheBottom", "-32768.5", Rejection::illegalAddress},
+        FourthOctetCase{"BeyondTheBottom", "-32769", Rejection::addressUnreadable}),
+    ::testing::PrintToStringParamName());
+
+// The bits of an address as typed, before any check: the first three octets lose their fraction,
+// the fourth is rounded ties to even, and each is limited to 0..255.
+struct BitsCase {
+    const char* name;
+    std::array<double, 4> octets;
+    std::uint32_t bits;
+};
+void PrintTo(const BitsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class AddressBits : public ::testing::TestWithParam<BitsCase> {};
+
+TEST_P(AddressBits, TruncateTheFirstThreeAndRoundTheFourth) {
+    BitVector bits{};
+    ASSERT_TRUE(OctetsToBits(GetParam().octets, bits));
+    std::uint32_t value = 0;
+    for (int i = 1; i <= 32; ++i)
+        value = value << 1 | static_cast<std::uint32_t>(bits[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(dotted(value), dotted(GetParam().bits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Octets, AddressBits,
+    ::testing::Values(BitsCase{"FractionsDroppedOrRounded", {192.7, 0.9, 11.5, 192.7}, 0xC0000BC1},
+                      BitsCase{"TiesToEven", {1, 2, 3, 2.5}, 0x01020302},
+                      BitsCase{"Limited", {300, -5, 1e300, 255.5}, 0xFF00FFFF},
+                      BitsCase{"NegativeFourth", {10, 1, 1, -1.5}, 0x0A010100}),
+    ::testing::PrintToStringParamName());
 
 TEST(NaturalMask, FollowsTheClassOfTheFirstOctet) {
     const OctetTexts a = {"255", "0", "0", "0"}, b = {"255", "255", "0", "0"},
