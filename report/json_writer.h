@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The one JSON writer: the result object of a press, a row of the subnet list and the error
-// objects, each with its fixed keys. Every string it writes is escaped.
+// The one JSON writer: the result object of a press, a row of the subnet list, the working and
+// the error objects, each with its fixed keys, and an object written member by member for the
+// layers above (the practice's worksheets). Every string it writes is escaped.
 
 #include <cstdint>
 #include <optional>
