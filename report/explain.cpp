@@ -346,9 +346,7 @@ private:
     std::string quote(std::string_view text) const { return quoted(m_book, text); }
 
     // A status message as the reader sees it, quoted.
-    std::string status(std::string_view message) const {
-        return quote(m_book.boxText(Box::Text21, message));
-    }
+    std::string status(std::string_view message) const { return quote(m_book.status(message)); }
 
     void classStep() {
         const char letter = m_e.classLetter.front();
@@ -362,7 +360,7 @@ private:
                                "Its leading bits %1 give class %2 (first octet %3 to "
                                "%4): %5."),
                         {m_e.leadingBits, m_e.classLetter, low, high,
-                         m_book.boxText(Box::Text18, m_p.boxes[Box::Text18])});
+                         m_book.resultLine(Box::Text18, lineNumbers(m_s))});
         } else if (m_e.leadingBits.size() == 1) {
             text +=
                 say(phrase("Working",
@@ -450,7 +448,7 @@ private:
         if (m_s.subnetBits == 0) {
             add(phrase("Working", "Subnets"),
                 say(phrase("Working", "Without subnet bits the network is not subnetted: %1."),
-                    {quote(m_book.boxText(Box::Text19, m_p.boxes[Box::Text19]))}));
+                    {quote(m_book.resultLine(Box::Text19, lineNumbers(m_s)))}));
         } else {
             m_e.subnetsWithZero = m_list->count();
             m_e.subnets = m_list->count() - 2;
@@ -677,7 +675,7 @@ Explanation explain(const Press& p, const Phrasebook& book) {
         e.steps.push_back(
             {book.say(phrase("Working", "Status")),
              book.say(phrase("Working", "The status is %1, and every output box stays empty."),
-                      {quoted(book, book.boxText(Box::Text21, e.status))})});
+                      {quoted(book, book.status(e.status))})});
         return e;
     }
     const auto rows = bitRows(p.state);
@@ -704,7 +702,7 @@ std::string stepsText(const Explanation& e) {
 
 std::string workingHeading(const Explanation& e) {
     return e.book->say(phrase("Working", "Working of %1 %2: %3"),
-                       {e.address, e.mask, e.book->boxText(Box::Text21, e.status)});
+                       {e.address, e.mask, e.book->status(e.status)});
 }
 
 std::string workingText(const Explanation& e) {

@@ -31,16 +31,19 @@ std::uint64_t PracticeRandom::below(std::uint64_t bound) {
 
 namespace {
 
+// How a subnet line without subnet bits ("0 bits, no subnets") gives its count.
+constexpr std::string_view noSubnets = "no subnets";
+
 struct LevelInfo {
     PracticeLevel level;
     std::string_view name;
     std::string_view description;
 };
 constexpr std::array<LevelInfo, 4> levels = {{
-    {PracticeLevel::natural, "natural", "Natural masks only"},
-    {PracticeLevel::contiguous, "contiguous", "Contiguous masks"},
-    {PracticeLevel::any, "any", "Any mask the checks accept"},
-    {PracticeLevel::faults, "faults", "Spot the fault"},
+    {PracticeLevel::natural, "natural", phrase("Practice", "Natural masks only").source},
+    {PracticeLevel::contiguous, "contiguous", phrase("Practice", "Contiguous masks").source},
+    {PracticeLevel::any, "any", phrase("Practice", "Any mask the checks accept").source},
+    {PracticeLevel::faults, "faults", phrase("Practice", "Spot the fault").source},
 }};
 
 struct QuestionInfo {
@@ -49,17 +52,19 @@ struct QuestionInfo {
     std::string_view prompt;
 };
 constexpr std::array<QuestionInfo, 11> questionInfo = {{
-    {Question::network, "network", "Network (subnet) address"},
-    {Question::broadcast, "broadcast", "Broadcast address"},
-    {Question::classLetter, "class", "Class"},
-    {Question::networkBits, "networkBits", "Network bits of the class"},
-    {Question::subnetBits, "subnetBits", "Subnet bits"},
-    {Question::hostBits, "hostBits", "Host bits"},
-    {Question::subnets, "subnets", "Usable subnets"},
-    {Question::hosts, "hosts", "Usable hosts per subnet"},
-    {Question::firstSubnet, "firstSubnet", "First usable subnet (Subnet 1)"},
-    {Question::lastSubnet, "lastSubnet", "Last usable subnet (Subnet N)"},
-    {Question::status, "status", "Status message"},
+    {Question::network, "network", phrase("Practice", "Network (subnet) address").source},
+    {Question::broadcast, "broadcast", phrase("Practice", "Broadcast address").source},
+    {Question::classLetter, "class", phrase("Practice", "Class").source},
+    {Question::networkBits, "networkBits", phrase("Practice", "Network bits of the class").source},
+    {Question::subnetBits, "subnetBits", phrase("Practice", "Subnet bits").source},
+    {Question::hostBits, "hostBits", phrase("Practice", "Host bits").source},
+    {Question::subnets, "subnets", phrase("Practice", "Usable subnets").source},
+    {Question::hosts, "hosts", phrase("Practice", "Usable hosts per subnet").source},
+    {Question::firstSubnet, "firstSubnet",
+     phrase("Practice", "First usable subnet (Subnet 1)").source},
+    {Question::lastSubnet, "lastSubnet",
+     phrase("Practice", "Last usable subnet (Subnet N)").source},
+    {Question::status, "status", phrase("Practice", "Status message").source},
 }};
 
 const QuestionInfo& infoOf(Question q) {
@@ -385,8 +390,15 @@ Problem ProblemGenerator::next() {
     return problem;
 }
 
-std::string Mark::text() const {
-    return right ? std::string("right") : "wrong, expected " + expected;
+std::string Mark::text(const Phrasebook& book) const {
+    if (right) return book.say(phrase("Practice", "right"));
+    // An expected answer in words is a status message or the count of a network without subnets.
+    const bool message =
+        std::find(status::all.begin(), status::all.end(), expected) != status::all.end();
+    const std::string shown = message                 ? book.status(expected)
+                              : expected == noSubnets ? book.say(phrase("Practice", "no subnets"))
+                                                      : expected;
+    return book.say(phrase("Practice", "wrong, expected %1"), {shown});
 }
 
 Exercise::Exercise(Problem problem, std::span<const Question> questions)

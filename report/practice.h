@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "report/address_text.h"
+#include "report/phrasebook.h"
 #include "report/press.h"
 
 namespace octaval {
@@ -113,8 +114,8 @@ private:
 struct Mark {
     bool right = false;
     std::string expected;
-    /// "right", or "wrong, expected 192.168.1.64".
-    std::string text() const;
+    /// "right", or "wrong, expected 192.168.1.64", in the reader's words.
+    std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
 /// A problem with its press: the questions it asks and their expected answers, all read from

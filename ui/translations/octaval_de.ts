@@ -68,10 +68,6 @@
         <translation>keine Subnetze</translation>
     </message>
     <message>
-        <source>no hosts</source>
-        <translation>keine Hosts</translation>
-    </message>
-    <message>
         <source>right</source>
         <translation>richtig</translation>
     </message>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Forschung, Klasse E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 Bits, Klasse %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n Bit, Klasse %1</numerusform>
+            <numerusform>%n Bits, Klasse %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 Bits, keine Subnetze</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n Bit, keine Subnetze</numerusform>
+            <numerusform>%n Bits, keine Subnetze</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 Bits, %2 Subnetze</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n Bit, %1 Subnetze</numerusform>
+            <numerusform>%n Bits, %1 Subnetze</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 Bits, %2 Hosts</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n Bit, %1 Hosts</numerusform>
+            <numerusform>%n Bits, %1 Hosts</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -68,10 +68,6 @@
         <translation>ninguna subred</translation>
     </message>
     <message>
-        <source>no hosts</source>
-        <translation>ningún host</translation>
-    </message>
-    <message>
         <source>right</source>
         <translation>correcto</translation>
     </message>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Investigación, clase E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 bits, clase %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n bit, clase %1</numerusform>
+            <numerusform>%n bits, clase %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 bits, sin subredes</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n bit, sin subredes</numerusform>
+            <numerusform>%n bits, sin subredes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 bits, %2 subredes</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n bit, %1 subredes</numerusform>
+            <numerusform>%n bits, %1 subredes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 bits, %2 equipos</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n bit, %1 hosts</numerusform>
+            <numerusform>%n bits, %1 hosts</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -68,10 +68,6 @@
         <translation>aucun sous-réseau</translation>
     </message>
     <message>
-        <source>no hosts</source>
-        <translation>aucun hôte</translation>
-    </message>
-    <message>
         <source>right</source>
         <translation>juste</translation>
     </message>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Recherche, classe E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 bits, classe %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n bit, classe %1</numerusform>
+            <numerusform>%n bits, classe %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 bits, aucun sous-réseau</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n bit, aucun sous-réseau</numerusform>
+            <numerusform>%n bits, aucun sous-réseau</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 bits, %2 sous-réseaux</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n bit, %1 sous-réseau</numerusform>
+            <numerusform>%n bits, %1 sous-réseaux</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 bits, %2 hôtes</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n bit, %1 hôte</numerusform>
+            <numerusform>%n bits, %1 hôtes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
