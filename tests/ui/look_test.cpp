@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
+#include <memory>
 
 #include "engine/calculator.h"
 #include "report/address_text.h"
@@ -148,6 +150,22 @@ private slots:
             QSKIP("another language");
         const LineNumbers numbers{'C', 24, subnetBits, 8 - subnetBits};
         QCOMPARE(toQString(windowPhrasebook().resultLine(boxNumber(box), numbers)), line);
+    }
+
+    // Qt's own texts in the language of the windows: a box's context menu and the names of keys
+    // beside the windows' own tooltips.
+    void qtTexts() {
+        if (language().isEmpty() || language().startsWith(u"en"_s)) QSKIP("Qt's own language");
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        const QStringList english = {u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
+                                     u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                QVERIFY2(!english.contains(action->text().section(u'\t', 0, 0)),
+                         qPrintable(action->text()));
+        QVERIFY(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString(QKeySequence::NativeText) !=
+                u"Ctrl+Shift+C"_s);
     }
 
     void look() {
