@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Spot the fault</source>
-        <translation>Finde den Fehler</translation>
+        <translation>Fehler finden</translation>
     </message>
     <message>
         <source>no subnets</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>The press stops at the check of the mask versus the class.</source>
-        <translation>Die Berechnung endet bei der Prüfung der Maske gegen die Klasse.</translation>
+        <translation>Die Berechnung endet bei der Prüfung, ob die Maske zur Klasse passt.</translation>
     </message>
     <message>
         <source>The press stops at the check of the mask&apos;s shape.</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
-        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, der Oktette aus Einsbits gefolgt von Nullbits. Hier: %1.</translation>
+        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, also 1-Bits gefolgt von 0-Bits. Hier: %1.</translation>
     </message>
     <message>
         <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
@@ -314,15 +314,15 @@
     </message>
     <message>
         <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
-        <translation>Die natürliche Maske der Klasse %1 ist %2: Einsbits für ihre %3 Netzbits.</translation>
+        <translation>Die natürliche Maske der Klasse %1 ist %2: 1-Bits für ihre %3 Netzbits.</translation>
     </message>
     <message>
         <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine Einsbits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine 1-Bits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
     <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
-        <translation>Die Maske %1 hat keine Einsbits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
+        <translation>Die Maske %1 hat keine 1-Bits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
     <message>
         <source>octet %1, %2 = %3, gives %4</source>
@@ -330,19 +330,19 @@
     </message>
     <message>
         <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</translation>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</translation>
     </message>
     <message>
         <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</translation>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</translation>
     </message>
     <message>
         <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 Einsbit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</translation>
+        <translation>Die Maske %1 hat %2 1-Bit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</translation>
     </message>
     <message>
         <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 Einsbits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</translation>
+        <translation>Die Maske %1 hat %2 1-Bits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</translation>
     </message>
     <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
@@ -362,11 +362,11 @@
     </message>
     <message>
         <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (mit einem Subnetzbit beide). Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
+        <translation>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (bei einem Subnetzbit beide). Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</translation>
     </message>
     <message>
         <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
+        <translation>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</translation>
     </message>
     <message>
         <source>Hosts</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
-        <translation>%1 - 2 = %2 nutzbare Hosts in jedem Subnetz: Hostbits aus lauter Nullen bezeichnen das Subnetz selbst, aus lauter Einsen seine Broadcast-Adresse.</translation>
+        <translation>%1 - 2 = %2 nutzbare Hosts in jedem Subnetz: Hostbits mit nur Nullen bezeichnen das Subnetz selbst, mit nur Einsen seine Broadcast-Adresse.</translation>
     </message>
     <message>
         <source>subnet %1 is %2</source>
@@ -521,19 +521,19 @@
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
-        <translation>© 2026 die Octaval-Entwickler. Lizenz GPL-3.0-or-later, Text in LICENSE neben dem Programm. Mehr in README.md.</translation>
+        <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in LICENSE neben dem Programm. Mehr in README.md.</translation>
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in
 /usr/share/doc/octaval/copyright
 More in octaval(1) and the README.</source>
-        <translation>© 2026 die Octaval-Entwickler. Lizenz GPL-3.0-or-later, Text in
+        <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in
 /usr/share/doc/octaval/copyright
-Mehr in octaval(1) und im README.</translation>
+Mehr in octaval(1) und in der README.</translation>
     </message>
     <message>
         <source>Free to share and use. The author accepts no responsibility for any damage or loss of data it may cause.</source>
-        <translation>Frei zum Teilen und Benutzen. Der Autor haftet nicht für Schäden oder Datenverluste, die es verursacht.</translation>
+        <translation>Darf frei weitergegeben und verwendet werden. Der Autor haftet nicht für Schäden oder Datenverluste durch das Programm.</translation>
     </message>
     <message>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
@@ -726,7 +726,7 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>Ctrl+F: find; Enter selects the row</source>
-        <translation>Strg+F: suchen; Eingabe wählt die Zeile</translation>
+        <translation>Strg+F: suchen; Eingabetaste wählt die Zeile aus</translation>
     </message>
     <message>
         <source>Find</source>
@@ -754,7 +754,7 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 des Klasse-%3-Netzes %4 unter %5</translation>
+        <translation>%1 %2 des Klasse-%3-Netzes %4 mit Maske %5</translation>
     </message>
     <message>
         <source>subnet</source>
@@ -798,11 +798,11 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>reserved, all zeros</source>
-        <translation>reserviert, alles Nullen</translation>
+        <translation>reserviert, nur Nullen</translation>
     </message>
     <message>
         <source>reserved, all ones</source>
-        <translation>reserviert, alles Einsen</translation>
+        <translation>reserviert, nur Einsen</translation>
     </message>
     <message>
         <source>holds %1</source>

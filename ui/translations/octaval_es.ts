@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Spot the fault</source>
-        <translation>Encuentra el error</translation>
+        <translation>Encuentre el error</translation>
     </message>
     <message>
         <source>no subnets</source>
-        <translation>ninguna subred</translation>
+        <translation>sin subredes</translation>
     </message>
     <message>
         <source>right</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>wrong, expected %1</source>
-        <translation>incorrecto, se esperaba %1</translation>
+        <translation>incorrecto; se esperaba: %1</translation>
     </message>
 </context>
 <context>
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>No host(s)</source>
-        <translation>Ningún equipo</translation>
+        <translation>Sin hosts</translation>
     </message>
     <message>
         <source>Illegal host ip address (all zeros = network)</source>
-        <translation>Dirección IP de equipo no válida (todo ceros = red)</translation>
+        <translation>Dirección IP de host no válida (todo ceros = red)</translation>
     </message>
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
-        <translation>Dirección IP de equipo no válida (todo unos = difusión)</translation>
+        <translation>Dirección IP de host no válida (todo unos = difusión)</translation>
     </message>
 </context>
 <context>
@@ -174,11 +174,11 @@
     </message>
     <message>
         <source>the host bits (%1)</source>
-        <translation>los bits de equipo (%1)</translation>
+        <translation>los bits de host (%1)</translation>
     </message>
     <message>
         <source>class %1 has no network, subnet and host fields</source>
-        <translation>la clase %1 no tiene campos de red, subred y equipo</translation>
+        <translation>la clase %1 no tiene campos de red, subred y host</translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
-        <translation>Las clases D y E no tienen campos de red, subred y equipo: no hay bits de subred, y las comprobaciones toman la dirección entera, bits 1 a 32, como su campo de equipo.</translation>
+        <translation>Las clases D y E no tienen campos de red, subred y host: no hay bits de subred, y los resultados toman la dirección entera, bits 1 a 32, como su campo de host.</translation>
     </message>
     <message>
         <source>The first octet, %1, is %2 in binary.</source>
@@ -346,11 +346,11 @@
     </message>
     <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
-        <translation>El resto son bits de equipo: 32 - %1 - %2 = %3.</translation>
+        <translation>El resto son bits de host: 32 - %1 - %2 = %3.</translation>
     </message>
     <message>
         <source>Subnet and host bits</source>
-        <translation>Bits de subred y de equipo</translation>
+        <translation>Bits de subred y de host</translation>
     </message>
     <message>
         <source>Subnets</source>
@@ -370,11 +370,11 @@
     </message>
     <message>
         <source>Hosts</source>
-        <translation>Equipos</translation>
+        <translation>Hosts</translation>
     </message>
     <message>
         <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
-        <translation>%1 - 2 = %2 equipos utilizables en cada subred: los bits de equipo todo ceros designan la propia subred, todo unos su dirección de difusión.</translation>
+        <translation>%1 - 2 = %2 hosts utilizables en cada subred: los bits de host todo ceros designan la propia subred, todo unos su dirección de difusión.</translation>
     </message>
     <message>
         <source>subnet %1 is %2</source>
@@ -478,15 +478,15 @@
     </message>
     <message>
         <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
-        <translation>La máscara no deja bits de equipo: %1, y el cálculo termina ahí: las líneas Red, Subred y Equipo y las filas Subred 1 y Subred N quedan vacías.</translation>
+        <translation>La máscara no deja bits de host: %1, y el cálculo termina ahí: las líneas Red, Subred y Host y las filas Subred 1 y Subred N quedan vacías.</translation>
     </message>
     <message>
         <source>The host field of the address, %1.</source>
-        <translation>El campo de equipo de la dirección, %1.</translation>
+        <translation>El campo de host de la dirección, %1.</translation>
     </message>
     <message>
         <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Una comprobación posterior sustituye a una anterior: el estado es %1.</translation>
+        <translation>Un resultado posterior sustituye a uno anterior: el estado es %1.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -568,7 +568,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation>Equipo</translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Subnet 1</source>
@@ -663,7 +663,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation>&amp;Verificar</translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>&amp;Next problem</source>
@@ -675,11 +675,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntuación</translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Score: %1 of %2 right</source>
-        <translation>Puntuación: %1 de %2 correctas</translation>
+        <translation>Aciertos: %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -694,11 +694,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>First host</source>
-        <translation>Primer equipo</translation>
+        <translation>Primer host</translation>
     </message>
     <message>
         <source>Last host</source>
-        <translation>Último equipo</translation>
+        <translation>Último host</translation>
     </message>
     <message>
         <source>Broadcast</source>
@@ -754,7 +754,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 de la red de clase %3 %4 con %5</translation>
+        <translation>%1 %2 de la red de clase %3 %4 con la máscara %5</translation>
     </message>
     <message>
         <source>subnet</source>
@@ -845,7 +845,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>the host bits</source>
-        <translation>los bits de equipo</translation>
+        <translation>los bits de host</translation>
     </message>
     <message>
         <source>no fields</source>
@@ -881,7 +881,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>class %1 has no network, subnet and host fields</source>
-        <translation>la clase %1 no tiene campos de red, subred y equipo</translation>
+        <translation>la clase %1 no tiene campos de red, subred y host</translation>
     </message>
 </context>
 </TS>
