@@ -253,14 +253,6 @@
         <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, also 1-Bits gefolgt von 0-Bits. Hier: %1.</translation>
     </message>
     <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %3 hat dort keine 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</translation>
-    </message>
-    <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
         <translation>Oktett 2 (%1) ist kleiner als Oktett 1 (%2), und dann dürfen die Oktette 3 und 4 nicht beide größer als 0 sein; sie sind %3 und %4</translation>
     </message>
@@ -297,14 +289,6 @@
         <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4): %5.</translation>
     </message>
     <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
@@ -329,22 +313,6 @@
         <translation>Oktett %1, %2 = %3, ergibt %4</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 1-Bit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 1-Bits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</translation>
-    </message>
-    <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
         <translation>Der Rest sind Hostbits: 32 - %1 - %2 = %3.</translation>
     </message>
@@ -359,14 +327,6 @@
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
         <translation>Ohne Subnetzbits ist das Netz nicht in Subnetze geteilt: %1.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (bei einem Subnetzbit beide). Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</translation>
     </message>
     <message>
         <source>Hosts</source>
@@ -507,6 +467,46 @@
     <message>
         <source>Working of %1 %2: %3</source>
         <translation>Rechenweg für %1 %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
+            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
+            <numerusform>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</numerusform>
+            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Die Maske %1 hat %2 1-Bit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</numerusform>
+            <numerusform>Die Maske %1 hat %2 1-Bits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (bei einem Subnetzbit beide). Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
+            <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -253,14 +253,6 @@
         <translation>Cada octeto de la máscara debe ser uno de 255, 254, 252, 248, 240, 224, 192, 128 y 0, los octetos de bits a uno seguidos de bits a cero. Aquí %1.</translation>
     </message>
     <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %3 no tiene ahí ningún 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</translation>
-    </message>
-    <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
         <translation>el octeto 2 (%1) es menor que el octeto 1 (%2), y entonces los octetos 3 y 4 no pueden ser ambos mayores que 0; son %3 y %4</translation>
     </message>
@@ -297,14 +289,6 @@
         <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4): %5.</translation>
     </message>
     <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Clase</translation>
     </message>
@@ -329,22 +313,6 @@
         <translation>el octeto %1, %2 = %3, da %4</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</translation>
-    </message>
-    <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
         <translation>El resto son bits de host: 32 - %1 - %2 = %3.</translation>
     </message>
@@ -359,14 +327,6 @@
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
         <translation>Sin bits de subred la red no está dividida en subredes: %1.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
     </message>
     <message>
         <source>Hosts</source>
@@ -507,6 +467,46 @@
     <message>
         <source>Working of %1 %2: %3</source>
         <translation>Cálculo de %1 %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
+            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
+            <numerusform>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</numerusform>
+            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</numerusform>
+            <numerusform>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
+            <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

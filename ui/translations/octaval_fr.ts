@@ -253,14 +253,6 @@
         <translation>Chaque octet du masque doit valoir 255, 254, 252, 248, 240, 224, 192, 128 ou 0, les octets faits de bits à un suivis de bits à zéro. Ici, %1.</translation>
     </message>
     <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %3 n’y a pas de 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</translation>
-    </message>
-    <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
         <translation>l’octet 2 (%1) est inférieur à l’octet 1 (%2), et alors les octets 3 et 4 ne doivent pas être tous deux supérieurs à 0&#x202f;; ils valent %3 et %4</translation>
     </message>
@@ -297,14 +289,6 @@
         <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4)&#xa0;: %5.</translation>
     </message>
     <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Classe</translation>
     </message>
@@ -329,22 +313,6 @@
         <translation>l’octet %1, %2 = %3, en donne %4</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5)&#xa0;: c’est le bit de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5)&#xa0;: ce sont les bits de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4)&#xa0;: c’est le bit de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4)&#xa0;: ce sont les bits de sous-réseau.</translation>
-    </message>
-    <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
         <translation>Les autres sont des bits d’hôte&#xa0;: 32 - %1 - %2 = %3.</translation>
     </message>
@@ -359,14 +327,6 @@
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
         <translation>Sans bits de sous-réseau, le réseau n’est pas découpé en sous-réseaux&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés. Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</translation>
     </message>
     <message>
         <source>Hosts</source>
@@ -507,6 +467,46 @@
     <message>
         <source>Working of %1 %2: %3</source>
         <translation>Détail du calcul de %1 %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
+            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
+            <numerusform>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
+            <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés. Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
