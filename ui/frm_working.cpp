@@ -226,8 +226,7 @@ void frmWorking::redraw() {
                       span(QStringLiteral("%1 (%2)").arg(fieldWords(field)).arg(bits),
                            fieldLook(field, palette()));
     } else {
-        legend +=
-            tr("class %1 has no network, subnet and host fields").arg(toQString(e.classLetter));
+        legend += toQString(noFieldsLegend(windowPhrasebook(), e.classLetter));
     }
     m_legend->setText(legend);
     m_legend->setAccessibleName(QTextDocumentFragment::fromHtml(legend).toPlainText());

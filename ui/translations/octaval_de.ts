@@ -879,9 +879,5 @@ Mehr in octaval(1) und in der README.</translation>
         <source>Legend: </source>
         <translation>Legende: </translation>
     </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>Klasse %1 hat keine Netz-, Subnetz- und Hostfelder</translation>
-    </message>
 </context>
 </TS>

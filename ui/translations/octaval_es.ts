@@ -879,9 +879,5 @@ Más en octaval(1) y en el README.</translation>
         <source>Legend: </source>
         <translation>Leyenda: </translation>
     </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>la clase %1 no tiene campos de red, subred y host</translation>
-    </message>
 </context>
 </TS>

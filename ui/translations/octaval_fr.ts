@@ -879,9 +879,5 @@ Plus dans octaval(1) et le README.</translation>
         <source>Legend: </source>
         <translation>Légende&#xa0;: </translation>
     </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>la classe %1 n’a pas de champs réseau, sous-réseau et hôte</translation>
-    </message>
 </context>
 </TS>
