@@ -616,11 +616,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Ctrl+L: every subnet</source>
-        <translation>Ctrl+L: todas las subredes</translation>
+        <translation>Control+L: todas las subredes</translation>
     </message>
     <message>
         <source>Ctrl+B: show the working</source>
-        <translation>Ctrl+B: mostrar el cálculo</translation>
+        <translation>Control+B: mostrar el cálculo</translation>
     </message>
 </context>
 <context>
@@ -726,7 +726,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Ctrl+F: find; Enter selects the row</source>
-        <translation>Ctrl+F: buscar; Intro selecciona la fila</translation>
+        <translation>Control+F: buscar; Intro selecciona la fila</translation>
     </message>
     <message>
         <source>Find</source>
@@ -786,7 +786,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+        <translation>Ficheros CSV (*.csv);;Todos los ficheros (*)</translation>
     </message>
     <message>
         <source>Saved %1 rows to %2</source>
@@ -865,7 +865,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
-        <translation>Copia todo el cálculo como texto (Ctrl+C)</translation>
+        <translation>Copia todo el cálculo como texto (Control+C)</translation>
     </message>
     <message>
         <source>Close</source>
