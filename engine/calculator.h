@@ -13,21 +13,27 @@
 #include "engine/bit_vector.h"
 #include "engine/boxes.h"
 #include "engine/number_rules.h"
+#include "engine/phrase.h"
 
 namespace octaval {
 
 /// The fixed texts of the status box.
 namespace status {
-inline constexpr std::string_view ok = "OK";
-inline constexpr std::string_view illegalIpAddress = "Illegal IP address";
-inline constexpr std::string_view illegalSubnetMask = "Illegal subnet mask";
+inline constexpr std::string_view ok = phrase("Status", "OK").source;
+inline constexpr std::string_view illegalIpAddress = phrase("Status", "Illegal IP address").source;
+inline constexpr std::string_view illegalSubnetMask =
+    phrase("Status", "Illegal subnet mask").source;
 inline constexpr std::string_view illegalMaskVersusClass =
-    "Illegal subnet mask versus network class";
-inline constexpr std::string_view subnetAllZeros = "Illegal subnet (all zeros) or use subnet-zero";
-inline constexpr std::string_view subnetAllOnes = "Illegal subnet (all ones)";
-inline constexpr std::string_view noHosts = "No host(s)";
-inline constexpr std::string_view hostAllZeros = "Illegal host ip address (all zeros = network)";
-inline constexpr std::string_view hostAllOnes = "Illegal host ip address (all ones = broadcast)";
+    phrase("Status", "Illegal subnet mask versus network class").source;
+inline constexpr std::string_view subnetAllZeros =
+    phrase("Status", "Illegal subnet (all zeros) or use subnet-zero").source;
+inline constexpr std::string_view subnetAllOnes =
+    phrase("Status", "Illegal subnet (all ones)").source;
+inline constexpr std::string_view noHosts = phrase("Status", "No host(s)").source;
+inline constexpr std::string_view hostAllZeros =
+    phrase("Status", "Illegal host ip address (all zeros = network)").source;
+inline constexpr std::string_view hostAllOnes =
+    phrase("Status", "Illegal host ip address (all ones = broadcast)").source;
 
 /// Every message, "OK" first.
 inline constexpr std::array<std::string_view, 9> all = {ok,

@@ -13,6 +13,9 @@ namespace {
 
 using namespace reading;
 
+// How a subnet line without subnet bits ("0 bits, no subnets") gives its count.
+constexpr std::string_view noSubnets = "no subnets";
+
 // Whether the press shows the value that the question asks for.
 bool shows(const Press& p, Question q) {
     const PressNumbers& n = p.numbers;
@@ -43,8 +46,15 @@ std::string dotted(Address a) {
 
 }  // namespace
 
-std::string Mark::text() const {
-    return right ? std::string("right") : "wrong, expected " + expected;
+std::string Mark::text(const Phrasebook& book) const {
+    if (right) return book.say(phrase("Practice", "right"));
+    // An expected answer in words is a status message or the count of a network without subnets.
+    const bool message =
+        std::find(status::all.begin(), status::all.end(), expected) != status::all.end();
+    const std::string shown = message                 ? book.status(expected)
+                              : expected == noSubnets ? book.say(phrase("Practice", "no subnets"))
+                                                      : expected;
+    return book.say(phrase("Practice", "wrong, expected %1"), {shown});
 }
 
 Exercise::Exercise(Problem problem, std::span<const Question> questions)
@@ -76,7 +86,7 @@ std::string Exercise::expected(Question q) const {
         case Question::hostBits:
             return std::to_string(n.hostBits);
         case Question::subnets:
-            return n.subnetBits == 0 ? "no subnets" : std::to_string(n.usableSubnets);
+            return n.subnetBits == 0 ? std::string(noSubnets) : std::to_string(n.usableSubnets);
         case Question::hosts:
             return std::to_string(n.usableHosts);
         case Question::status:

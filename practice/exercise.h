@@ -12,6 +12,7 @@
 
 #include "practice/generator.h"
 #include "practice/question.h"
+#include "report/phrasebook.h"
 #include "report/press.h"
 
 namespace octaval {
@@ -20,8 +21,8 @@ namespace octaval {
 struct Mark {
     bool right = false;
     std::string expected;
-    /// "right", or "wrong, expected 192.168.1.64".
-    std::string text() const;
+    /// "right", or "wrong, expected 192.168.1.64", in the reader's words.
+    std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
 /// A problem with its press: the questions it asks and their expected answers, all made from

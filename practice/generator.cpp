@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/calculator.h"
+#include "engine/phrase.h"
 #include "practice/reading.h"
 
 namespace octaval {
@@ -36,10 +37,10 @@ struct LevelInfo {
     std::string_view description;
 };
 constexpr std::array<LevelInfo, 4> levels = {{
-    {PracticeLevel::natural, "natural", "Natural masks only"},
-    {PracticeLevel::contiguous, "contiguous", "Contiguous masks"},
-    {PracticeLevel::any, "any", "Any mask the checks accept"},
-    {PracticeLevel::faults, "faults", "Spot the fault"},
+    {PracticeLevel::natural, "natural", phrase("Practice", "Natural masks only").source},
+    {PracticeLevel::contiguous, "contiguous", phrase("Practice", "Contiguous masks").source},
+    {PracticeLevel::any, "any", phrase("Practice", "Any mask the checks accept").source},
+    {PracticeLevel::faults, "faults", phrase("Practice", "Spot the fault").source},
 }};
 
 Address prefixMask(int ones) {

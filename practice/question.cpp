@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/question.h"
 
+#include "engine/phrase.h"
+
 namespace octaval {
 namespace {
 
@@ -11,17 +13,17 @@ struct QuestionInfo {
     std::string_view prompt;
 };
 constexpr std::array<QuestionInfo, 11> questionInfo = {{
-    {Question::network, "network", "Network (subnet) address"},
-    {Question::broadcast, "broadcast", "Broadcast address"},
-    {Question::classLetter, "class", "Class"},
-    {Question::networkBits, "networkBits", "Network bits of the class"},
-    {Question::subnetBits, "subnetBits", "Subnet bits"},
-    {Question::hostBits, "hostBits", "Host bits"},
-    {Question::subnets, "subnets", "Usable subnets"},
-    {Question::hosts, "hosts", "Usable hosts per subnet"},
-    {Question::firstSubnet, "firstSubnet", "First usable subnet (Subnet 1)"},
-    {Question::lastSubnet, "lastSubnet", "Last usable subnet (Subnet N)"},
-    {Question::status, "status", "Status message"},
+    {Question::network, "network", phrase("Practice", "Network (subnet) address").source},
+    {Question::broadcast, "broadcast", phrase("Practice", "Broadcast address").source},
+    {Question::classLetter, "class", phrase("Practice", "Class").source},
+    {Question::networkBits, "networkBits", phrase("Practice", "Network bits of the class").source},
+    {Question::subnetBits, "subnetBits", phrase("Practice", "Subnet bits").source},
+    {Question::hostBits, "hostBits", phrase("Practice", "Host bits").source},
+    {Question::subnets, "subnets", phrase("Practice", "Usable subnets").source},
+    {Question::hosts, "hosts", phrase("Practice", "Usable hosts per subnet").source},
+    {Question::firstSubnet, "firstSubnet", phrase("Practice", "First usable subnet (Subnet 1)").source},
+    {Question::lastSubnet, "lastSubnet", phrase("Practice", "Last usable subnet (Subnet N)").source},
+    {Question::status, "status", phrase("Practice", "Status message").source},
 }};
 
 const QuestionInfo& infoOf(Question q) {

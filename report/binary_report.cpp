@@ -66,6 +66,11 @@ void appendBits(std::string& out, Address value, const BitFields& fields, Colour
     if (colour) out += colourEnd;
 }
 
+std::string noFieldsLegend(const Phrasebook& book, std::string_view classLetter) {
+    return book.say(phrase("Working", "class %1 has no network, subnet and host fields"),
+                    {classLetter});
+}
+
 std::string binaryRows(const Press& p, ColourDepth colours, const Phrasebook& book) {
     std::string out;
     if (!p.outcome.passed()) return out;
@@ -99,8 +104,7 @@ std::string binaryRows(const Press& p, ColourDepth colours, const Phrasebook& bo
              item(BitField::subnet, phrase("Working", "the subnet bits (%1)"), list->subnetBits()),
              item(BitField::host, phrase("Working", "the host bits (%1)"), list->hostBits())});
     } else {
-        out += book.say(phrase("Working", "class %1 has no network, subnet and host fields"),
-                        {p.boxes[Box::Text17]});
+        out += noFieldsLegend(book, p.boxes[Box::Text17]);
     }
     out += '\n';
     return out;

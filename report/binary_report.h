@@ -53,6 +53,9 @@ void appendBits(std::string& out, Address value, const BitFields& fields, Colour
 std::string binaryRows(const Press& p, ColourDepth colours,
                        const Phrasebook& book = Phrasebook::english());
 
+/// The legend of a class D or E address, whose bits have no fields.
+std::string noFieldsLegend(const Phrasebook& book, std::string_view classLetter);
+
 /// The text report of the press, then (when the press passed the validation chain) a blank line
 /// and its binaryRows.
 std::string binaryReport(const Press& p, ColourDepth colours);

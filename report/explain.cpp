@@ -248,19 +248,15 @@ private:
         const int n = networkMaskOctets(c);
         const std::string letter(1, c.letter);
         const std::string mask = rowText(m_p.boxes, Box::Text5);
-        if (n == 1)
-            return m_book.say(
-                phrase("Working",
-                       "The first octet %1 makes the address class %2, and for that "
-                       "class the mask's first octet must be 255 to cover its network "
-                       "bits. The mask %3 has no 255 there."),
-                {shown(first), letter, mask});
         return m_book.say(
-            phrase("Working",
-                   "The first octet %1 makes the address class %2, and for that class "
-                   "one of the mask's first %3 octets must be 255 to cover its network "
-                   "bits. The mask %4 has no 255 there."),
-            {shown(first), letter, std::to_string(n), mask});
+            counted("Working",
+                    "The first octet %1 makes the address class %2, and for that class one "
+                    "of the mask's first %3 octets must be 255 to cover its network bits. "
+                    "The mask %4 has no 255 there.",
+                    "The first octet %1 makes the address class %2, and for that class the "
+                    "mask's first octet must be 255 to cover its network bits. The mask %4 "
+                    "has no 255 there."),
+            n, {shown(first), letter, std::to_string(n), mask});
     }
 
     std::string maskShape() const {
@@ -346,9 +342,7 @@ private:
     std::string quote(std::string_view text) const { return quoted(m_book, text); }
 
     // A status message as the reader sees it, quoted.
-    std::string status(std::string_view message) const {
-        return quote(m_book.boxText(Box::Text21, message));
-    }
+    std::string status(std::string_view message) const { return quote(m_book.status(message)); }
 
     void classStep() {
         const char letter = m_e.classLetter.front();
@@ -362,21 +356,16 @@ private:
                                "Its leading bits %1 give class %2 (first octet %3 to "
                                "%4): %5."),
                         {m_e.leadingBits, m_e.classLetter, low, high,
-                         m_book.boxText(Box::Text18, m_p.boxes[Box::Text18])});
-        } else if (m_e.leadingBits.size() == 1) {
-            text +=
-                say(phrase("Working",
-                           "Its leading bit %1 gives class %2 (first octet %3 to "
-                           "%4), whose network is the first %5 bits of the "
-                           "address."),
-                    {m_e.leadingBits, m_e.classLetter, low, high, std::to_string(m_s.classBits)});
+                         m_book.resultLine(Box::Text18, lineNumbers(m_s))});
         } else {
-            text +=
-                say(phrase("Working",
-                           "Its leading bits %1 give class %2 (first octet %3 to "
-                           "%4), whose network is the first %5 bits of the "
-                           "address."),
-                    {m_e.leadingBits, m_e.classLetter, low, high, std::to_string(m_s.classBits)});
+            text += m_book.say(
+                counted("Working",
+                        "Its leading bits %1 give class %2 (first octet %3 to %4), whose "
+                        "network is the first %5 bits of the address.",
+                        "Its leading bit %1 gives class %2 (first octet %3 to %4), whose "
+                        "network is the first %5 bits of the address."),
+                std::int64_t(m_e.leadingBits.size()),
+                {m_e.leadingBits, m_e.classLetter, low, high, std::to_string(m_s.classBits)});
         }
         add(phrase("Working", "Class"), std::move(text));
     }
@@ -417,27 +406,25 @@ private:
                          std::to_string(std::popcount(m_list->subnetField() & octetField))}));
             }
             const std::string subnetBits = std::to_string(m_s.subnetBits);
-            const bool one = m_s.subnetBits == 1;
             if (shorter)
-                text = say(one ? phrase("Working",
-                                        "The mask %1 is shorter than class %2's %3 "
-                                        "network bits; the class still fixes them, and "
-                                        "has %4 one bit beyond the class's %3 (%5): "
-                                        "these are the subnet bits.")
-                               : phrase("Working",
-                                        "The mask %1 is shorter than class %2's %3 "
-                                        "network bits; the class still fixes them, and "
-                                        "has %4 one bits beyond the class's %3 (%5): "
-                                        "these are the subnet bits."),
-                           {m_e.mask, m_e.classLetter, classBits, subnetBits, listed(octets)});
+                text = m_book.say(
+                    counted("Working",
+                            "The mask %1 is shorter than class %2's %3 network bits; the "
+                            "class still fixes them, and has %4 one bits beyond the class's "
+                            "%3 (%5): these are the subnet bits.",
+                            "The mask %1 is shorter than class %2's %3 network bits; the "
+                            "class still fixes them, and has %4 one bit beyond the class's "
+                            "%3 (%5): these are the subnet bits."),
+                    m_s.subnetBits,
+                    {m_e.mask, m_e.classLetter, classBits, subnetBits, listed(octets)});
             else
-                text = say(one ? phrase("Working",
-                                        "The mask %1 has %2 one bit beyond the class's "
-                                        "%3 (%4): these are the subnet bits.")
-                               : phrase("Working",
-                                        "The mask %1 has %2 one bits beyond the "
-                                        "class's %3 (%4): these are the subnet bits."),
-                           {m_e.mask, subnetBits, classBits, listed(octets)});
+                text =
+                    m_book.say(counted("Working",
+                                       "The mask %1 has %2 one bits beyond the class's %3 "
+                                       "(%4): these are the subnet bits.",
+                                       "The mask %1 has %2 one bit beyond the class's %3 "
+                                       "(%4): these are the subnet bits."),
+                               m_s.subnetBits, {m_e.mask, subnetBits, classBits, listed(octets)});
         }
         text += ' ';
         text += say(phrase("Working", "The rest are host bits: 32 - %1 - %2 = %3."),
@@ -450,23 +437,21 @@ private:
         if (m_s.subnetBits == 0) {
             add(phrase("Working", "Subnets"),
                 say(phrase("Working", "Without subnet bits the network is not subnetted: %1."),
-                    {quote(m_book.boxText(Box::Text19, m_p.boxes[Box::Text19]))}));
+                    {quote(m_book.resultLine(Box::Text19, lineNumbers(m_s)))}));
         } else {
             m_e.subnetsWithZero = m_list->count();
             m_e.subnets = m_list->count() - 2;
             add(phrase("Working", "Subnets"),
-                say(m_s.subnetBits == 1
-                        ? phrase("Working",
-                                 "%1 - 2 = %2 usable subnets: the subnets whose subnet "
-                                 "bits are all zeros or all ones are reserved (with "
-                                 "one subnet bit, both of them). Where subnet zero and "
-                                 "the all-ones subnet may be used, %1 = %3 subnets.")
-                        : phrase("Working",
-                                 "%1 - 2 = %2 usable subnets: the subnets whose subnet "
-                                 "bits are all zeros or all ones are reserved. Where "
-                                 "subnet zero and the all-ones subnet may be used, "
-                                 "%1 = %3 subnets."),
-                    {power, number(*m_e.subnets), number(*m_e.subnetsWithZero)}));
+                m_book.say(counted("Working",
+                                   "%1 - 2 = %2 usable subnets: the subnets whose subnet bits "
+                                   "are all zeros or all ones are reserved. Where subnet zero "
+                                   "and the all-ones subnet may be used, %1 = %3 subnets.",
+                                   "%1 - 2 = %2 usable subnets: the subnets whose subnet bits "
+                                   "are all zeros or all ones are reserved (with one subnet "
+                                   "bit, both of them). Where subnet zero and the all-ones "
+                                   "subnet may be used, %1 = %3 subnets."),
+                           m_s.subnetBits,
+                           {power, number(*m_e.subnets), number(*m_e.subnetsWithZero)}));
         }
         m_e.hosts = (std::uint64_t{1} << m_s.hostBits) - 2;
         add(phrase("Working", "Hosts"),
@@ -677,7 +662,7 @@ Explanation explain(const Press& p, const Phrasebook& book) {
         e.steps.push_back(
             {book.say(phrase("Working", "Status")),
              book.say(phrase("Working", "The status is %1, and every output box stays empty."),
-                      {quoted(book, book.boxText(Box::Text21, e.status))})});
+                      {quoted(book, book.status(e.status))})});
         return e;
     }
     const auto rows = bitRows(p.state);
@@ -704,7 +689,7 @@ std::string stepsText(const Explanation& e) {
 
 std::string workingHeading(const Explanation& e) {
     return e.book->say(phrase("Working", "Working of %1 %2: %3"),
-                       {e.address, e.mask, e.book->boxText(Box::Text21, e.status)});
+                       {e.address, e.mask, e.book->status(e.status)});
 }
 
 std::string workingText(const Explanation& e) {

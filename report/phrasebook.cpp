@@ -2,14 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/phrasebook.h"
 
-namespace octaval {
+#include <cassert>
 
-std::string Phrasebook::translated(Phrase p) const {
-    return std::string(p.source);
+namespace octaval {
+namespace {
+
+// The context under which the engine marks its status messages (engine/calculator.h).
+constexpr std::string_view statusContext = "Status";
+
+// 2 ^ n - 2, the usable subnets or hosts of an n-bit field (n at most 24 in a result line).
+std::string usable(int bits) {
+    return std::to_string((std::int64_t{1} << bits) - 2);
 }
 
-std::string Phrasebook::boxText(Box, std::string_view text) const {
-    return std::string(text);
+}  // namespace
+
+LineNumbers lineNumbers(const CalculatorState& s) {
+    return {addressClass(s.ipOctet[0]).letter, s.classBits, s.subnetBits, s.hostBits};
+}
+
+std::string Phrasebook::translated(Phrase p, std::int64_t count) const {
+    if (!p.counted) return std::string(p.source);
+    const std::string_view form = count == 1 && !p.singular.empty() ? p.singular : p.source;
+    std::string text;
+    for (std::size_t at = 0; at < form.size(); ++at) {
+        if (form.substr(at, 2) == "%n") {
+            text += std::to_string(count);
+            ++at;
+        } else {
+            text += form[at];
+        }
+    }
+    return text;
 }
 
 std::string Phrasebook::caption(std::string_view caption) const {
@@ -17,7 +41,35 @@ std::string Phrasebook::caption(std::string_view caption) const {
 }
 
 std::string Phrasebook::say(Phrase p, std::initializer_list<std::string_view> arguments) const {
-    return filledIn(translated(p), arguments);
+    return filledIn(translated(p, 0), arguments);
+}
+
+std::string Phrasebook::say(Phrase p, std::int64_t count,
+                            std::initializer_list<std::string_view> arguments) const {
+    return filledIn(translated(p, count), arguments);
+}
+
+std::string Phrasebook::status(std::string_view message) const {
+    return translated(Phrase{statusContext, message}, 0);
+}
+
+std::string Phrasebook::resultLine(Box line, const LineNumbers& n) const {
+    switch (line) {
+        case Box::Text18:
+            if (n.classLetter == 'D') return say(phrase("Result", "Multicast, Class D"));
+            if (n.classLetter == 'E') return say(phrase("Result", "Research, Class E"));
+            return say(counted("Result", "%n bits, Class %1"), n.classBits,
+                       {std::string_view(&n.classLetter, 1)});
+        case Box::Text19:
+            if (n.subnetBits == 0) return say(counted("Result", "%n bits, no subnets"), 0);
+            return say(counted("Result", "%n bits, %1 subnets"), n.subnetBits,
+                       {usable(n.subnetBits)});
+        case Box::Text20:
+            return say(counted("Result", "%n bits, %1 hosts"), n.hostBits, {usable(n.hostBits)});
+        default:
+            assert(false && "a result line is Text18, Text19 or Text20");
+            return {};
+    }
 }
 
 const Phrasebook& Phrasebook::english() {

@@ -2,41 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The words of the texts that report/ composes in sentences (the working of a press, its bit
-// rows), in the reader's language. The sources are English, whole sentences or clauses with
-// numbered places %1, %2, ... for the numbers, addresses and typed texts that fill them in, so
-// that a translation may put those in any order. octaval-cli prints the English sources; the
-// window looks them up in its translation.
+// The words of every text that both programs may show (the status messages, the result lines,
+// the working of a press, its bit rows, the practice), in the reader's language. Each text is
+// marked where it is written, with phrase() or counted() (engine/phrase.h). octaval-cli prints
+// the English sources; the window looks them up in its translation.
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "engine/calculator.h"
+#include "engine/phrase.h"
 
 namespace octaval {
 
-/// A text of report/ to be looked up: its context and its English source. Written as
-/// phrase("Context", "Source"), which lupdate reads as QT_TRANSLATE_NOOP (its
-/// -tr-function-alias option, ui/CMakeLists.txt), so that the window's translations hold it.
-struct Phrase {
-    std::string_view context;
-    std::string_view source;
+/// What the result lines of a press are made of: the class and the bits of its three fields.
+struct LineNumbers {
+    char classLetter = 'A';
+    int classBits = 0;
+    int subnetBits = 0;
+    int hostBits = 0;
 };
 
-constexpr Phrase phrase(std::string_view context, std::string_view source) {
-    return {context, source};
-}
+/// The numbers of the result lines that a press leaves in its state, the class by the first
+/// octet.
+LineNumbers lineNumbers(const CalculatorState& s);
 
 /// Looks the texts up; this class itself gives the English sources.
 class Phrasebook {
 public:
     virtual ~Phrasebook() = default;
 
-    /// A phrase in the reader's language, in UTF-8.
-    virtual std::string translated(Phrase p) const;
-    /// A text the engine wrote into a box (the status, the result lines) as the reader sees it.
-    virtual std::string boxText(Box box, std::string_view text) const;
+    /// A phrase in the reader's language, in UTF-8; a counted phrase in the form for `count`,
+    /// with %n replaced by it (the count is not looked at for any other phrase).
+    virtual std::string translated(Phrase p, std::int64_t count) const;
     /// A row caption of the window (report/rows.h) as the reader sees it.
     virtual std::string caption(std::string_view caption) const;
 
@@ -44,6 +45,15 @@ public:
     /// %2 by the second and so on, each place as often as it stands; what the arguments hold
     /// is not looked at again.
     std::string say(Phrase p, std::initializer_list<std::string_view> arguments = {}) const;
+    /// The same for a counted phrase, in the form for `count`.
+    std::string say(Phrase p, std::int64_t count,
+                    std::initializer_list<std::string_view> arguments = {}) const;
+
+    /// One of the engine's status messages (status::all) as the reader sees it.
+    std::string status(std::string_view message) const;
+    /// The result line of a press that showed its results, Text18, Text19 or Text20, in the
+    /// reader's words; in English exactly the text that the engine writes into the box.
+    std::string resultLine(Box line, const LineNumbers& n) const;
 
     /// The English sources, as octaval-cli prints them.
     static const Phrasebook& english();

@@ -20,6 +20,7 @@
 
 #include "resources/icons.h"
 #include "ui/palette.h"
+#include "ui/qt_text.h"
 #include "ui/translation.h"
 
 namespace octaval {
@@ -40,6 +41,11 @@ QFont classicSizeFont() {
     return font;
 }
 
+// A result line of the given numbers in the user's words.
+QString line(Box b, const LineNumbers& n) {
+    return toQString(windowPhrasebook().resultLine(b, n));
+}
+
 // The text of a control in the user's language: the texts of the tables are marked for
 // translation in the context of their window's class (QT_TRANSLATE_NOOP) and translated here; the
 // boxes' texts are numbers, which stay as they are.
@@ -51,7 +57,7 @@ QString shownControlText(const char* context, const Control& control) {
             if (*control.text) return QCoreApplication::translate(context, control.text);
             return {};
         case ControlKind::statusBox:
-            return shownText(Box::Text21, control.text);
+            return toQString(windowPhrasebook().status(control.text));
         default:
             return QString::fromUtf8(control.text);
     }
@@ -144,13 +150,12 @@ public:
                 // it keeps the window's font.
                 return cached(m_box, [&] {
                     const int result = textWidth(ControlKind::resultBox);
-                    return shrunkToFit(
-                        QApplication::font(), classicSizeFont().pointSizeF(),
-                        {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                         {shownText(Box::Text19, "23 bits, 8388606 subnets"), result},
-                         {shownText(Box::Text20, "24 bits, 16777214 hosts"), result},
-                         {shownText(Box::Text18, "Multicast, Class D"), result},
-                         {shownText(Box::Text18, "Research, Class E"), result}});
+                    return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
+                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
+                                        {line(Box::Text19, {'A', 8, 23, 1}), result},
+                                        {line(Box::Text20, {'A', 8, 0, 24}), result},
+                                        {line(Box::Text18, {'D', 0, 0, 0}), result},
+                                        {line(Box::Text18, {'E', 0, 0, 0}), result}});
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });

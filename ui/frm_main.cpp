@@ -157,15 +157,30 @@ std::optional<RowTexts> wholeRows(Box target, std::string_view text) {
 [[maybe_unused]] constexpr const char* statusCaption =
     QT_TRANSLATE_NOOP("octaval::frmMain", "Status");
 
+bool isResultLine(Box b) {
+    return b == Box::Text18 || b == Box::Text19 || b == Box::Text20;
+}
+
+// A text that the engine writes into a box, in the user's words: the status message, and a result
+// line formed from the numbers of the press (its state) that writes it; every other text is a
+// number or a letter.
+std::string shownText(Box b, std::string_view text, const CalculatorState& press) {
+    if (b == Box::Text21) return windowPhrasebook().status(text);
+    if (isResultLine(b) && text != " ") return windowPhrasebook().resultLine(b, lineNumbers(press));
+    return std::string(text);
+}
+
 // The boxes of a press as the window shows them.
 class ShownBoxes final : public BoxAccess {
 public:
-    explicit ShownBoxes(const BoxAccess& boxes) : m_boxes(boxes) {}
-    std::string text(Box b) const override { return shownText(b, m_boxes.text(b)).toStdString(); }
+    explicit ShownBoxes(const Press& p) : m_press(p) {}
+    std::string text(Box b) const override {
+        return shownText(b, m_press.boxes.text(b), m_press.state);
+    }
     void setText(Box, std::string_view) override {}
 
 private:
-    const BoxAccess& m_boxes;
+    const Press& m_press;
 };
 
 bool isDigits(const QString& text) {
@@ -194,7 +209,7 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     // Screen readers and test clients find every box by its row's caption.
     for (const BoxRow& row : boxRows)
         for (int k = 1; k <= row.boxes; ++k) {
-            QString name = shownCaption(row.caption);
+            QString name = toQString(windowPhrasebook().caption(row.caption));
             if (row.boxes > 1) name = tr("%1, octet %2").arg(name).arg(k);
             box(octetBox(row.first, k))->setAccessibleName(name);
         }
@@ -261,10 +276,9 @@ void frmMain::copyResults() {
     // of the window: its captions, status and result lines in the user's language.
     std::vector<std::string> captions;
     for (const BoxRow& row : boxRows)
-        captions.push_back(shownCaption(row.caption).toStdString());
-    const std::string report = m_lastPress
-                                   ? textReport(ShownBoxes(press(*m_lastPress).boxes), captions)
-                                   : textReport(*this, captions);
+        captions.push_back(windowPhrasebook().caption(row.caption));
+    const std::string report = m_lastPress ? textReport(ShownBoxes(press(*m_lastPress)), captions)
+                                           : textReport(*this, captions);
     QGuiApplication::clipboard()->setText(toQString(report));
 }
 
@@ -344,7 +358,7 @@ std::string frmMain::text(Box b) const {
 
 void frmMain::setText(Box b, std::string_view text) {
     const bool writing = std::exchange(m_writing, true);
-    box(b)->setText(shownText(b, text));
+    box(b)->setText(toQString(shownText(b, text, m_state)));
     m_writing = writing;
     // An output that is longer than its box reads from its start.
     if (numberOf(b) > numberOf(Box::Text8)) box(b)->setCursorPosition(0);

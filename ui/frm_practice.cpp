@@ -22,6 +22,15 @@
 namespace octaval {
 namespace {
 
+// The exercises' prompts and levels, marked in the practice under this context.
+QString practiceText(std::string_view source) {
+    return toQString(windowPhrasebook().say(Phrase{"Practice", source}));
+}
+
+QString captionText(std::string_view caption) {
+    return toQString(windowPhrasebook().caption(caption));
+}
+
 QLabel* caption(const QString& text, QWidget* window) {
     auto* label = new QLabel(text, window);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -63,7 +72,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     auto* levelCaption = caption(tr("&Level"), this);
     m_level = new QComboBox(this);
     for (const PracticeLevel level : allLevels)
-        m_level->addItem(shownLevel(level));
+        m_level->addItem(practiceText(levelDescription(level)));
     m_level->setAccessibleName(tr("Level"));
     levelCaption->setBuddy(m_level);
     classes->addWidget(levelCaption);
@@ -80,8 +89,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     };
     m_address = problemBox(tr("Problem IP address"));
     m_mask = problemBox(tr("Problem subnet mask"));
-    for (auto [text, box] : {std::pair{shownCaption("IP address"), m_address},
-                             std::pair{shownCaption("Subnet mask"), m_mask}}) {
+    for (auto [text, box] : {std::pair{captionText("IP address"), m_address},
+                             std::pair{captionText("Subnet mask"), m_mask}}) {
         auto* label = caption(text, this);
         label->setBuddy(box);
         grid->addWidget(label, line, 0);
@@ -91,7 +100,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     // One row a question: caption, input, mark.
     for (const Question q : allQuestions) {
         Row& r = m_rows[static_cast<std::size_t>(q)];
-        const QString prompt = shownPrompt(q);
+        const QString prompt = practiceText(questionPrompt(q));
         r.caption = caption(prompt, this);
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
@@ -113,7 +122,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             m_status = new QComboBox(this);
             m_status->addItem(QString());  // not answered
             for (const auto message : status::all)
-                m_status->addItem(shownText(Box::Text21, message), toQString(message));
+                m_status->addItem(toQString(windowPhrasebook().status(message)),
+                                  toQString(message));
             m_status->setAccessibleName(prompt);
             inputs->addWidget(m_status);
             r.caption->setBuddy(m_status);
@@ -129,7 +139,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Room for the mark of an address; a status message wraps.
         r.mark->setMinimumWidth(fontMetrics().horizontalAdvance(
-            shownMark(Question::network, {false, "255.255.255.255"})));
+            toQString(Mark{false, "255.255.255.255"}.text(windowPhrasebook()))));
         r.mark->setWordWrap(true);
         grid->addWidget(r.caption, line, 0);
         grid->addLayout(inputs, line, 1);
@@ -224,7 +234,7 @@ QString frmPractice::answer(Question q) const {
 void frmPractice::check() {
     for (const Question q : m_exercise->questions()) {
         const Mark mark = m_exercise->check(q, answer(q).toStdString());
-        const QString text = shownMark(q, mark);
+        const QString text = toQString(mark.text(windowPhrasebook()));
         row(q).mark->setText(text);
         for (QLineEdit* box : row(q).inputs)
             box->setAccessibleDescription(text);

@@ -227,7 +227,8 @@ void frmSubnets::refresh() {
     } else {
         const Press p = press(*inputs);
         if (!p.outcome.passed()) {
-            caption = tr("No subnets to list: %1").arg(shownText(Box::Text21, p.outcome.status()));
+            caption = tr("No subnets to list: %1")
+                          .arg(toQString(windowPhrasebook().status(p.outcome.status())));
         } else if (!(list = SubnetList::of(p.state))) {
             caption = tr("Class %1 has no subnets").arg(toQString(p.boxes[Box::Text17]));
         } else {

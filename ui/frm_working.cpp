@@ -209,7 +209,7 @@ void frmWorking::redraw() {
             bits.remove(u'.');
             words += (i > 0 ? QStringLiteral(", ") : QString()) + fieldWords(field) + u' ' + bits;
         }
-        const QString caption = shownCaption(rows[r].caption);
+        const QString caption = toQString(windowPhrasebook().caption(rows[r].caption));
         static_cast<QLabel*>(grid->itemAtPosition(int(r), 0)->widget())->setText(caption);
         m_bitRows[r]->setText(html);
         m_bitRows[r]->setAccessibleName(tr("%1 in binary").arg(caption));
@@ -226,8 +226,7 @@ void frmWorking::redraw() {
                       span(QStringLiteral("%1 (%2)").arg(fieldWords(field)).arg(bits),
                            fieldLook(field, palette()));
     } else {
-        legend +=
-            tr("class %1 has no network, subnet and host fields").arg(toQString(e.classLetter));
+        legend += toQString(noFieldsLegend(windowPhrasebook(), e.classLetter));
     }
     m_legend->setText(legend);
     m_legend->setAccessibleName(QTextDocumentFragment::fromHtml(legend).toPlainText());

@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(octaval::toQString(octaval::version::display));
     // Wayland compositors and docks find the icon and the name through the desktop entry.
     QGuiApplication::setDesktopFileName(octaval::toQString(octaval::version::appId));
-    octaval::installTranslation();
+    octaval::installTranslations();
     octaval::frmMain window;
     window.show();
     return QApplication::exec();

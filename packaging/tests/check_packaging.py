@@ -195,7 +195,8 @@ def debs():
         expect(window["Description"] == E["DESCRIPTION"] != cli["Description"], "the synopses")
         depends = window["Depends"]
         expect("libqt6widgets6" in depends and "octaval-cli" not in depends, f"needs {depends}")
-        expect(window["Recommends"] == f"octaval-cli (= {VERSION}), qt6-wayland", window)
+        recommends = f"octaval-cli (= {VERSION}), qt6-wayland, qt6-translations-l10n"
+        expect(window["Recommends"] == recommends, window)
 
 
 if __name__ == "__main__":

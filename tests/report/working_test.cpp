@@ -37,6 +37,11 @@ void check(const Press& p, const Explanation& e) {
     const auto& b = p.boxes;
     ASSERT_EQ(e.status, b[Box::Text21]);
     ASSERT_EQ(e.rejectedBy.empty(), p.outcome.passed());
+    // The result lines that a front end forms from the press's numbers: in English the engine's.
+    for (const Box line : {Box::Text18, Box::Text19, Box::Text20})
+        if (b[line] != " ") {
+            ASSERT_EQ(Phrasebook::english().resultLine(line, lineNumbers(p.state)), b[line]);
+        }
     const std::string steps = stepsText(e);
     EXPECT_NE(steps.find(std::string(e.status)), std::string::npos);
     if (!p.outcome.passed()) {

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
+#include <memory>
 
 #include "engine/calculator.h"
 #include "report/address_text.h"
 #include "report/explain.h"
+#include "report/practice.h"
 #include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
@@ -69,7 +72,7 @@ private slots:
         // machine may lack: there the test sets it itself.
         if (!language().isEmpty()) QLocale::setDefault(QLocale(language()));
 #endif
-        installTranslation();
+        installTranslations();
     }
 
     // In the language named, every text of the engine that the window shows reads in that
@@ -78,25 +81,30 @@ private slots:
         if (language().isEmpty() || language().startsWith(u"en"_s))
             QSKIP("the engine's own language");
         QCOMPARE(QLocale().language(), QLocale(language()).language());
+        const Phrasebook& book = windowPhrasebook();
+        const Phrasebook& source = Phrasebook::english();
         for (const std::string_view message : status::all)
             if (message != status::ok)
-                QVERIFY2(shownText(Box::Text21, message) != toQString(message), message.data());
-        for (auto [b, line] : {std::pair{Box::Text18, "8 bits, Class A"},
-                               {Box::Text18, "Multicast, Class D"},
-                               {Box::Text18, "Research, Class E"},
-                               {Box::Text19, "0 bits, no subnets"},
-                               {Box::Text19, "2 bits, 2 subnets"},
-                               {Box::Text20, "6 bits, 62 hosts"}})
-            QVERIFY2(shownText(b, line) != QString::fromLatin1(line), line);
+                QVERIFY2(book.status(message) != source.status(message), message.data());
+        for (auto [b, numbers] : {std::pair{Box::Text18, LineNumbers{'A', 8, 0, 24}},
+                                  {Box::Text18, LineNumbers{'D', 0, 0, 0}},
+                                  {Box::Text18, LineNumbers{'E', 0, 0, 0}},
+                                  {Box::Text19, LineNumbers{'A', 8, 0, 24}},
+                                  {Box::Text19, LineNumbers{'C', 24, 1, 7}},
+                                  {Box::Text19, LineNumbers{'C', 24, 2, 6}}})
+            QVERIFY2(book.resultLine(b, numbers) != source.resultLine(b, numbers),
+                     source.resultLine(b, numbers).c_str());
         // And the Practice window's prompts, levels and marks.
+        const auto practice = [&](std::string_view text) {
+            return book.say(Phrase{"Practice", text}) != text;
+        };
         for (const Question q : allQuestions)
-            QVERIFY2(shownPrompt(q) != toQString(questionPrompt(q)), questionPrompt(q).data());
+            QVERIFY2(practice(questionPrompt(q)), questionPrompt(q).data());
         for (const PracticeLevel level : allLevels)
-            QVERIFY2(shownLevel(level) != toQString(levelDescription(level)),
-                     levelDescription(level).data());
-        for (const Mark& mark : {Mark{true, "A"}, Mark{false, "no subnets"}})
-            QVERIFY2(shownMark(Question::subnets, mark) != toQString(mark.text()),
-                     mark.text().c_str());
+            QVERIFY2(practice(levelDescription(level)), levelDescription(level).data());
+        for (const Mark& mark : {Mark{true, "A"}, Mark{false, "no subnets"},
+                                 Mark{false, std::string(status::noHosts)}})
+            QVERIFY2(mark.text(book) != mark.text(), mark.text().c_str());
         // And the Working window's: every step, the heading and the bit rows.
         for (const char* inputs : {"192.168.1.70/27", "130.1.1.1 255.254.252.0", "224.0.0.1",
                                    "10.1.2.3 255.0.255.0", "0.1.2.3 255.1.0.0"}) {
@@ -109,6 +117,55 @@ private slots:
             QVERIFY2(workingHeading(shown) != workingHeading(english), inputs);
             QVERIFY2(shown.bitRows != english.bitRows || english.bitRows.empty(), inputs);
         }
+    }
+
+    // A result line says "bit" or "bits" by the count, as the language's plural forms do; English
+    // keeps the engine's texts.
+    void pluralForms_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("subnetBits");
+        QTest::addColumn<QString>("line");
+        const auto row = [](const char* name, const char* language, Box b, int subnetBits,
+                            QString line) {
+            QTest::newRow(name) << QString::fromLatin1(language) << numberOf(b) << subnetBits
+                                << line;
+        };
+        row("en, 1 subnet bit", "en", Box::Text19, 1, u"1 bits, 0 subnets"_s);
+        row("en, 1 host bit", "en", Box::Text20, 7, u"1 bits, 0 hosts"_s);
+        row("de, 1 subnet bit", "de", Box::Text19, 1, u"1 Bit, 0 Subnetze"_s);
+        row("de, 1 host bit", "de", Box::Text20, 7, u"1 Bit, 0 Hosts"_s);
+        row("de, 2 host bits", "de", Box::Text20, 6, u"2 Bits, 2 Hosts"_s);
+        row("fr, 1 subnet bit", "fr", Box::Text19, 1, u"1 bit, 0 sous-réseau"_s);
+        row("fr, 2 subnet bits", "fr", Box::Text19, 2, u"2 bits, 2 sous-réseaux"_s);
+        row("es, 1 host bit", "es", Box::Text20, 7, u"1 bit, 0 hosts"_s);
+        row("es, 2 host bits", "es", Box::Text20, 6, u"2 bits, 2 hosts"_s);
+    }
+    void pluralForms() {
+        QFETCH(QString, language);
+        QFETCH(int, box);
+        QFETCH(int, subnetBits);
+        QFETCH(QString, line);
+        if (language != (::language().isEmpty() ? u"en"_s : ::language().left(2)))
+            QSKIP("another language");
+        const LineNumbers numbers{'C', 24, subnetBits, 8 - subnetBits};
+        QCOMPARE(toQString(windowPhrasebook().resultLine(boxNumber(box), numbers)), line);
+    }
+
+    // Qt's own texts in the language of the windows: a box's context menu and the names of keys
+    // beside the windows' own tooltips.
+    void qtTexts() {
+        if (language().isEmpty() || language().startsWith(u"en"_s)) QSKIP("Qt's own language");
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        const QStringList english = {u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
+                                     u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                QVERIFY2(!english.contains(action->text().section(u'\t', 0, 0)),
+                         qPrintable(action->text()));
+        QVERIFY(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString(QKeySequence::NativeText) !=
+                u"Ctrl+Shift+C"_s);
     }
 
     void look() {
@@ -124,8 +181,10 @@ private slots:
             frmAbout about;
             setInputs(main, {"192", "168", "1", "70"}, {"255", "255", "255", "224"});
             main.Command1_Click();
-            main.setText(Box::Text19, "23 bits, 8388606 subnets");
-            main.setText(Box::Text20, "24 bits, 16777214 hosts");
+            // The widest result lines.
+            for (auto [b, numbers] : {std::pair{Box::Text19, LineNumbers{'A', 8, 23, 1}},
+                                      {Box::Text20, LineNumbers{'A', 8, 0, 24}}})
+                main.box(b)->setText(toQString(windowPhrasebook().resultLine(b, numbers)));
             main.showSubnets();
             auto* subnets = main.findChild<frmSubnets*>();
             // Rows of boxes beside their captions, octets in columns.

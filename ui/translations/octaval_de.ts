@@ -61,15 +61,11 @@
     </message>
     <message>
         <source>Spot the fault</source>
-        <translation>Finde den Fehler</translation>
+        <translation>Fehler finden</translation>
     </message>
     <message>
         <source>no subnets</source>
         <translation>keine Subnetze</translation>
-    </message>
-    <message>
-        <source>no hosts</source>
-        <translation>keine Hosts</translation>
     </message>
     <message>
         <source>right</source>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Forschung, Klasse E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 Bits, Klasse %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n Bit, Klasse %1</numerusform>
+            <numerusform>%n Bits, Klasse %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 Bits, keine Subnetze</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n Bit, keine Subnetze</numerusform>
+            <numerusform>%n Bits, keine Subnetze</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 Bits, %2 Subnetze</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n Bit, %1 Subnetze</numerusform>
+            <numerusform>%n Bits, %1 Subnetze</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 Bits, %2 Hosts</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n Bit, %1 Hosts</numerusform>
+            <numerusform>%n Bits, %1 Hosts</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -198,7 +206,7 @@
     </message>
     <message>
         <source>The press stops at the check of the mask versus the class.</source>
-        <translation>Die Berechnung endet bei der Prüfung der Maske gegen die Klasse.</translation>
+        <translation>Die Berechnung endet bei der Prüfung, ob die Maske zur Klasse passt.</translation>
     </message>
     <message>
         <source>The press stops at the check of the mask&apos;s shape.</source>
@@ -242,15 +250,7 @@
     </message>
     <message>
         <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
-        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, der Oktette aus Einsbits gefolgt von Nullbits. Hier: %1.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %3 hat dort keine 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</translation>
+        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, also 1-Bits gefolgt von 0-Bits. Hier: %1.</translation>
     </message>
     <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
@@ -289,14 +289,6 @@
         <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4): %5.</translation>
     </message>
     <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
@@ -306,35 +298,19 @@
     </message>
     <message>
         <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
-        <translation>Die natürliche Maske der Klasse %1 ist %2: Einsbits für ihre %3 Netzbits.</translation>
+        <translation>Die natürliche Maske der Klasse %1 ist %2: 1-Bits für ihre %3 Netzbits.</translation>
     </message>
     <message>
         <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine Einsbits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine 1-Bits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
     <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
-        <translation>Die Maske %1 hat keine Einsbits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
+        <translation>Die Maske %1 hat keine 1-Bits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
     <message>
         <source>octet %1, %2 = %3, gives %4</source>
         <translation>Oktett %1, %2 = %3, ergibt %4</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 Einsbits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 Einsbit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Die Maske %1 hat %2 Einsbits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</translation>
     </message>
     <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
@@ -353,20 +329,12 @@
         <translation>Ohne Subnetzbits ist das Netz nicht in Subnetze geteilt: %1.</translation>
     </message>
     <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (mit einem Subnetzbit beide). Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 nutzbare Subnetze: die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz aus lauter Einsen genutzt werden dürfen, %1 = %3 Subnetze.</translation>
-    </message>
-    <message>
         <source>Hosts</source>
         <translation>Hosts</translation>
     </message>
     <message>
         <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
-        <translation>%1 - 2 = %2 nutzbare Hosts in jedem Subnetz: Hostbits aus lauter Nullen bezeichnen das Subnetz selbst, aus lauter Einsen seine Broadcast-Adresse.</translation>
+        <translation>%1 - 2 = %2 nutzbare Hosts in jedem Subnetz: Hostbits mit nur Nullen bezeichnen das Subnetz selbst, mit nur Einsen seine Broadcast-Adresse.</translation>
     </message>
     <message>
         <source>subnet %1 is %2</source>
@@ -500,6 +468,46 @@
         <source>Working of %1 %2: %3</source>
         <translation>Rechenweg für %1 %2: %3</translation>
     </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
+            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
+            <numerusform>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</numerusform>
+            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Die Maske %1 hat %2 1-Bit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</numerusform>
+            <numerusform>Die Maske %1 hat %2 1-Bits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (bei einem Subnetzbit beide). Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
+            <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmAbout</name>
@@ -513,19 +521,19 @@
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
-        <translation>© 2026 die Octaval-Entwickler. Lizenz GPL-3.0-or-later, Text in LICENSE neben dem Programm. Mehr in README.md.</translation>
+        <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in LICENSE neben dem Programm. Mehr in README.md.</translation>
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in
 /usr/share/doc/octaval/copyright
 More in octaval(1) and the README.</source>
-        <translation>© 2026 die Octaval-Entwickler. Lizenz GPL-3.0-or-later, Text in
+        <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in
 /usr/share/doc/octaval/copyright
-Mehr in octaval(1) und im README.</translation>
+Mehr in octaval(1) und in der README.</translation>
     </message>
     <message>
         <source>Free to share and use. The author accepts no responsibility for any damage or loss of data it may cause.</source>
-        <translation>Frei zum Teilen und Benutzen. Der Autor haftet nicht für Schäden oder Datenverluste, die es verursacht.</translation>
+        <translation>Darf frei weitergegeben und verwendet werden. Der Autor haftet nicht für Schäden oder Datenverluste durch das Programm.</translation>
     </message>
     <message>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
@@ -718,7 +726,7 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>Ctrl+F: find; Enter selects the row</source>
-        <translation>Strg+F: suchen; Eingabe wählt die Zeile</translation>
+        <translation>Strg+F: suchen; Eingabetaste wählt die Zeile aus</translation>
     </message>
     <message>
         <source>Find</source>
@@ -746,7 +754,7 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 des Klasse-%3-Netzes %4 unter %5</translation>
+        <translation>%1 %2 des Klasse-%3-Netzes %4 mit Maske %5</translation>
     </message>
     <message>
         <source>subnet</source>
@@ -790,11 +798,11 @@ Mehr in octaval(1) und im README.</translation>
     </message>
     <message>
         <source>reserved, all zeros</source>
-        <translation>reserviert, alles Nullen</translation>
+        <translation>reserviert, nur Nullen</translation>
     </message>
     <message>
         <source>reserved, all ones</source>
-        <translation>reserviert, alles Einsen</translation>
+        <translation>reserviert, nur Einsen</translation>
     </message>
     <message>
         <source>holds %1</source>
@@ -870,10 +878,6 @@ Mehr in octaval(1) und im README.</translation>
     <message>
         <source>Legend: </source>
         <translation>Legende: </translation>
-    </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>Klasse %1 hat keine Netz-, Subnetz- und Hostfelder</translation>
     </message>
 </context>
 </TS>

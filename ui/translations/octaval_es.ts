@@ -61,15 +61,11 @@
     </message>
     <message>
         <source>Spot the fault</source>
-        <translation>Encuentra el error</translation>
+        <translation>Encuentre el error</translation>
     </message>
     <message>
         <source>no subnets</source>
-        <translation>ninguna subred</translation>
-    </message>
-    <message>
-        <source>no hosts</source>
-        <translation>ningún host</translation>
+        <translation>sin subredes</translation>
     </message>
     <message>
         <source>right</source>
@@ -77,7 +73,7 @@
     </message>
     <message>
         <source>wrong, expected %1</source>
-        <translation>incorrecto, se esperaba %1</translation>
+        <translation>incorrecto; se esperaba: %1</translation>
     </message>
 </context>
 <context>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Investigación, clase E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 bits, clase %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n bit, clase %1</numerusform>
+            <numerusform>%n bits, clase %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 bits, sin subredes</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n bit, sin subredes</numerusform>
+            <numerusform>%n bits, sin subredes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 bits, %2 subredes</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n bit, %1 subredes</numerusform>
+            <numerusform>%n bits, %1 subredes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 bits, %2 equipos</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n bit, %1 hosts</numerusform>
+            <numerusform>%n bits, %1 hosts</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -135,15 +143,15 @@
     </message>
     <message>
         <source>No host(s)</source>
-        <translation>Ningún equipo</translation>
+        <translation>Sin hosts</translation>
     </message>
     <message>
         <source>Illegal host ip address (all zeros = network)</source>
-        <translation>Dirección IP de equipo no válida (todo ceros = red)</translation>
+        <translation>Dirección IP de host no válida (todo ceros = red)</translation>
     </message>
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
-        <translation>Dirección IP de equipo no válida (todo unos = difusión)</translation>
+        <translation>Dirección IP de host no válida (todo unos = difusión)</translation>
     </message>
 </context>
 <context>
@@ -166,11 +174,11 @@
     </message>
     <message>
         <source>the host bits (%1)</source>
-        <translation>los bits de equipo (%1)</translation>
+        <translation>los bits de host (%1)</translation>
     </message>
     <message>
         <source>class %1 has no network, subnet and host fields</source>
-        <translation>la clase %1 no tiene campos de red, subred y equipo</translation>
+        <translation>la clase %1 no tiene campos de red, subred y host</translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -245,14 +253,6 @@
         <translation>Cada octeto de la máscara debe ser uno de 255, 254, 252, 248, 240, 224, 192, 128 y 0, los octetos de bits a uno seguidos de bits a cero. Aquí %1.</translation>
     </message>
     <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %3 no tiene ahí ningún 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</translation>
-    </message>
-    <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
         <translation>el octeto 2 (%1) es menor que el octeto 1 (%2), y entonces los octetos 3 y 4 no pueden ser ambos mayores que 0; son %3 y %4</translation>
     </message>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
-        <translation>Las clases D y E no tienen campos de red, subred y equipo: no hay bits de subred, y las comprobaciones toman la dirección entera, bits 1 a 32, como su campo de equipo.</translation>
+        <translation>Las clases D y E no tienen campos de red, subred y host: no hay bits de subred, y los resultados toman la dirección entera, bits 1 a 32, como su campo de host.</translation>
     </message>
     <message>
         <source>The first octet, %1, is %2 in binary.</source>
@@ -287,14 +287,6 @@
     <message>
         <source>Its leading bits %1 give class %2 (first octet %3 to %4): %5.</source>
         <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4): %5.</translation>
-    </message>
-    <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -321,28 +313,12 @@
         <translation>el octeto %1, %2 = %3, da %4</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</translation>
-    </message>
-    <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
-        <translation>El resto son bits de equipo: 32 - %1 - %2 = %3.</translation>
+        <translation>El resto son bits de host: 32 - %1 - %2 = %3.</translation>
     </message>
     <message>
         <source>Subnet and host bits</source>
-        <translation>Bits de subred y de equipo</translation>
+        <translation>Bits de subred y de host</translation>
     </message>
     <message>
         <source>Subnets</source>
@@ -353,20 +329,12 @@
         <translation>Sin bits de subred la red no está dividida en subredes: %1.</translation>
     </message>
     <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</translation>
-    </message>
-    <message>
         <source>Hosts</source>
-        <translation>Equipos</translation>
+        <translation>Hosts</translation>
     </message>
     <message>
         <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
-        <translation>%1 - 2 = %2 equipos utilizables en cada subred: los bits de equipo todo ceros designan la propia subred, todo unos su dirección de difusión.</translation>
+        <translation>%1 - 2 = %2 hosts utilizables en cada subred: los bits de host todo ceros designan la propia subred, todo unos su dirección de difusión.</translation>
     </message>
     <message>
         <source>subnet %1 is %2</source>
@@ -470,15 +438,15 @@
     </message>
     <message>
         <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
-        <translation>La máscara no deja bits de equipo: %1, y el cálculo termina ahí: las líneas Red, Subred y Equipo y las filas Subred 1 y Subred N quedan vacías.</translation>
+        <translation>La máscara no deja bits de host: %1, y el cálculo termina ahí: las líneas Red, Subred y Host y las filas Subred 1 y Subred N quedan vacías.</translation>
     </message>
     <message>
         <source>The host field of the address, %1.</source>
-        <translation>El campo de equipo de la dirección, %1.</translation>
+        <translation>El campo de host de la dirección, %1.</translation>
     </message>
     <message>
         <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Una comprobación posterior sustituye a una anterior: el estado es %1.</translation>
+        <translation>Un resultado posterior sustituye a uno anterior: el estado es %1.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -499,6 +467,46 @@
     <message>
         <source>Working of %1 %2: %3</source>
         <translation>Cálculo de %1 %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
+            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
+            <numerusform>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</numerusform>
+            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</numerusform>
+            <numerusform>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
+            <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -560,7 +568,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation>Equipo</translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Subnet 1</source>
@@ -608,11 +616,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Ctrl+L: every subnet</source>
-        <translation>Ctrl+L: todas las subredes</translation>
+        <translation>Control+L: todas las subredes</translation>
     </message>
     <message>
         <source>Ctrl+B: show the working</source>
-        <translation>Ctrl+B: mostrar el cálculo</translation>
+        <translation>Control+B: mostrar el cálculo</translation>
     </message>
 </context>
 <context>
@@ -655,7 +663,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation>&amp;Verificar</translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>&amp;Next problem</source>
@@ -667,11 +675,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntuación</translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Score: %1 of %2 right</source>
-        <translation>Puntuación: %1 de %2 correctas</translation>
+        <translation>Aciertos: %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -686,11 +694,11 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>First host</source>
-        <translation>Primer equipo</translation>
+        <translation>Primer host</translation>
     </message>
     <message>
         <source>Last host</source>
-        <translation>Último equipo</translation>
+        <translation>Último host</translation>
     </message>
     <message>
         <source>Broadcast</source>
@@ -718,7 +726,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Ctrl+F: find; Enter selects the row</source>
-        <translation>Ctrl+F: buscar; Intro selecciona la fila</translation>
+        <translation>Control+F: buscar; Intro selecciona la fila</translation>
     </message>
     <message>
         <source>Find</source>
@@ -746,7 +754,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 de la red de clase %3 %4 con %5</translation>
+        <translation>%1 %2 de la red de clase %3 %4 con la máscara %5</translation>
     </message>
     <message>
         <source>subnet</source>
@@ -778,7 +786,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+        <translation>Ficheros CSV (*.csv);;Todos los ficheros (*)</translation>
     </message>
     <message>
         <source>Saved %1 rows to %2</source>
@@ -837,7 +845,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>the host bits</source>
-        <translation>los bits de equipo</translation>
+        <translation>los bits de host</translation>
     </message>
     <message>
         <source>no fields</source>
@@ -857,7 +865,7 @@ Más en octaval(1) y en el README.</translation>
     </message>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
-        <translation>Copia todo el cálculo como texto (Ctrl+C)</translation>
+        <translation>Copia todo el cálculo como texto (Control+C)</translation>
     </message>
     <message>
         <source>Close</source>
@@ -870,10 +878,6 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Legend: </source>
         <translation>Leyenda: </translation>
-    </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>la clase %1 no tiene campos de red, subred y equipo</translation>
     </message>
 </context>
 </TS>

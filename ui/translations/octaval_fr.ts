@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Network bits of the class</source>
-        <translation>Bits réseau de la classe</translation>
+        <translation>Bits de réseau de la classe</translation>
     </message>
     <message>
         <source>Subnet bits</source>
@@ -68,16 +68,12 @@
         <translation>aucun sous-réseau</translation>
     </message>
     <message>
-        <source>no hosts</source>
-        <translation>aucun hôte</translation>
-    </message>
-    <message>
         <source>right</source>
         <translation>juste</translation>
     </message>
     <message>
         <source>wrong, expected %1</source>
-        <translation>faux, attendu : %1</translation>
+        <translation>faux, attendu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -90,21 +86,33 @@
         <source>Research, Class E</source>
         <translation>Recherche, classe E</translation>
     </message>
-    <message>
-        <source>%1 bits, Class %2</source>
-        <translation>%1 bits, classe %2</translation>
+    <message numerus="yes">
+        <source>%n bits, Class %1</source>
+        <translation>
+            <numerusform>%n bit, classe %1</numerusform>
+            <numerusform>%n bits, classe %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, no subnets</source>
-        <translation>%1 bits, aucun sous-réseau</translation>
+    <message numerus="yes">
+        <source>%n bits, no subnets</source>
+        <translation>
+            <numerusform>%n bit, aucun sous-réseau</numerusform>
+            <numerusform>%n bits, aucun sous-réseau</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 subnets</source>
-        <translation>%1 bits, %2 sous-réseaux</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 subnets</source>
+        <translation>
+            <numerusform>%n bit, %1 sous-réseau</numerusform>
+            <numerusform>%n bits, %1 sous-réseaux</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 bits, %2 hosts</source>
-        <translation>%1 bits, %2 hôtes</translation>
+    <message numerus="yes">
+        <source>%n bits, %1 hosts</source>
+        <translation>
+            <numerusform>%n bit, %1 hôte</numerusform>
+            <numerusform>%n bits, %1 hôtes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -127,11 +135,11 @@
     </message>
     <message>
         <source>Illegal subnet (all zeros) or use subnet-zero</source>
-        <translation>Sous-réseau non valide (que des zéros) ou utiliser subnet-zero</translation>
+        <translation>Sous-réseau non valide (tous à 0) ou utiliser subnet-zero</translation>
     </message>
     <message>
         <source>Illegal subnet (all ones)</source>
-        <translation>Sous-réseau non valide (que des uns)</translation>
+        <translation>Sous-réseau non valide (tous à 1)</translation>
     </message>
     <message>
         <source>No host(s)</source>
@@ -139,11 +147,11 @@
     </message>
     <message>
         <source>Illegal host ip address (all zeros = network)</source>
-        <translation>Adresse IP d&apos;hôte non valide (que des zéros = réseau)</translation>
+        <translation>Adresse IP d’hôte non valide (tous à 0 = réseau)</translation>
     </message>
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
-        <translation>Adresse IP d&apos;hôte non valide (que des uns = diffusion)</translation>
+        <translation>Adresse IP d’hôte non valide (tous à 1 = diffusion)</translation>
     </message>
 </context>
 <context>
@@ -154,7 +162,7 @@
     </message>
     <message>
         <source>&apos;|&apos; between %1, %2 and %3</source>
-        <translation>« | » entre %1, %2 et %3</translation>
+        <translation>«&#x202f;|&#x202f;» entre %1, %2 et %3</translation>
     </message>
     <message>
         <source>the class&apos;s network bits (%1)</source>
@@ -174,7 +182,7 @@
     </message>
     <message>
         <source>“%1”</source>
-        <translation>« %1 »</translation>
+        <translation>«&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>%1, read as %2</source>
@@ -245,20 +253,12 @@
         <translation>Chaque octet du masque doit valoir 255, 254, 252, 248, 240, 224, 192, 128 ou 0, les octets faits de bits à un suivis de bits à zéro. Ici, %1.</translation>
     </message>
     <message>
-        <source>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %3 has no 255 there.</source>
-        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %3 n’y a pas de 255.</translation>
-    </message>
-    <message>
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <translation>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</translation>
-    </message>
-    <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
-        <translation>l’octet 2 (%1) est inférieur à l’octet 1 (%2), et alors les octets 3 et 4 ne doivent pas être tous deux supérieurs à 0 ; ils valent %3 et %4</translation>
+        <translation>l’octet 2 (%1) est inférieur à l’octet 1 (%2), et alors les octets 3 et 4 ne doivent pas être tous deux supérieurs à 0&#x202f;; ils valent %3 et %4</translation>
     </message>
     <message>
         <source>octet 3 (%1) is below octet 2 (%2), and then octet 4 must be 0; it is %3</source>
-        <translation>l’octet 3 (%1) est inférieur à l’octet 2 (%2), et alors l’octet 4 doit valoir 0 ; il vaut %3</translation>
+        <translation>l’octet 3 (%1) est inférieur à l’octet 2 (%2), et alors l’octet 4 doit valoir 0&#x202f;; il vaut %3</translation>
     </message>
     <message>
         <source>octet 1 is %1, not 255</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here %1.</source>
-        <translation>Un masque commence par 255 et ses octets ne croissent jamais de gauche à droite ; sous un 255, seul le dernier octet peut retomber à 0 (255.a.b.0). Ici, %1.</translation>
+        <translation>Un masque commence par 255 et ses octets ne croissent jamais de gauche à droite&#x202f;; sous un 255, seul le dernier octet peut retomber à 0 (255.a.b.0). Ici, %1.</translation>
     </message>
     <message>
         <source>Fields</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Classes D and E have no network, subnet and host fields: no subnet bits, and the findings look at the whole address, bits 1 to 32, as its host field.</source>
-        <translation>Les classes D et E n’ont pas de champs réseau, sous-réseau et hôte : pas de bits de sous-réseau, et les constats prennent toute l’adresse, bits 1 à 32, comme son champ d’hôte.</translation>
+        <translation>Les classes D et E n’ont pas de champs réseau, sous-réseau et hôte&#xa0;: pas de bits de sous-réseau, et les constats prennent toute l’adresse, bits 1 à 32, comme son champ d’hôte.</translation>
     </message>
     <message>
         <source>The first octet, %1, is %2 in binary.</source>
@@ -286,15 +286,7 @@
     </message>
     <message>
         <source>Its leading bits %1 give class %2 (first octet %3 to %4): %5.</source>
-        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4) : %5.</translation>
-    </message>
-    <message>
-        <source>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
-    </message>
-    <message>
-        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
-        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</translation>
+        <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4)&#xa0;: %5.</translation>
     </message>
     <message>
         <source>Class</source>
@@ -306,39 +298,23 @@
     </message>
     <message>
         <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
-        <translation>Le masque naturel de la classe %1 est %2 : des bits à un pour ses %3 bits de réseau.</translation>
+        <translation>Le masque naturel de la classe %1 est %2&#xa0;: des bits à un pour ses %3 bits de réseau.</translation>
     </message>
     <message>
         <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il n’a aucun bit à un au-delà des %3 de la classe : pas de bits de sous-réseau.</translation>
+        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il n’a aucun bit à un au-delà des %3 de la classe&#xa0;: pas de bits de sous-réseau.</translation>
     </message>
     <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
-        <translation>Le masque %1 n’a aucun bit à un au-delà des %2 de la classe : pas de bits de sous-réseau.</translation>
+        <translation>Le masque %1 n’a aucun bit à un au-delà des %2 de la classe&#xa0;: pas de bits de sous-réseau.</translation>
     </message>
     <message>
         <source>octet %1, %2 = %3, gives %4</source>
         <translation>l’octet %1, %2 = %3, en donne %4</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5) : c’est le bit de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2 ; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5) : ce sont les bits de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4) : c’est le bit de sous-réseau.</translation>
-    </message>
-    <message>
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <translation>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4) : ce sont les bits de sous-réseau.</translation>
-    </message>
-    <message>
         <source>The rest are host bits: 32 - %1 - %2 = %3.</source>
-        <translation>Les autres sont des bits d’hôte : 32 - %1 - %2 = %3.</translation>
+        <translation>Les autres sont des bits d’hôte&#xa0;: 32 - %1 - %2 = %3.</translation>
     </message>
     <message>
         <source>Subnet and host bits</source>
@@ -350,15 +326,7 @@
     </message>
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
-        <translation>Sans bits de sous-réseau, le réseau n’est pas découpé en sous-réseaux : %1.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 sous-réseaux utilisables : les sous-réseaux dont les bits de sous-réseau ne sont que des zéros ou que des uns sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau tout à un sont permis, %1 = %3 sous-réseaux.</translation>
-    </message>
-    <message>
-        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
-        <translation>%1 - 2 = %2 sous-réseaux utilisables : les sous-réseaux dont les bits de sous-réseau ne sont que des zéros ou que des uns sont réservés. Là où le sous-réseau zéro et le sous-réseau tout à un sont permis, %1 = %3 sous-réseaux.</translation>
+        <translation>Sans bits de sous-réseau, le réseau n’est pas découpé en sous-réseaux&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Hosts</source>
@@ -366,7 +334,7 @@
     </message>
     <message>
         <source>%1 - 2 = %2 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.</source>
-        <translation>%1 - 2 = %2 hôtes utilisables dans chaque sous-réseau : des bits d’hôte tout à zéro désignent le sous-réseau lui-même, tout à un son adresse de diffusion.</translation>
+        <translation>%1 - 2 = %2 hôtes utilisables dans chaque sous-réseau&#xa0;: des bits d’hôte tous à 0 désignent le sous-réseau lui-même, tous à 1 son adresse de diffusion.</translation>
     </message>
     <message>
         <source>subnet %1 is %2</source>
@@ -378,27 +346,27 @@
     </message>
     <message>
         <source>The mask&apos;s subnet bits are not one run of bits, so the subnets do not follow each other in steps of one size: %1.</source>
-        <translation>Les bits de sous-réseau du masque ne forment pas une suite continue, donc les sous-réseaux ne se suivent pas par pas d’une même taille : %1.</translation>
+        <translation>Les bits de sous-réseau du masque ne forment pas une suite continue, donc les sous-réseaux ne se suivent pas par pas d’une même taille&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3 and so on.</source>
-        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1 : %3 et ainsi de suite.</translation>
+        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1&#xa0;: %3 et ainsi de suite.</translation>
     </message>
     <message>
         <source>The last subnet bit has the value %1 in octet %2, so the subnets follow each other in steps of %1 there: %3.</source>
-        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1 : %3.</translation>
+        <translation>Le dernier bit de sous-réseau vaut %1 dans l’octet %2, donc les sous-réseaux s’y suivent par pas de %1&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all zeros).</source>
-        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, réservé (que des zéros).</translation>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1&#xa0;: sous-réseau %2 de 0 à %3, réservé (tous à 0).</translation>
     </message>
     <message>
         <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, reserved (all ones).</source>
-        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, réservé (que des uns).</translation>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1&#xa0;: sous-réseau %2 de 0 à %3, réservé (tous à 1).</translation>
     </message>
     <message>
         <source>The address&apos;s subnet bits read %1: subnet %2 of 0 to %3, not reserved.</source>
-        <translation>Les bits de sous-réseau de l’adresse se lisent %1 : sous-réseau %2 de 0 à %3, non réservé.</translation>
+        <translation>Les bits de sous-réseau de l’adresse se lisent %1&#xa0;: sous-réseau %2 de 0 à %3, non réservé.</translation>
     </message>
     <message>
         <source>The address&apos;s subnet</source>
@@ -410,11 +378,11 @@
     </message>
     <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
-        <translation>L’adresse ET le masque : %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1 ; le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
+        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1&#x202f;; le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
     </message>
     <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
-        <translation>L’adresse ET le masque : %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1.</translation>
+        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1.</translation>
     </message>
     <message>
         <source>Broadcast</source>
@@ -422,7 +390,7 @@
     </message>
     <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
-        <translation>Le réseau OU le masque inversé : %1 OU %2 = %3, les bits que le masque laisse libres tous mis à 1.</translation>
+        <translation>Le réseau OU le masque inversé&#xa0;: %1 OU %2 = %3, les bits que le masque laisse libres tous mis à 1.</translation>
     </message>
     <message>
         <source>First and last subnet</source>
@@ -430,39 +398,39 @@
     </message>
     <message>
         <source>Without subnet bits there are no subnets: the rows Subnet 1 and Subnet N stay empty.</source>
-        <translation>Sans bits de sous-réseau, il n’y a pas de sous-réseaux : les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+        <translation>Sans bits de sous-réseau, il n’y a pas de sous-réseaux&#xa0;: les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
     </message>
     <message>
         <source>With one subnet bit both subnets are reserved: there is no usable subnet, and the rows Subnet 1 and Subnet N stay empty.</source>
-        <translation>Avec un seul bit de sous-réseau, les deux sous-réseaux sont réservés : il n’y a aucun sous-réseau utilisable, et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+        <translation>Avec un seul bit de sous-réseau, les deux sous-réseaux sont réservés&#xa0;: il n’y a aucun sous-réseau utilisable, et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
     </message>
     <message>
         <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N).</source>
-        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4 : le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N).</translation>
+        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4&#xa0;: le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N).</translation>
     </message>
     <message>
         <source>The network with bits %1 to %2 set to %3 and to %4: subnet 1 is %5 and subnet %6 is %7 (the rows Subnet 1 and Subnet N). With this mask those are not the mask&apos;s own subnet bits, which number the subnets above (subnet 1 is %8).</source>
-        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4 : le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N). Avec ce masque, ce ne sont pas les bits de sous-réseau propres au masque, qui numérotent les sous-réseaux ci-dessus (le sous-réseau 1 est %8).</translation>
+        <translation>Le réseau avec les bits %1 à %2 mis à %3 et à %4&#xa0;: le sous-réseau 1 est %5 et le sous-réseau %6 est %7 (les lignes S.-réseau 1 et S.-réseau N). Avec ce masque, ce ne sont pas les bits de sous-réseau propres au masque, qui numérotent les sous-réseaux ci-dessus (le sous-réseau 1 est %8).</translation>
     </message>
     <message>
         <source>bit %1, reads %2: all zeros, %3</source>
-        <translation>bit %1, se lit %2 : que des zéros, %3</translation>
+        <translation>bit %1, se lit %2&#xa0;: tous à 0, %3</translation>
     </message>
     <message>
         <source>bit %1, reads %2: all ones, %3</source>
-        <translation>bit %1, se lit %2 : que des uns, %3</translation>
+        <translation>bit %1, se lit %2&#xa0;: tous à 1, %3</translation>
     </message>
     <message>
         <source>bits %1 to %2, reads %3: all zeros, %4</source>
-        <translation>bits %1 à %2, se lit %3 : que des zéros, %4</translation>
+        <translation>bits %1 à %2, se lit %3&#xa0;: tous à 0, %4</translation>
     </message>
     <message>
         <source>bits %1 to %2, reads %3: all ones, %4</source>
-        <translation>bits %1 à %2, se lit %3 : que des uns, %4</translation>
+        <translation>bits %1 à %2, se lit %3&#xa0;: tous à 1, %4</translation>
     </message>
     <message>
         <source>bits %1 to %2, reads %3: neither all zeros nor all ones</source>
-        <translation>bits %1 à %2, se lit %3 : ni que des zéros ni que des uns</translation>
+        <translation>bits %1 à %2, se lit %3&#xa0;: ni tous à 0 ni tous à 1</translation>
     </message>
     <message>
         <source>The subnet field of the network, %1.</source>
@@ -470,7 +438,7 @@
     </message>
     <message>
         <source>The mask leaves no host bits: %1, and the press ends there: the Network, Subnet and Host lines and the rows Subnet 1 and Subnet N stay empty.</source>
-        <translation>Le masque ne laisse aucun bit d’hôte : %1, et le calcul s’arrête là : les lignes Réseau, Sous-réseau et Hôte et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
+        <translation>Le masque ne laisse aucun bit d’hôte&#xa0;: %1, et le calcul s’arrête là&#xa0;: les lignes Réseau, Sous-réseau et Hôte et les lignes S.-réseau 1 et S.-réseau N restent vides.</translation>
     </message>
     <message>
         <source>The host field of the address, %1.</source>
@@ -478,7 +446,7 @@
     </message>
     <message>
         <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Un constat ultérieur remplace un constat antérieur : l’état est %1.</translation>
+        <translation>Un constat ultérieur remplace un constat antérieur&#xa0;: l’état est %1.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -494,11 +462,51 @@
     </message>
     <message>
         <source>%1. %2: %3</source>
-        <translation>%1. %2 : %3</translation>
+        <translation>%1. %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Working of %1 %2: %3</source>
-        <translation>Calcul de %1 %2 : %3</translation>
+        <translation>Détail du calcul de %1 %2&#xa0;: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
+        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
+        <translation>
+            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
+            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
+        <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
+        <translation>
+            <numerusform>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
+            <numerusform>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
+        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
+        <translation>
+            <numerusform>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved. Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</source>
+        <comment>%1 - 2 = %2 usable subnets: the subnets whose subnet bits are all zeros or all ones are reserved (with one subnet bit, both of them). Where subnet zero and the all-ones subnet may be used, %1 = %3 subnets.</comment>
+        <translation>
+            <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
+            <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés. Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -513,23 +521,23 @@
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
-        <translation>© 2026 les développeurs d&apos;Octaval. Licence GPL-3.0-or-later, termes dans LICENSE à côté du programme. Plus dans README.md.</translation>
+        <translation>© 2026 les développeurs d’Octaval. Licence GPL-3.0-or-later, termes dans LICENSE à côté du programme. Plus dans README.md.</translation>
     </message>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in
 /usr/share/doc/octaval/copyright
 More in octaval(1) and the README.</source>
-        <translation>© 2026 les développeurs d&apos;Octaval. Licence GPL-3.0-or-later, termes dans
+        <translation>© 2026 les développeurs d’Octaval. Licence GPL-3.0-or-later, termes dans
 /usr/share/doc/octaval/copyright
 Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Free to share and use. The author accepts no responsibility for any damage or loss of data it may cause.</source>
-        <translation>Libre à partager et à utiliser. L&apos;auteur décline toute responsabilité pour les dommages ou pertes de données causés.</translation>
+        <translation>Libre à partager et à utiliser. L’auteur décline toute responsabilité pour les dommages ou pertes de données causés.</translation>
     </message>
     <message>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
-        <translation>%1 %2 calcule l&apos;adresse de sous-réseau et de diffusion à partir de l&apos;adresse IP et du masque.</translation>
+        <translation>%1 %2 calcule les adresses de sous-réseau et de diffusion à partir de l’adresse IP et du masque.</translation>
     </message>
 </context>
 <context>
@@ -600,7 +608,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Show the working…</source>
-        <translation>Montrer le calcul…</translation>
+        <translation>Afficher le détail du calcul…</translation>
     </message>
     <message>
         <source>Practice…</source>
@@ -608,11 +616,11 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Ctrl+L: every subnet</source>
-        <translation>Ctrl+L : tous les sous-réseaux</translation>
+        <translation>Ctrl+L&#xa0;: tous les sous-réseaux</translation>
     </message>
     <message>
         <source>Ctrl+B: show the working</source>
-        <translation>Ctrl+B : montrer le calcul</translation>
+        <translation>Ctrl+B&#xa0;: afficher le détail du calcul</translation>
     </message>
 </context>
 <context>
@@ -639,11 +647,11 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Problem IP address</source>
-        <translation>Adresse IP de l&apos;exercice</translation>
+        <translation>Adresse IP de l’exercice</translation>
     </message>
     <message>
         <source>Problem subnet mask</source>
-        <translation>Masque de sous-réseau de l&apos;exercice</translation>
+        <translation>Masque de sous-réseau de l’exercice</translation>
     </message>
     <message>
         <source>%1, octet %2</source>
@@ -663,7 +671,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Show the &amp;working</source>
-        <translation>&amp;Montrer le calcul</translation>
+        <translation>Afficher le &amp;détail du calcul</translation>
     </message>
     <message>
         <source>Score</source>
@@ -671,7 +679,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Score: %1 of %2 right</source>
-        <translation>Score : %1 sur %2 justes</translation>
+        <translation>Score&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -710,7 +718,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Find an address or a subnet number:</source>
-        <translation>Chercher une adresse ou un numéro de sous-réseau :</translation>
+        <translation>Chercher une adresse ou un numéro de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Find a subnet</source>
@@ -718,7 +726,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Ctrl+F: find; Enter selects the row</source>
-        <translation>Ctrl+F : chercher ; Entrée sélectionne la ligne</translation>
+        <translation>Ctrl+F&#xa0;: chercher&#x202f;; Entrée sélectionne la ligne</translation>
     </message>
     <message>
         <source>Find</source>
@@ -738,15 +746,15 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>No subnets to list: press Recalculate in the main window first</source>
-        <translation>Aucun sous-réseau à lister : cliquez d’abord sur « Recalculer » dans la fenêtre principale</translation>
+        <translation>Aucun sous-réseau à lister&#xa0;: cliquez d’abord sur «&#x202f;Recalculer&#x202f;» dans la fenêtre principale</translation>
     </message>
     <message>
         <source>No subnets to list: %1</source>
-        <translation>Aucun sous-réseau à lister : %1</translation>
+        <translation>Aucun sous-réseau à lister&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 du réseau de classe %3 %4 sous %5</translation>
+        <translation>%1 %2 du réseau de classe %3 %4 avec le masque %5</translation>
     </message>
     <message>
         <source>subnet</source>
@@ -762,7 +770,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Too many rows to copy (%1, at most %2): &quot;%3&quot; writes the whole list</source>
-        <translation>Trop de lignes à copier (%1, au plus %2) : « %3 » écrit toute la liste</translation>
+        <translation>Trop de lignes à copier (%1, au plus %2)&#xa0;: «&#x202f;%3&#x202f;» écrit toute la liste</translation>
     </message>
     <message>
         <source>Copied 1 row</source>
@@ -786,15 +794,15 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Cannot save the list to %1: %2</source>
-        <translation>Impossible d’enregistrer la liste dans %1 : %2</translation>
+        <translation>Impossible d’enregistrer la liste dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>reserved, all zeros</source>
-        <translation>réservé, tout à zéro</translation>
+        <translation>réservé, tous à 0</translation>
     </message>
     <message>
         <source>reserved, all ones</source>
-        <translation>réservé, tout à un</translation>
+        <translation>réservé, tous à 1</translation>
     </message>
     <message>
         <source>holds %1</source>
@@ -810,11 +818,11 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>There is no subnet %1: they are numbered 0 to %2</source>
-        <translation>Il n’y a pas de sous-réseau %1 : ils sont numérotés de 0 à %2</translation>
+        <translation>Il n’y a pas de sous-réseau %1&#xa0;: ils sont numérotés de 0 à %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither an address (such as 10.1.2.3) nor a subnet number</source>
-        <translation>« %1 » n’est ni une adresse (comme 10.1.2.3) ni un numéro de sous-réseau</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est ni une adresse (comme 10.1.2.3) ni un numéro de sous-réseau</translation>
     </message>
     <message>
         <source>%1 is not in the network %2</source>
@@ -825,7 +833,7 @@ Plus dans octaval(1) et le README.</translation>
     <name>octaval::frmWorking</name>
     <message>
         <source>No working yet: press Recalculate in the main window first.</source>
-        <translation>Pas encore de calcul : cliquez d’abord sur « Recalculer » dans la fenêtre principale.</translation>
+        <translation>Pas encore de détail du calcul&#xa0;: cliquez d’abord sur «&#x202f;Recalculer&#x202f;» dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>the class&apos;s network bits</source>
@@ -837,7 +845,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>the host bits</source>
-        <translation>les bits d&apos;hôte</translation>
+        <translation>les bits d’hôte</translation>
     </message>
     <message>
         <source>no fields</source>
@@ -845,7 +853,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Calcul</translation>
+        <translation>Détail du calcul</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -857,7 +865,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
-        <translation>Copie tout le calcul en texte (Ctrl+C)</translation>
+        <translation>Copie tout le détail du calcul en texte (Ctrl+C)</translation>
     </message>
     <message>
         <source>Close</source>
@@ -869,11 +877,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Legend: </source>
-        <translation>Légende : </translation>
-    </message>
-    <message>
-        <source>class %1 has no network, subnet and host fields</source>
-        <translation>la classe %1 n&apos;a pas de champs réseau, sous-réseau et hôte</translation>
+        <translation>Légende&#xa0;: </translation>
     </message>
 </context>
 </TS>
