@@ -21,8 +21,10 @@ constexpr std::array<QuestionInfo, 11> questionInfo = {{
     {Question::hostBits, "hostBits", phrase("Practice", "Host bits").source},
     {Question::subnets, "subnets", phrase("Practice", "Usable subnets").source},
     {Question::hosts, "hosts", phrase("Practice", "Usable hosts per subnet").source},
-    {Question::firstSubnet, "firstSubnet", phrase("Practice", "First usable subnet (Subnet 1)").source},
-    {Question::lastSubnet, "lastSubnet", phrase("Practice", "Last usable subnet (Subnet N)").source},
+    {Question::firstSubnet, "firstSubnet",
+     phrase("Practice", "First usable subnet (Subnet 1)").source},
+    {Question::lastSubnet, "lastSubnet",
+     phrase("Practice", "Last usable subnet (Subnet N)").source},
     {Question::status, "status", phrase("Practice", "Status message").source},
 }};
 

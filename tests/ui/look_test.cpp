@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "engine/calculator.h"
+#include "practice/exercise.h"
 #include "report/address_text.h"
 #include "report/explain.h"
-#include "report/practice.h"
 #include "report/rows.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
