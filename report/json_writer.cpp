@@ -99,6 +99,16 @@ constexpr std::size_t pieceQuotes = [] {
     return quotes;
 }();
 
+// Copies n bytes, from sizeof(Word) to twice that many, as two words that may overlap.
+template <typename Word>
+void copyAsTwoWords(char* out, const char* in, std::size_t n) {
+    Word head, tail;
+    std::memcpy(&head, in, sizeof head);
+    std::memcpy(&tail, in + n - sizeof tail, sizeof tail);
+    std::memcpy(out, &head, sizeof head);
+    std::memcpy(out + n - sizeof tail, &tail, sizeof tail);
+}
+
 // Copies a box text as it stands. Box texts are short (an octet, a letter, a result line, a
 // message): moved in at most two overlapping words inline rather than by a call per text.
 [[gnu::always_inline]] inline char* putText(char* out, std::string_view text) {
@@ -107,17 +117,9 @@ constexpr std::size_t pieceQuotes = [] {
     if (n > 16) {
         std::memcpy(out, in, n);
     } else if (n >= 8) {
-        std::uint64_t head, tail;
-        std::memcpy(&head, in, 8);
-        std::memcpy(&tail, in + n - 8, 8);
-        std::memcpy(out, &head, 8);
-        std::memcpy(out + n - 8, &tail, 8);
+        copyAsTwoWords<std::uint64_t>(out, in, n);
     } else if (n >= 4) {
-        std::uint32_t head, tail;
-        std::memcpy(&head, in, 4);
-        std::memcpy(&tail, in + n - 4, 4);
-        std::memcpy(out, &head, 4);
-        std::memcpy(out + n - 4, &tail, 4);
+        copyAsTwoWords<std::uint32_t>(out, in, n);
     } else if (n > 0) {
         out[0] = in[0];
         out[n / 2] = in[n / 2];
