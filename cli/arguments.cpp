@@ -5,10 +5,12 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <initializer_list>
+#include <array>
+#include <bit>
 #include <optional>
 #include <utility>
 
+#include "cli/options.h"
 #include "report/joined.h"
 #include "report/version.h"
 
@@ -85,27 +87,98 @@ private:
     int m_optind, m_opterr, m_optopt;
 };
 
-// The long options that have no short form.
-constexpr int practiceOption = 0x100;  // --practice, then the options that go with it
-constexpr int csvOption = practiceOption + 8;
+// The getopt code of each row: its short letter, or beyond every character its row's index, so
+// that no unknown short option is taken for one without a short form.
+constexpr int rowCode = 0x100;
 
-// What --practice cannot be given with.
-std::optional<UsageError> practiceConflict(const CommandLine& line, bool batch, bool list,
-                                           bool binary) {
-    for (const auto& [given, name] :
-         {std::pair{batch, "--batch"}, std::pair{list, "--list"}, std::pair{binary, "--binary"}})
-        if (given) return UsageError{joined({name, " and --practice exclude each other"})};
-    if (!line.operands.empty())
-        return UsageError{joined({"--practice draws its own problems and takes no ADDRESS, got '",
-                                  line.operands.front(), "'"})};
-    if (line.json && line.csv) return UsageError{"--json and --csv exclude each other"};
+constexpr int codeOf(std::size_t row) {
+    return cliOptions[row].letter != 0 ? cliOptions[row].letter : rowCode + int(row);
+}
+
+// The row of a getopt code, or the table's size for none.
+std::size_t rowOf(int code) {
+    if (code >= rowCode) return std::min(std::size_t(code - rowCode), cliOptions.size());
+    for (std::size_t i = 0; i < cliOptions.size(); ++i)
+        if (cliOptions[i].letter != 0 && cliOptions[i].letter == code) return i;
+    return cliOptions.size();
+}
+
+std::string dashed(const CliOption& o) {
+    return joined({"--", o.name});
+}
+
+// "--a", "--a or --b", "--a, --b or --c".
+std::string alternatives(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+// Why the options given cannot go together, by the table's one rule: the first two options (in
+// the table's order) that choose different modes exclude each other; an option given outside its
+// modes goes with the options that choose them, or, when it works without any (in the plain
+// answer), excludes the one that chose the mode; and an option excludes the one its row names.
+std::optional<UsageError> conflict(const std::array<bool, cliOptions.size()>& given) {
+    std::size_t chooser = cliOptions.size();
+    for (std::size_t i = 0; i < cliOptions.size(); ++i) {
+        const CliOption& o = cliOptions[i];
+        if (!given[i] || o.role != Role::chooses) continue;
+        if (chooser == cliOptions.size()) {
+            chooser = i;
+        } else if (o.modes.bits != cliOptions[chooser].modes.bits) {
+            return UsageError{
+                joined({dashed(cliOptions[chooser]), " and ", dashed(o), " exclude each other"})};
+        }
+    }
+    const ModeSet mode = chooser == cliOptions.size() ? Mode::Press : cliOptions[chooser].modes;
+    for (std::size_t i = 0; i < cliOptions.size(); ++i) {
+        const CliOption& o = cliOptions[i];
+        if (!given[i] || (o.modes.bits & mode.bits) != 0) continue;
+        if (o.modes.has(Mode::Press))
+            return UsageError{
+                joined({dashed(o), " and ", dashed(cliOptions[chooser]), " exclude each other"})};
+        std::vector<std::string> choosers;
+        for (const CliOption& c : cliOptions)
+            if (c.role == Role::chooses && (c.modes.bits & o.modes.bits) != 0)
+                choosers.push_back(dashed(c));
+        return UsageError{joined({dashed(o), " goes with ", alternatives(choosers)})};
+    }
+    for (std::size_t i = 0; i < cliOptions.size(); ++i) {
+        const CliOption& o = cliOptions[i];
+        if (given[i] && !o.excludes.empty() && given[cliOptionIndex(o.excludes)])
+            return UsageError{joined({dashed(o), " and --", o.excludes, " exclude each other"})};
+    }
     return std::nullopt;
+}
+
+// Each option's lines in --help, its names in a column of 17 characters.
+void appendOptionHelp(std::string& text, const CliOption& o) {
+    constexpr std::size_t column = 17;
+    const std::size_t start = text.size();
+    text += "  ";
+    if (o.letter != 0) text += {'-', o.letter, ',', ' '};
+    text += dashed(o);
+    if (!o.argument.empty()) {
+        text += ' ';
+        text += o.argument;
+    }
+    text.append(std::max<std::size_t>(2, column - std::min(column, text.size() - start)), ' ');
+    for (std::string_view rest = o.help; !rest.empty();) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        if (rest.data() != o.help.data()) text.append(column, ' ');
+        text += rest.substr(0, end);
+        text += '\n';
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
 }
 
 }  // namespace
 
-std::string_view helpText() {
-    return R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
+std::string helpText() {
+    std::string text = R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
        octaval-cli --list [--json | --csv] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
@@ -119,38 +192,10 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
   MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
                  N from 0 to 32; either may follow ADDRESS after a slash, as in
                  10.1.2.3/255.255.0.0; left out, the natural mask of the address's class
-  -j, --json     print the result as one JSON object instead of the window's rows
-  -l, --list     list every subnet of the address's class network under the mask: number,
-                 network, first and last host, broadcast, and marks on the reserved subnets
-                 (all zeros, all ones) and on the address's own; with --json, one object a line
-  --csv          with --list: the list as CSV (RFC 4180), a header record and the same columns;
-                 with --practice, the worksheet as CSV
-  --binary       after the report, the address, mask, network and broadcast in binary, with
-                 '|' where the class's network bits, the subnet bits and the host bits meet
-  --explain      the working of the answer step by step: the bits, the class, the subnet and
-                 host bits, the counts, the block size, the address's subnet, the network and
-                 broadcast, the first and last subnet and the status, or the check that refused
-                 the input; with --json, as one JSON object
-  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four
-                 mask parts) from standard input until its end, each line one press on the same
-                 calculator, and answer each with one line of JSON
-  --addresses    with --batch: each line is ADDRESS[/N] [MASK] instead, blank-separated
-  --practice     subnetting exercises on a terminal: each question is checked and answered
-                 with the expected value; without a terminal, the worksheet
-  --seed N       the problems' seed (0 to 18446744073709551615): the same seed gives the same
-                 problems everywhere; left out, one is chosen and shown
-  --count K      the number of problems (1 to 100000; 10 when left out)
-  --classes ABC  the address classes to draw from, one or more of A, B and C
-  --level LEVEL  the masks: natural (the class's own), contiguous, any (every mask the checks
-                 accept, 255.a.b.0 included) or faults (problems that end in every status)
-  --questions KEYS  the questions, keys joined by commas: network, broadcast, class,
-                 networkBits, subnetBits, hostBits, subnets, hosts, firstSubnet, lastSubnet,
-                 status (all when left out)
-  --worksheet    print the problems for paper instead of asking them
-  --answers      with the worksheet, its answer key (in JSON, --batch's result objects)
-  -h, --help     print this help and exit
-  -V, --version  print the version and exit
-  --             end of the options: an ADDRESS that begins with '-' goes after it
+)";
+    for (const CliOption& o : cliOptions)
+        appendOptionHelp(text, o);
+    text += R"(  --             end of the options: an ADDRESS that begins with '-' goes after it
 
 Exit status: 0 when the status is "OK" (batch: every line could be read), 1 when the status is
 another message (batch: a line was malformed, or reading or writing failed; list: the list
@@ -160,6 +205,7 @@ Examples: octaval-cli --list 192.168.1.70/27
           octaval-cli --binary 172.16.5.9 255.255.240.0
           octaval-cli --explain 130.1.255.1/24
 )";
+    return text;
 }
 
 std::string versionText() {
@@ -170,161 +216,76 @@ std::string versionText() {
 }
 
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
-    // The codes of the options without a short form lie beyond every character, so that no
-    // unknown short option is taken for one of them.
-    // Beyond the practice options' codes.
-    enum : int { binaryOption = 0x200, addressesOption, explainOption };
-    static const option longOptions[] = {
-        {"batch", no_argument, nullptr, 'b'},
-        {"addresses", no_argument, nullptr, addressesOption},
-        {"list", no_argument, nullptr, 'l'},
-        {"binary", no_argument, nullptr, binaryOption},
-        {"explain", no_argument, nullptr, explainOption},
-        {"json", no_argument, nullptr, 'j'},
-        {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'},
-        {"practice", no_argument, nullptr, practiceOption},
-        {"worksheet", no_argument, nullptr, practiceOption + 1},
-        {"answers", no_argument, nullptr, practiceOption + 2},
-        {"seed", required_argument, nullptr, practiceOption + 3},
-        {"count", required_argument, nullptr, practiceOption + 4},
-        {"classes", required_argument, nullptr, practiceOption + 5},
-        {"level", required_argument, nullptr, practiceOption + 6},
-        {"questions", required_argument, nullptr, practiceOption + 7},
-        {"csv", no_argument, nullptr, csvOption},
-        {nullptr, 0, nullptr, 0},
-    };
-    static constexpr std::string_view shortOptions = "bljhV";
+    std::array<option, cliOptions.size() + 1> longOptions{};
+    std::string shortOptions;
+    for (std::size_t i = 0; i < cliOptions.size(); ++i) {
+        const CliOption& o = cliOptions[i];
+        longOptions[i] = {o.name.data(), o.argument.empty() ? no_argument : required_argument,
+                          nullptr, codeOf(i)};
+        if (o.letter != 0) shortOptions += o.letter;
+    }
 
     // As given: getopt_long reorders argv.
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     CommandLine line;
-    bool batch = false;
-    bool list = false;
-    bool binary = false;
-    bool explain = false;
-    bool addresses = false;
-    bool help = false;
-    bool version = false;
-    bool practice = false;
-    std::string_view practiceOnly;  // the first option given that goes with --practice only
+    std::array<bool, cliOptions.size()> given{};
     const GetoptScope scope;
     for (;;) {
         int index = -1;
-        const int c = getopt_long(argc, argv, shortOptions.data(), longOptions, &index);
+        const int c = getopt_long(argc, argv, shortOptions.c_str(), longOptions.data(), &index);
         if (c == -1) break;
-        if (c >= practiceOption && c < csvOption) {
-            const std::string_view name = longOptions[index].name;
-            const std::string dashed = "--" + std::string(name);
-            if (c == practiceOption) {
-                practice = true;
-            } else if (c == practiceOption + 1) {
-                line.practice.worksheet = true;
-            } else if (c == practiceOption + 2) {
-                line.practice.answers = true;
-            } else if (auto error = readPracticeValue(dashed, optarg, line.practice)) {
-                return UsageError{std::move(*error)};
-            }
-            if (c != practiceOption && c != practiceOption + 1 && practiceOnly.empty())
-                practiceOnly = name;
+        const std::size_t row = rowOf(c);
+        if (row < cliOptions.size()) {
+            given[row] = true;
+            if (!cliOptions[row].argument.empty())
+                if (auto error = readPracticeValue(dashed(cliOptions[row]), optarg, line.practice))
+                    return UsageError{std::move(*error)};
             continue;
         }
-        switch (c) {
-            case 'b':
-                batch = true;
-                break;
-            case 'l':
-                list = true;
-                break;
-            case binaryOption:
-                binary = true;
-                break;
-            case explainOption:
-                explain = true;
-                break;
-            case addressesOption:
-                addresses = true;
-                break;
-            case 'j':
-                line.json = true;
-                break;
-            case 'h':
-                help = true;
-                break;
-            case 'V':
-                version = true;
-                break;
-            case csvOption:
-                line.csv = true;
-                break;
-            default: {
-                // A practice option without its value.
-                for (const option& o : longOptions)
-                    if (o.name && o.val == optopt && o.has_arg == required_argument)
-                        return UsageError{joined({"option '--", o.name, "' needs a value"})};
-                // A long option was unknown (optopt 0) or given a value; or a short one unknown.
-                if (optopt == 0) return unknownOption(argv[optind - 1], args);
-                if (optopt >= practiceOption ||
-                    shortOptions.find(static_cast<char>(optopt)) != std::string_view::npos) {
-                    std::string_view arg = argv[optind - 1];
-                    arg = arg.substr(0, arg.find('='));
-                    return UsageError{joined({"option '", arg, "' takes no value"})};
-                }
-                const std::string_view cluster = clusterWith(argc, argv, optopt);
-                if (!cluster.empty()) return unknownOption(cluster, args);
-                return unknownOption(std::string("-") + static_cast<char>(optopt), args);
-            }
+        // An option without its value.
+        const std::size_t known = rowOf(optopt);
+        if (known < cliOptions.size() && !cliOptions[known].argument.empty())
+            return UsageError{joined({"option '", dashed(cliOptions[known]), "' needs a value"})};
+        // A long option was unknown (optopt 0) or given a value; or a short one unknown.
+        if (optopt == 0) return unknownOption(argv[optind - 1], args);
+        if (known < cliOptions.size()) {
+            std::string_view arg = argv[optind - 1];
+            arg = arg.substr(0, arg.find('='));
+            return UsageError{joined({"option '", arg, "' takes no value"})};
         }
+        const std::string_view cluster = clusterWith(argc, argv, optopt);
+        if (!cluster.empty()) return unknownOption(cluster, args);
+        return unknownOption(std::string("-") + static_cast<char>(optopt), args);
     }
     for (int i = optind; i < argc; ++i)
         line.operands.emplace_back(argv[i]);
 
-    if (addresses && !batch && !help && !version)
-        return UsageError{"--addresses goes only with --batch"};
-    // --worksheet asks for practice; with practice, the worksheet's own options ask for it.
-    practice = practice || line.practice.worksheet;
-    if (practice)
-        line.practice.worksheet =
-            line.practice.worksheet || line.practice.answers || line.csv || line.json;
-    if (help) {
-        line.mode = CommandLine::Mode::Help;
-    } else if (version) {
-        line.mode = CommandLine::Mode::Version;
-    } else if (practice) {
-        if (auto error = practiceConflict(line, batch, list, binary)) return std::move(*error);
-        line.mode = CommandLine::Mode::Practice;
-    } else if (!practiceOnly.empty()) {
-        return UsageError{joined({"--", practiceOnly, " goes with --practice"})};
-    } else if (batch) {
-        if (!line.operands.empty())
-            return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
-                                      line.operands.front(), "'"})};
-        if (list || binary || explain || line.csv)
-            return UsageError{joined({list      ? "--list"
-                                      : binary  ? "--binary"
-                                      : explain ? "--explain"
-                                                : "--csv",
-                                      " and --batch exclude each other"})};
-        line.mode = CommandLine::Mode::Batch;
-        line.addresses = addresses;
-    } else if (line.csv && !list) {
-        return UsageError{"--csv goes with --list, as in 'octaval-cli --list --csv 10.1.2.3/24'"};
-    } else if (line.csv && line.json) {
-        return UsageError{"--csv and --json exclude each other"};
-    } else if (list && binary) {
-        return UsageError{"--list and --binary exclude each other"};
-    } else if (explain && (list || binary)) {
-        return UsageError{
-            joined({list ? "--list" : "--binary", " and --explain exclude each other"})};
-    } else if (binary && line.json) {
-        return UsageError{"--binary writes text and takes no --json"};
-    } else if (list) {
-        line.mode = CommandLine::Mode::List;
-    } else if (binary) {
-        line.mode = CommandLine::Mode::Binary;
-    } else if (explain) {
-        line.mode = CommandLine::Mode::Explain;
+    const auto has = [&given](std::string_view name) { return given[cliOptionIndex(name)]; };
+    if (has("help")) {
+        line.mode = Mode::Help;
+        return line;
     }
+    if (has("version")) {
+        line.mode = Mode::Version;
+        return line;
+    }
+    if (auto error = conflict(given)) return std::move(*error);
+    for (std::size_t i = 0; i < cliOptions.size(); ++i)
+        if (given[i] && cliOptions[i].role == Role::chooses)
+            line.mode = Mode(std::countr_zero(cliOptions[i].modes.bits));
+    line.json = has("json");
+    line.csv = has("csv");
+    line.addresses = has("addresses");
+    line.practice.answers = has("answers");
+    // The worksheet's own options ask for it.
+    line.practice.worksheet = line.mode == Mode::Practice &&
+                              (has("worksheet") || line.practice.answers || line.csv || line.json);
+    if (line.mode == Mode::Batch && !line.operands.empty())
+        return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
+                                  line.operands.front(), "'"})};
+    if (line.mode == Mode::Practice && !line.operands.empty())
+        return UsageError{joined({"--practice draws its own problems and takes no ADDRESS, got '",
+                                  line.operands.front(), "'"})};
     return line;
 }
 

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/options.h"
 #include "cli/practice.h"
 #include "report/address_text.h"
 
@@ -23,7 +24,7 @@ struct UsageError {
 
 /// What the command line asks for.
 struct CommandLine {
-    enum class Mode { Press, List, Binary, Explain, Batch, Practice, Help, Version };
+    using Mode = octaval::Mode;
     Mode mode = Mode::Press;
     bool json = false;
     /// --list, or the practice worksheet, as CSV.
@@ -41,7 +42,7 @@ struct CommandLine {
 std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]);
 
 /// The text of --help.
-std::string_view helpText();
+std::string helpText();
 
 /// The text of --version: "octaval-cli" and the version, with a line feed.
 std::string versionText();

@@ -6,7 +6,6 @@
 #include "report/rows.h"
 
 #include <algorithm>
-#include <ranges>
 #include <string_view>
 
 namespace octaval {
@@ -14,13 +13,16 @@ namespace {
 
 // The captions stand in a column as wide as the longest one and two blanks.
 constexpr std::size_t captionWidth =
-    std::ranges::max(boxRows, {}, [](const BoxRow& row) { return row.caption.size(); })
-        .caption.size() +
+    std::max_element(
+        boxRows.begin(), boxRows.end(),
+        [](const BoxRow& a, const BoxRow& b) { return a.caption.size() < b.caption.size(); })
+        ->caption.size() +
     2;
 
 // Characters of a UTF-8 text: every byte but the continuation bytes.
 std::size_t characters(std::string_view text) {
-    return std::size_t(std::ranges::count_if(text, [](char c) { return (c & 0xc0) != 0x80; }));
+    return std::size_t(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xc0) != 0x80; }));
 }
 
 bool onlyBlanks(std::string_view text) {
@@ -30,8 +32,10 @@ bool onlyBlanks(std::string_view text) {
 }  // namespace
 
 std::size_t captionColumn(std::span<const std::string> captions) {
-    if (captions.empty()) return captionWidth;
-    return std::ranges::max(captions | std::views::transform(characters)) + 2;
+    std::size_t widest = 0;
+    for (const auto& caption : captions)
+        widest = std::max(widest, characters(caption));
+    return captions.empty() ? captionWidth : widest + 2;
 }
 
 void appendCaption(std::string& report, std::string_view caption, std::size_t width) {

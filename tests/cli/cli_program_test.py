@@ -126,12 +126,18 @@ CASES = {
     "unknown short option": (["-jx"], b"", 2, "unknown option '-jx'"),
     "option with a value": (["--json=1"], b"", 2, "option '--json' takes no value"),
     "long-only option with a value": (["--binary=1"], b"", 2, "option '--binary' takes no value"),
-    "addresses without batch": (["--addresses", "1.2.3.4"], b"", 2, "--addresses goes only with --batch"),
+    "addresses without batch": (["--addresses", "1.2.3.4"], b"", 2, "--addresses goes with --batch\n"),
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
-    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list"),
-    "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--csv and --json exclude each other"),
-    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv and --batch exclude each other"),
+    # What goes with what: a message names every option that chooses a mode the option belongs to.
+    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
+    "csv with --explain": (["--explain", "--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
+    "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--json and --csv exclude each other"),
+    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
+    "answers without the worksheet": (["--answers"], b"", 2, "--answers goes with --practice or --worksheet\n"),
+    "practice and explain": (["--explain", "--practice"], b"", 2, "--explain and --practice exclude each other"),
+    "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),
+    "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four\n")),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
 }
 

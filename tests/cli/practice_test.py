@@ -116,7 +116,7 @@ class WorksheetTest(unittest.TestCase):
             self.assertEqual(row["network"], "")  # not asked
 
     def test_usage_errors(self):
-        for args, message in [(["--seed", "1"], "--seed goes with --practice"),
+        for args, message in [(["--seed", "1"], "--seed goes with --practice or --worksheet\n"),
                               (["--practice", "--count", "0"], "from 1 to 100000, got '0'"),
                               (["--practice", "--classes", "D"], "letters A, B and C"),
                               (["--practice", "--level"], "'--level' needs a value"),

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fuzz target: the practice's answer reader on any bytes, as every question of a problem drawn
+// from the first bytes (at every level). The mark names the expected answer, says "right" exactly
+// when it is right, and blanks around the answer change nothing; the expected answer is right.
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "report/practice.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace octaval::fuzz;
+    std::uint64_t seed = 0;
+    const std::size_t seedSize = std::min(size, sizeof seed);
+    std::memcpy(&seed, data, seedSize);
+    const std::string_view answer(reinterpret_cast<const char*>(data) + seedSize, size - seedSize);
+
+    octaval::PracticeOptions options;
+    options.level = octaval::allLevels[seed % octaval::allLevels.size()];
+    const octaval::Exercise exercise(octaval::ProblemGenerator(seed, options).next(),
+                                     octaval::allQuestions);
+    for (const octaval::Question q : exercise.questions()) {
+        const std::string expected = exercise.expected(q);
+        const octaval::Mark mark = exercise.check(q, answer);
+        check(mark.expected == expected, "the mark names another expected answer");
+        check(mark.text() == (mark.right ? "right" : "wrong, expected " + expected),
+              "the mark's text does not say how it was marked");
+        check(exercise.check(q, " " + std::string(answer) + "  ").right == mark.right,
+              "blanks around the answer change its mark");
+        check(exercise.check(q, expected).right, "the expected answer is marked wrong");
+    }
+    return 0;
+}
