@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_subnets.h"
 
+#include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QApplication>
@@ -75,7 +76,17 @@ QString marks(const SubnetRowTexts& row, const SubnetList& list) {
 // QTableView's. Not a Q_OBJECT, so that screen readers meet a table as they would QTableView.
 class SubnetTable final : public QTableView {
 public:
-    using QTableView::QTableView;
+    explicit SubnetTable(QWidget* parent) : QTableView(parent) {
+        // The button in the corner of the two headers, which QTableView places beside the row
+        // header: without one, it has no place.
+        for (auto* corner : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            corner->hide();
+
+        // Scrolled by the pixel: the offset of the rows is the scroll bar's value, which the
+        // empty row header, as QTableView scrolls, follows.
+        setVerticalScrollMode(ScrollPerPixel);
+        setHorizontalScrollMode(ScrollPerPixel);
+    }
 
     void setModel(QAbstractItemModel* model) override {
         horizontalHeader()->setModel(model);
@@ -471,7 +482,16 @@ void frmSubnets::setPress(std::shared_ptr<const Press> press) {
 
 void frmSubnets::showEvent(QShowEvent* event) {
     if (m_stale) refresh();
-    if (!m_placed) fitOnScreen();
+    if (!m_placed) {
+        fitOnScreen();
+        // The address's row in the middle of the table as it is finally laid out.
+        QMetaObject::invokeMethod(
+            m_table,
+            [this] {
+                m_table->scrollTo(m_table->currentIndex(), QAbstractItemView::PositionAtCenter);
+            },
+            Qt::QueuedConnection);
+    }
     QWidget::showEvent(event);
 }
 
