@@ -411,8 +411,8 @@ frmSubnets::frmSubnets(QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->setTabKeyNavigation(false);  // Tab leaves the table, arrows move in it
-    // Rows of one fixed height: the view places row n by multiplication instead of measuring
-    // every row before it.
+    // Rows of one fixed height, kept as the row header's default size: the view places row n by
+    // multiplication instead of measuring every row before it.
     QHeaderView* rows = m_table->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -552,7 +552,7 @@ void frmSubnets::refresh() {
         } else {
             // Both counts: every subnet that the list holds, and those the main window counts,
             // without the two that the classful rules reserve.
-            const qint64 usable = list->subnetBits() > 1 ? qint64(list->count()) - 2 : 0;
+            const qint64 usable = list->subnetBits() != 0 ? qint64(list->count()) - 2 : 0;
             std::array<char, 16> network{}, mask{};
             caption =
                 tr("%1, %2 of the class %3 network %4 under %5")
