@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         "rows %d\nopen to first frame %.1f ms\nscroll by a page %.3f ms\n"
         "jump to the end %.3f ms\nresident before %ld KiB, after opening %ld KiB, "
         "after scrolling %ld KiB, after a press with the window closed %ld KiB; peak %ld KiB\n",
-        table->model()->rowCount(), openMs, pageMs, endMs, before, opened, scrolled,
-        residentKiB(), statusKiB("VmHWM"));
+        table->model()->rowCount(), openMs, pageMs, endMs, before, opened, scrolled, residentKiB(),
+        statusKiB("VmHWM"));
     return 0;
 }
