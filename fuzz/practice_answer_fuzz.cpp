@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "report/practice.h"
+#include "practice/exercise.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace octaval::fuzz;

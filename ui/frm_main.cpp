@@ -277,8 +277,8 @@ void frmMain::copyResults() {
     std::vector<std::string> captions;
     for (const BoxRow& row : boxRows)
         captions.push_back(windowPhrasebook().caption(row.caption));
-    const std::string report = m_lastPress ? textReport(ShownBoxes(press(*m_lastPress)), captions)
-                                           : textReport(*this, captions);
+    const std::string report =
+        m_lastPress ? textReport(ShownBoxes(*m_lastPress), captions) : textReport(*this, captions);
     QGuiApplication::clipboard()->setText(toQString(report));
 }
 
@@ -286,17 +286,13 @@ frmWorking* frmMain::workingWindow() {
     if (!m_working) {
         // Once created, it follows every press.
         m_working = new frmWorking(this);
-        connect(this, &frmMain::recalculated, m_working,
-                [this] { m_working->setWorking(m_lastPress); });
+        connect(this, &frmMain::pressed, m_working, &frmWorking::setPress);
     }
     return m_working;
 }
 
 void frmMain::showWorking() {
-    workingWindow()->setWorking(m_lastPress);
-    m_working->show();
-    m_working->raise();
-    m_working->activateWindow();
+    workingWindow()->showWorking(m_lastPress);
 }
 
 void frmMain::openPractice() {
@@ -304,7 +300,9 @@ void frmMain::openPractice() {
         m_practice = new frmPractice(std::random_device{}(), this);
         // The working of a practice problem, in the Working window, until the next press.
         connect(m_practice, &frmPractice::workingRequested, this,
-                [this](const AddressTexts& inputs) { workingWindow()->showWorking(inputs); });
+                [this](const AddressTexts& inputs) {
+                    workingWindow()->showWorking(std::make_shared<const Press>(press(inputs)));
+                });
     }
     m_practice->show();
     m_practice->raise();
@@ -371,13 +369,24 @@ void frmMain::Command1_Click() {
         inputs.address[std::size_t(k - 1)] = text(octetBox(Box::Text1, k));
         (*inputs.mask)[std::size_t(k - 1)] = text(octetBox(Box::Text5, k));
     }
-    m_lastPress = std::move(inputs);
-    Recalculate(m_state, *this);
-    emit recalculated();
+    // One press on a fresh calculator, which leaves what a press on the window's own would (no
+    // press depends on an earlier one); the window shows its boxes, and the windows that show
+    // more of it get the same press instead of computing it again.
+    auto p = std::make_shared<const Press>(press(inputs));
+    m_state = p->state;
+    for (Box b : allBoxes)
+        if (numberOf(b) > numberOf(Box::Text8)) setText(b, p->boxes[b]);
+    m_lastPress = std::move(p);
+    emit pressed(m_lastPress);
 }
 
 void frmMain::showSubnets() {
-    if (!m_subnets) m_subnets = new frmSubnets(this);
+    if (!m_subnets) {
+        // Once created, it follows every press.
+        m_subnets = new frmSubnets(this);
+        m_subnets->setPress(m_lastPress);
+        connect(this, &frmMain::pressed, m_subnets, &frmSubnets::setPress);
+    }
     m_subnets->show();
     m_subnets->raise();
     m_subnets->activateWindow();

@@ -4,10 +4,11 @@
 
 #include <QDialog>
 #include <array>
-#include <optional>
+#include <memory>
 
 #include "engine/calculator.h"
 #include "report/address_text.h"
+#include "report/press.h"
 
 class QLineEdit;
 class QPushButton;
@@ -34,14 +35,10 @@ public:
     /// The line edit that shows a box.
     QLineEdit* box(Box box) const { return m_boxes[std::size_t(numberOf(box))]; }
 
-    /// The eight input texts of the last press of "Recalculate", nothing before the first. A
-    /// press on a fresh calculator (press() of the report layer) with them shows what the window
-    /// shows: no press depends on an earlier one.
-    const std::optional<AddressTexts>& lastPress() const { return m_lastPress; }
-
 signals:
-    /// A press of "Recalculate" has shown its results.
-    void recalculated();
+    /// A press of "Recalculate" has shown its results: the press itself, computed once for the
+    /// main window and every window that shows more of it.
+    void pressed(std::shared_ptr<const Press> press);
 
 public slots:
     /// "Recalculate" (also Enter): one press of the engine.
@@ -78,8 +75,8 @@ private:
     bool takeWhole(Box target, const QString& text);
 
     CalculatorState m_state;
-    bool m_writing = false;  // the program is writing a box
-    std::optional<AddressTexts> m_lastPress;
+    bool m_writing = false;                    // the program is writing a box
+    std::shared_ptr<const Press> m_lastPress;  // nothing before the first press
     // The Working window, created when first asked for.
     frmWorking* workingWindow();
 

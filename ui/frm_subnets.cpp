@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_subnets.h"
 
+#include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QApplication>
@@ -9,19 +10,22 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <vector>
 
-#include "report/press.h"
 #include "report/subnet_rows.h"
-#include "ui/frm_main.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -63,6 +67,266 @@ QString marks(const SubnetRowTexts& row, const SubnetList& list) {
     }
     return parts.join(QStringLiteral("; "));
 }
+
+// A table whose rows all have one height and that keeps nothing for each row. QTableView's row
+// header keeps a section of 8 bytes for every row, shown or hidden: 32 MiB for the four million
+// subnets of a class A network under 255.255.255.252. This one leaves its row header without a
+// model and places, finds, scrolls to and paints row n by multiplication, as the table would with
+// fixed sections; the column header, the selection, the keys and the accessible table are
+// QTableView's. Not a Q_OBJECT, so that screen readers meet a table as they would QTableView.
+class SubnetTable final : public QTableView {
+public:
+    explicit SubnetTable(QWidget* parent) : QTableView(parent) {
+        // The button in the corner of the two headers, which QTableView places beside the row
+        // header: without one, it has no place.
+        for (auto* corner : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            corner->hide();
+
+        // Scrolled by the pixel: the offset of the rows is the scroll bar's value, which the
+        // empty row header, as QTableView scrolls, follows.
+        setVerticalScrollMode(ScrollPerPixel);
+        setHorizontalScrollMode(ScrollPerPixel);
+    }
+
+    void setModel(QAbstractItemModel* model) override {
+        horizontalHeader()->setModel(model);
+        QAbstractItemView::setModel(model);
+    }
+    void setSelectionModel(QItemSelectionModel* selection) override {
+        horizontalHeader()->setSelectionModel(selection);
+        QAbstractItemView::setSelectionModel(selection);
+    }
+    void reset() override {
+        QTableView::reset();
+        // A scroll to a row of the new list right after the reset needs its range.
+        updateGeometries();
+    }
+
+    QRect visualRect(const QModelIndex& index) const override {
+        if (!index.isValid() || index.model() != model()) return {};
+        const qint64 top = qint64(index.row()) * rowHeight() - verticalOffset();
+        if (top < std::numeric_limits<int>::min() / 2 || top > std::numeric_limits<int>::max() / 2)
+            return {};
+        const QHeaderView* columns = horizontalHeader();
+        const int grid = showGrid() ? 1 : 0;
+        return {columns->sectionViewportPosition(index.column()), int(top),
+                columns->sectionSize(index.column()) - grid, rowHeight() - grid};
+    }
+    QModelIndex indexAt(const QPoint& point) const override {
+        const int rows = rowCount();
+        const qint64 y = qint64(point.y()) + verticalOffset();
+        const int column = horizontalHeader()->logicalIndexAt(point.x());
+        if (y < 0 || column < 0 || y / rowHeight() >= rows) return {};
+        return model()->index(int(y / rowHeight()), column, rootIndex());
+    }
+    void scrollTo(const QModelIndex& index, ScrollHint hint) override {
+        if (!index.isValid() || index.model() != model()) return;
+        const qint64 top = qint64(index.row()) * rowHeight();
+        const int height = viewport()->height();
+        QScrollBar* bar = verticalScrollBar();
+        qint64 value = bar->value();
+        switch (hint) {
+            case PositionAtTop:
+                value = top;
+                break;
+            case PositionAtBottom:
+                value = top + rowHeight() - height;
+                break;
+            case PositionAtCenter:
+                value = top - (height - rowHeight()) / 2;
+                break;
+            case EnsureVisible:
+                if (top < value)
+                    value = top;
+                else if (top + rowHeight() > value + height)
+                    value = top + rowHeight() - height;
+                break;
+        }
+        bar->setValue(int(std::clamp<qint64>(value, 0, bar->maximum())));
+        const QHeaderView* columns = horizontalHeader();
+        const int left = columns->sectionPosition(index.column());
+        const int right = left + columns->sectionSize(index.column());
+        QScrollBar* across = horizontalScrollBar();
+        if (left < across->value())
+            across->setValue(left);
+        else if (right > across->value() + viewport()->width())
+            across->setValue(std::min(left, right - viewport()->width()));
+    }
+
+protected:
+    int verticalOffset() const override { return verticalScrollBar()->value(); }
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const int rows = rowCount();
+        const int columns = model() ? model()->columnCount(rootIndex()) : 0;
+        if (rows == 0 || columns == 0) return {};
+        const QModelIndex current = currentIndex();
+        if (!current.isValid()) return model()->index(0, 0, rootIndex());
+        const int page = std::max(1, viewport()->height() / rowHeight());
+        const bool control = modifiers & Qt::ControlModifier;
+        qint64 row = current.row();
+        int column = current.column();
+        switch (action) {
+            case MoveUp:
+                --row;
+                break;
+            case MoveDown:
+                ++row;
+                break;
+            case MovePageUp:
+                row -= page;
+                break;
+            case MovePageDown:
+                row += page;
+                break;
+            case MoveLeft:
+                --column;
+                break;
+            case MoveRight:
+                ++column;
+                break;
+            case MoveHome:
+                column = 0;
+                if (control) row = 0;
+                break;
+            case MoveEnd:
+                column = columns - 1;
+                if (control) row = rows - 1;
+                break;
+            case MoveNext:
+            case MovePrevious:
+                break;
+        }
+        return model()->index(int(std::clamp<qint64>(row, 0, rows - 1)),
+                              std::clamp(column, 0, columns - 1), rootIndex());
+    }
+
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        // Ctrl with an arrow moves the current row alone, to be added by Ctrl+Space; but Ctrl+Home
+        // and Ctrl+End are the way to the first and the last row, and select it as Home and End
+        // would (Shift extending the selection), so that Ctrl+C copies the row the user sees.
+        if (event && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
+                key->modifiers() & Qt::ControlModifier) {
+                const QKeyEvent plain(QEvent::KeyPress, key->key(),
+                                      key->modifiers() & ~Qt::ControlModifier);
+                return QTableView::selectionCommand(index, &plain);
+            }
+        }
+        // Set from the program (a new list, a search): the row alone, whatever keys are held.
+        if (!event) return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return QTableView::selectionCommand(index, event);
+    }
+
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override {
+        const int rows = rowCount();
+        const int columns = model() ? model()->columnCount(rootIndex()) : 0;
+        if (rows == 0 || columns == 0 || !selectionModel()) return;
+        const QRect r = rect.normalized();
+        const auto rowAtY = [&](int y) {
+            return int(
+                std::clamp<qint64>((qint64(y) + verticalOffset()) / rowHeight(), 0, rows - 1));
+        };
+        const auto columnAtX = [&](int x, int fallback) {
+            const int c = horizontalHeader()->logicalIndexAt(x);
+            return c < 0 ? fallback : c;
+        };
+        const QModelIndex first =
+            model()->index(rowAtY(r.top()), columnAtX(r.left(), 0), rootIndex());
+        const QModelIndex last =
+            model()->index(rowAtY(r.bottom()), columnAtX(r.right(), columns - 1), rootIndex());
+        selectionModel()->select(QItemSelection(first, last), command);
+    }
+
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override {
+        // The visible part of each range, whole rows wide.
+        const qint64 firstShown = verticalOffset() / rowHeight();
+        const qint64 lastShown = (verticalOffset() + viewport()->height()) / rowHeight();
+        QRegion region;
+        for (const QItemSelectionRange& range : selection) {
+            const qint64 top = std::max<qint64>(range.top(), firstShown);
+            const qint64 bottom = std::min<qint64>(range.bottom(), lastShown);
+            if (top <= bottom)
+                region += QRect(0, int(top * rowHeight() - verticalOffset()), viewport()->width(),
+                                int((bottom - top + 1) * rowHeight()));
+        }
+        return region;
+    }
+
+    void updateGeometries() override {
+        if (m_laying) return;
+        m_laying = true;
+        QHeaderView* columns = horizontalHeader();
+        const int header = columns->isHidden()
+                               ? 0
+                               : std::max(columns->minimumHeight(), columns->sizeHint().height());
+        setViewportMargins(0, header, 0, 0);
+        const QRect area = viewport()->geometry();
+        columns->setGeometry(area.left(), area.top() - header, area.width(), header);
+        QScrollBar* bar = verticalScrollBar();
+        bar->setSingleStep(rowHeight());
+        bar->setPageStep(area.height());
+        bar->setRange(0, int(std::clamp<qint64>(qint64(rowCount()) * rowHeight() - area.height(), 0,
+                                                std::numeric_limits<int>::max())));
+        QScrollBar* across = horizontalScrollBar();
+        across->setSingleStep(std::max(1, fontMetrics().averageCharWidth() * 2));
+        across->setPageStep(area.width());
+        across->setRange(0, std::max(0, columns->length() - area.width()));
+        m_laying = false;
+        QAbstractItemView::updateGeometries();
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        const int rows = rowCount();
+        if (rows == 0) return;
+        QPainter painter(viewport());
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const QHeaderView* columns = horizontalHeader();
+        const QRect area = event->rect();
+        const int first = int((qint64(area.top()) + verticalOffset()) / rowHeight());
+        const int last = int(
+            std::min<qint64>(rows - 1, (qint64(area.bottom()) + verticalOffset()) / rowHeight()));
+        const QModelIndex current = currentIndex();
+        const bool focus = hasFocus() || viewport()->hasFocus();
+        const QPen grid(QColor::fromRgba(
+            QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this))));
+        for (int row = first; row <= last; ++row) {
+            for (int c = 0; c < columns->count(); ++c) {
+                const QModelIndex index = model()->index(row, c, rootIndex());
+                QStyleOptionViewItem cell = option;
+                cell.rect = visualRect(index);
+                if (!cell.rect.intersects(area)) continue;
+                if (selectionModel()->isSelected(index)) cell.state |= QStyle::State_Selected;
+                if (focus && index == current) cell.state |= QStyle::State_HasFocus;
+                if (alternatingRowColors() && row % 2)
+                    cell.features |= QStyleOptionViewItem::Alternate;
+                style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &cell, &painter, this);
+                itemDelegateForIndex(index)->paint(&painter, cell, index);
+            }
+        }
+        if (!showGrid()) return;
+        painter.setPen(grid);
+        const int top = int(qint64(first) * rowHeight() - verticalOffset());
+        const int bottom = int(qint64(last + 1) * rowHeight() - verticalOffset()) - 1;
+        const int right = columns->length() - columns->offset() - 1;
+        for (int y = top + rowHeight() - 1; y <= bottom; y += rowHeight())
+            painter.drawLine(0, y, right, y);
+        for (int c = 0; c < columns->count(); ++c) {
+            const int x = columns->sectionViewportPosition(c) + columns->sectionSize(c) - 1;
+            painter.drawLine(x, top, x, bottom);
+        }
+    }
+
+private:
+    int rowHeight() const { return std::max(1, verticalHeader()->defaultSectionSize()); }
+    int rowCount() const { return model() ? model()->rowCount(rootIndex()) : 0; }
+
+    bool m_laying = false;  // updateGeometries sets the margins, which lay the view out again
+};
 
 }  // namespace
 
@@ -113,12 +377,12 @@ private:
     std::unique_ptr<Listing> m_listing;
 };
 
-frmSubnets::frmSubnets(frmMain* main)
-    : QWidget(main, Qt::Window), m_main(main), m_model(new SubnetTableModel(this)) {
+frmSubnets::frmSubnets(QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(new SubnetTableModel(this)) {
     setObjectName(QStringLiteral("frmSubnets"));
     setWindowTitle(tr("Subnets"));
     setAccessibleName(windowTitle());
-    setWindowIcon(main->windowIcon());
+    if (parent) setWindowIcon(parent->windowIcon());
     // A secondary window: closing the main window still ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -138,7 +402,7 @@ frmSubnets::frmSubnets(frmMain* main)
     findButton->setObjectName(QStringLiteral("find"));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
-    m_table = new QTableView(this);
+    m_table = new SubnetTable(this);
     m_table->setObjectName(QStringLiteral("table"));
     m_table->setAccessibleName(windowTitle());
     m_table->setModel(m_model);
@@ -147,8 +411,8 @@ frmSubnets::frmSubnets(frmMain* main)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->setTabKeyNavigation(false);  // Tab leaves the table, arrows move in it
-    // Rows of one fixed height: the view places row n by multiplication instead of measuring
-    // every row before it.
+    // Rows of one fixed height, kept as the row header's default size: the view places row n by
+    // multiplication instead of measuring every row before it.
     QHeaderView* rows = m_table->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -179,7 +443,6 @@ frmSubnets::frmSubnets(frmMain* main)
     connect(findButton, &QPushButton::clicked, this, &frmSubnets::find);
     connect(m_save, &QPushButton::clicked, this, &frmSubnets::saveAsCsv);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(main, &frmMain::recalculated, this, &frmSubnets::refresh);
 
     // Ctrl+C in the table (and its context menu) copies whole rows, not the current cell; Escape
     // closes the window.
@@ -207,42 +470,107 @@ frmSubnets::frmSubnets(frmMain* main)
     addAction(escape);
 
     followPalette(this);
-    refresh();
     // The keyboard starts in the table, on the address's row.
     m_table->setFocus();
-    // Wide enough for every column; as high as the screen lets a 20-row list be.
+}
+
+void frmSubnets::setPress(std::shared_ptr<const Press> press) {
+    m_press = std::move(press);
+    m_stale = true;
+    if (isVisible()) refresh();
+}
+
+void frmSubnets::showEvent(QShowEvent* event) {
+    if (m_stale) refresh();
+    if (!m_placed) {
+        fitOnScreen();
+        // The address's row in the middle of the table as it is finally laid out.
+        QMetaObject::invokeMethod(
+            m_table,
+            [this] {
+                m_table->scrollTo(m_table->currentIndex(), QAbstractItemView::PositionAtCenter);
+            },
+            Qt::QueuedConnection);
+    }
+    QWidget::showEvent(event);
+}
+
+void frmSubnets::fitOnScreen() {
+    m_placed = true;
+    // Wide enough for every column, as high as a 20-row list; centred over the window that
+    // opened it, but within the screen's free area, however near its edge that window stands.
     int width = 0;
     for (int c = 0; c < columns; ++c)
         width += m_table->horizontalHeader()->sectionSize(c);
-    resize(width + 2 * layout->contentsMargins().left() + 24,
-           20 * rows->defaultSectionSize() + 6 * fontMetrics().height());
+    const QMargins margins = layout()->contentsMargins();
+    QSize size(width + margins.left() + margins.right() + 24,
+               20 * m_table->verticalHeader()->defaultSectionSize() + 6 * fontMetrics().height());
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : this->screen();
+    const QRect free = screen->availableGeometry();
+    // The frame's size, as far as the window system has told it (none before the first showing).
+    const QSize frame = frameGeometry().size() - geometry().size();
+    size = size.boundedTo(free.size() - frame).expandedTo(minimumSizeHint());
+    resize(size);
+    QRect placed(QPoint(), size + frame);
+    placed.moveCenter(owner ? owner->frameGeometry().center() : free.center());
+    placed.moveLeft(std::clamp(placed.left(), free.left(),
+                               std::max(free.left(), free.right() + 1 - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), free.top(),
+                              std::max(free.top(), free.bottom() + 1 - placed.height())));
+    move(placed.topLeft());
+}
+
+// The counts of the list's heading, each with the plural forms of the reader's language.
+[[maybe_unused]] constexpr const char* countTexts[] = {
+    QT_TRANSLATE_N_NOOP("octaval::frmSubnets", "%Ln subnets"),
+    QT_TRANSLATE_N_NOOP("octaval::frmSubnets", "%Ln usable")};
+
+// A count in the reader's words and digit grouping: the translation's form for it, or the
+// English source, its singular for one.
+static QString counted(const char* plural, const char* singular, qint64 count) {
+    const int n = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+    const QString number = QLocale().toString(n);
+    const QString text = QCoreApplication::translate("octaval::frmSubnets", plural, nullptr, n);
+    if (n == 1 && text == QString::fromLatin1(plural).replace(QStringLiteral("%Ln"), number))
+        return QString::fromLatin1(singular).replace(QStringLiteral("%Ln"), number);
+    return text;
 }
 
 void frmSubnets::refresh() {
-    const auto& inputs = m_main->lastPress();
+    m_stale = false;
     std::optional<SubnetList> list;
     QString caption;
-    if (!inputs) {
+    if (!m_press) {
         caption = tr("No subnets to list: press Recalculate in the main window first");
     } else {
-        const Press p = press(*inputs);
+        const Press& p = *m_press;
         if (!p.outcome.passed()) {
             caption = tr("No subnets to list: %1")
                           .arg(toQString(windowPhrasebook().status(p.outcome.status())));
         } else if (!(list = SubnetList::of(p.state))) {
             caption = tr("Class %1 has no subnets").arg(toQString(p.boxes[Box::Text17]));
         } else {
+            // Both counts: every subnet that the list holds, and those the main window counts,
+            // without the two that the classful rules reserve.
+            const qint64 usable = list->subnetBits() != 0 ? qint64(list->count()) - 2 : 0;
             std::array<char, 16> network{}, mask{};
             caption =
-                tr("%1 %2 of the class %3 network %4 under %5")
-                    .arg(list->count())
-                    .arg(list->count() == 1 ? tr("subnet") : tr("subnets"))
-                    .arg(toQString(p.boxes[Box::Text17]))
-                    .arg(toQString(addressText(list->address() & list->classField(), network)))
-                    .arg(toQString(addressText(pressAddresses(p.state).mask, mask)));
+                tr("%1, %2 of the class %3 network %4 under %5")
+                    .arg(counted(countTexts[0], "%Ln subnet", qint64(list->count())),
+                         counted(countTexts[1], "%Ln usable", usable),
+                         toQString(p.boxes[Box::Text17]),
+                         toQString(addressText(list->address() & list->classField(), network)),
+                         toQString(addressText(pressAddresses(p.state).mask, mask)));
         }
     }
     m_caption->setText(caption);
+    // A search for a row of another network does not carry over to this one.
+    std::optional<std::pair<Address, Address>> listed;
+    if (list)
+        listed.emplace(list->address() & list->classField(), pressAddresses(m_press->state).mask);
+    if (listed != m_listed) m_search->clear();
+    m_listed = listed;
     m_model->setList(list);
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w != m_caption && w->objectName() != u"close") w->setVisible(list.has_value());
@@ -270,9 +598,9 @@ void frmSubnets::refresh() {
 }
 
 void frmSubnets::selectRow(int row) {
+    // Through the view, so that the row is also where Shift with an arrow key starts from.
     const QModelIndex index = m_model->index(row, 0);
-    m_table->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->setCurrentIndex(index);
     m_table->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
@@ -314,6 +642,8 @@ void frmSubnets::find() {
     const auto number = std::get<std::uint32_t>(found);
     selectRow(int(number));
     setMessage(tr("Subnet %1").arg(number));
+    // The keys go on from the row found: arrows move from it, Ctrl+C copies it.
+    m_table->setFocus(Qt::OtherFocusReason);
 }
 
 void frmSubnets::copyRows() {

@@ -3,6 +3,12 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "engine/subnets.h"
+#include "report/press.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,23 +17,23 @@ class QTableView;
 
 namespace octaval {
 
-class frmMain;
 class SubnetTableModel;
 
-/// The Subnets window: every subnet of the classful network of the main window's last press, in
-/// the rows of octaval-cli --list, computed as they are shown. It follows each new press; a press
-/// that did not pass the validation chain, or a class without subnets, gets one line instead.
+/// The Subnets window: every subnet of the classful network of a press, in the rows of
+/// octaval-cli --list, computed as they are shown. It follows each new press; a press that did
+/// not pass the validation chain, or a class without subnets, gets one line instead.
 class frmSubnets final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmSubnets(frmMain* main);
+    explicit frmSubnets(QWidget* parent = nullptr);
 
     QTableView* table() const { return m_table; }
 
 public slots:
-    /// Lists the subnets of the main window's last press and selects the row of its address.
-    void refresh();
+    /// Takes the press whose subnets the window lists (nothing before the first press). A closed
+    /// window only keeps it, and lists its subnets once it is opened.
+    void setPress(std::shared_ptr<const Press> press);
     /// Selects the row that holds the address, or has the number, typed into the search field.
     void find();
     /// Puts the selected rows on the clipboard as the text list writes them, under its header.
@@ -35,11 +41,19 @@ public slots:
     /// Asks for a file and writes the whole list into it as CSV.
     void saveAsCsv();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void refresh();
     void selectRow(int row);
     void setMessage(const QString& message);
+    void fitOnScreen();
 
-    frmMain* m_main;
+    std::shared_ptr<const Press> m_press;
+    bool m_stale = true;                                  // the list is not yet that of m_press
+    bool m_placed = false;                                // sized and placed on its first showing
+    std::optional<std::pair<Address, Address>> m_listed;  // the network and mask listed
     SubnetTableModel* m_model;
     QLabel* m_caption;  // what is listed, or why nothing is
     QLineEdit* m_search;

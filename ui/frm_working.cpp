@@ -157,24 +157,30 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     const QFontMetrics metrics(fixed);
     resize(metrics.horizontalAdvance(QLatin1Char('0')) * 64 + 24, fontMetrics().lineSpacing() * 30);
     followPalette(this);
-    redraw();
     m_steps->setFocus();
 }
 
-void frmWorking::showWorking(const AddressTexts& inputs) {
-    setWorking(inputs);
+void frmWorking::showWorking(std::shared_ptr<const Press> press) {
+    setPress(std::move(press));
     show();
     raise();
     activateWindow();
 }
 
-void frmWorking::setWorking(const std::optional<AddressTexts>& inputs) {
-    m_inputs = inputs;
-    redraw();
+void frmWorking::setPress(std::shared_ptr<const Press> press) {
+    m_press = std::move(press);
+    m_stale = true;
+    if (isVisible()) redraw();
+}
+
+void frmWorking::showEvent(QShowEvent* event) {
+    if (m_stale) redraw();
+    QWidget::showEvent(event);
 }
 
 void frmWorking::redraw() {
-    if (!m_inputs) {
+    m_stale = false;
+    if (!m_press) {
         m_text = noPress();
         m_heading->setText(noPress());
         m_bits->hide();
@@ -182,7 +188,7 @@ void frmWorking::redraw() {
         m_copy->setEnabled(false);
         return;
     }
-    const Press p = press(*m_inputs);
+    const Press& p = *m_press;
     // In the user's language, the same texts as octaval-cli --explain prints.
     const Explanation e = explain(p, windowPhrasebook());
     m_text = toQString(workingText(e));
@@ -260,8 +266,12 @@ void frmWorking::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmWorking::changeEvent(QEvent* event) {
-    // The fields' tints follow a switch between a light and a dark palette.
-    if (event->type() == QEvent::PaletteChange) redraw();
+    // The fields' tints follow a switch between a light and a dark palette (a closed window's
+    // once it is opened).
+    if (event->type() == QEvent::PaletteChange) {
+        m_stale = true;
+        if (isVisible()) redraw();
+    }
     QWidget::changeEvent(event);
 }
 

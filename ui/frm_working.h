@@ -4,9 +4,9 @@
 
 #include <QWidget>
 #include <array>
-#include <optional>
+#include <memory>
 
-#include "report/address_text.h"
+#include "report/press.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,18 +24,17 @@ class frmWorking final : public QWidget {
 public:
     explicit frmWorking(QWidget* parent = nullptr);
 
-    /// Shows the working of a press with these inputs on a fresh calculator, and brings the
-    /// window up.
-    void showWorking(const AddressTexts& inputs);
-
-    /// Shows the working of a press with these inputs, or the line that there is none yet,
-    /// without bringing the window up.
-    void setWorking(const std::optional<AddressTexts>& inputs);
+    /// Shows the working of a press (the line that there is none yet for nothing), and brings
+    /// the window up.
+    void showWorking(std::shared_ptr<const Press> press);
 
     /// The whole working as text, as it is copied.
     const QString& text() const { return m_text; }
 
 public slots:
+    /// Takes the press whose working the window shows, without bringing the window up; a closed
+    /// window only keeps it, and shows its working once it is opened.
+    void setPress(std::shared_ptr<const Press> press);
     /// Puts the whole working on the clipboard as plain text.
     void copyWorking();
 
@@ -43,11 +42,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void redraw();
 
-    std::optional<AddressTexts> m_inputs;
+    std::shared_ptr<const Press> m_press;
+    bool m_stale = true;  // the texts are not yet those of m_press
     QString m_text;
     QLabel* m_heading;
     QWidget* m_bits;

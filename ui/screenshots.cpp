@@ -42,7 +42,8 @@ bool saveMain(const QDir& folder, const char* file, const char* subnetsFile) {
 // The Working window of the same calculation.
 bool saveWorking(const QDir& folder, const char* file) {
     octaval::frmWorking working;
-    working.showWorking(*octaval::parseAddressText("192.168.1.70 255.255.255.224"));
+    working.showWorking(std::make_shared<const octaval::Press>(
+        octaval::press(*octaval::parseAddressText("192.168.1.70 255.255.255.224"))));
     return save(working, folder, file);
 }
 

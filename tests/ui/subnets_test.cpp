@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #endif
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -14,10 +15,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <csignal>
+#include <fstream>
+#include <string>
 
 #include "report/subnet_rows.h"
 #include "tests/ui/main_window_test.h"
@@ -35,6 +39,27 @@ static QString reportList(const QString& inputs, ListFormat format) {
     });
     return QString::fromStdString(out);
 }
+
+// The header and the rows of a list as Ctrl+C copies them.
+static QString copiedRows(const QString& inputs, const QList<int>& rows) {
+    const auto list = SubnetList::of(pressOf(inputs).state);
+    SubnetListWriter writer(*list, ListFormat::text);
+    std::string text;
+    writer.appendHeader(text);
+    for (int row : rows)
+        writer.appendRow(text, std::uint32_t(row));
+    return QString::fromStdString(text);
+}
+
+#ifdef __linux__
+// The resident set of this process in KiB, from /proc.
+static long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+#endif
 
 class SubnetsTest : public MainWindowTest {
     Q_OBJECT
@@ -61,6 +86,13 @@ class SubnetsTest : public MainWindowTest {
     int selectedRow() const {
         const auto rows = table()->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -1;
+    }
+    QList<int> selectedRows() const {
+        QList<int> rows;
+        for (const QModelIndex& index : table()->selectionModel()->selectedRows())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
     }
     void find(const QString& text) {
         table()->setFocus();
@@ -108,6 +140,133 @@ private slots:
         QApplication::processEvents();
         QVERIFY(table()->viewport()->rect().contains(
             table()->visualRect(table()->model()->index(selectedRow(), 1))));
+    }
+
+    // The heading counts the subnets as the main window does and as the list holds them, grouped
+    // as the reader's language groups digits. Row: the language, inputs, the heading.
+    void heading() {
+        const std::tuple<QLocale::Language, QString, QString> rows[] = {
+            {QLocale::English, u"192.168.1.70/27"_s,
+             u"8 subnets, 6 usable of the class C network 192.168.1.0 under 255.255.255.224"_s},
+            {QLocale::English, u"10.200.3.77/30"_s,
+             u"4,194,304 subnets, 4,194,302 usable of the class A network 10.0.0.0 under "
+             "255.255.255.252"_s},
+            {QLocale::German, u"10.200.3.77/30"_s, u"4.194.304 subnets, 4.194.302 usable"_s},
+            {QLocale::English, u"192.168.1.70/25"_s, u"2 subnets, 0 usable of the class C"_s},
+            {QLocale::English, u"192.168.1.70/24"_s, u"1 subnet, 0 usable of the class C"_s},
+        };
+        const QLocale before;
+        for (const auto& [language, inputs, line] : rows) {
+            QLocale::setDefault(QLocale(language));
+            pressIn(inputs);
+            if (!subnets()) open();
+            QVERIFY2(child<QLabel>("caption")->text().startsWith(line),
+                     qPrintable(child<QLabel>("caption")->text()));
+        }
+        QLocale::setDefault(before);
+    }
+
+    // The keys go on from the row that the window or a search selected, and every key that moves
+    // to a row selects it, so that Ctrl+C copies the rows in view. Row: what is searched (nothing:
+    // the address's row stays selected), the keys, the first row then selected and how many (0:
+    // a page, more than one).
+    void keys() {
+        using Keys = QList<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+        const std::tuple<const char*, QString, Keys, int, int> rows[] = {
+            {"Ctrl+End", QString(), {{Qt::Key_End, Qt::ControlModifier}}, 4194303, 1},
+            {"Ctrl+Home", QString(), {{Qt::Key_Home, Qt::ControlModifier}}, 0, 1},
+            {"Ctrl+Shift+End",
+             QString(),
+             {{Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier}},
+             4194300,
+             4},
+            {"found, Shift+Down", u"500"_s, {{Qt::Key_Down, Qt::ShiftModifier}}, 500, 2},
+            {"found, Shift+Page Down", u"500"_s, {{Qt::Key_PageDown, Qt::ShiftModifier}}, 500, 0},
+            {"found, Ctrl+C", u"10.0.7.208"_s, {}, 500, 1},
+        };
+        const QString inputs = u"10.255.255.242/30"_s;  // row 4194300
+        pressIn(inputs);
+        open();
+        for (const auto& [name, search, keys, first, count] : rows) {
+            pressIn(inputs);
+            QCOMPARE(selectedRow(), 4194300);
+            if (search.isEmpty())
+                table()->setFocus();
+            else
+                find(search);
+            for (const auto& [k, modifiers] : keys)
+                QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            const QList<int> selected = selectedRows();
+            QVERIFY2(!selected.isEmpty() && selected.front() == first, name);
+            QVERIFY2(count ? selected.size() == count : selected.size() > 2, name);
+            QCOMPARE(selected.back() - selected.front() + 1, selected.size());  // one run
+            QCOMPARE(QGuiApplication::clipboard()->text(), copiedRows(inputs, selected));
+        }
+    }
+
+    // A search typed for one network is gone when another is listed, and stays for a new address
+    // in the same one. Row: inputs, whether the search is kept.
+    void searchFollowsTheNetwork() {
+        pressIn(u"192.168.1.70/27"_s);
+        open();
+        find(u"5"_s);
+        for (const auto& [inputs, kept] :
+             {std::pair{u"192.168.1.9/27"_s, true}, {u"192.168.2.9/27"_s, false}}) {
+            pressIn(inputs);
+            QCOMPARE(child<QLineEdit>("search")->text(), kept ? u"5"_s : QString());
+        }
+    }
+
+    // Closed, the window does nothing for a press; opened again it lists the last one, at once.
+    void closedWindowWaits() {
+        pressIn(u"192.168.1.70/27"_s);
+        open();
+        subnets()->close();
+        pressIn(u"10.200.3.77/30"_s);
+        QCOMPARE(table()->model()->rowCount(), 8);
+        trigger(u"Every subnet\u2026"_s);
+        QCOMPARE(table()->model()->rowCount(), 1 << 22);
+        QCOMPARE(selectedRow(), 3277011);
+    }
+
+    // However near the screen's edge the main window stands, and at 200 % on a small screen
+    // (ui_subnets_hidpi), the Subnets window opens whole on the screen. Row: the main window's
+    // corner, as a fraction of the free area.
+    void onScreen() {
+        for (const auto& [x, y] : {std::pair{0.5, 1.0}, {1.0, 1.0}, {0.0, 0.0}}) {
+            showMain();  // the Subnets window placed afresh, as on its first opening
+            const QRect free = m_main->screen()->availableGeometry();
+            m_main->move(free.left() + int(x * (free.width() - m_main->frameGeometry().width())),
+                         free.top() + int(y * (free.height() - m_main->frameGeometry().height())));
+            open();
+            QVERIFY2(free.contains(subnets()->frameGeometry()),
+                     qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+        }
+    }
+
+    // The largest list costs the window no memory a row: a screen reader reads it as a table, its
+    // columns named, the address's row selected.
+    void largestList() {
+        pressIn(u"192.168.1.70/27"_s);
+        open();
+#ifdef __linux__
+        const long before = residentKiB();
+#endif
+        pressIn(u"10.200.3.77/30"_s);
+        QApplication::processEvents();
+#ifdef __linux__
+        QVERIFY2(residentKiB() - before < 8 * 1024,
+                 qPrintable(u"%1 KiB more"_s.arg(residentKiB() - before)));
+#endif
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table());
+        QCOMPARE(view->role(), QAccessible::Table);
+        QAccessibleTableInterface* cells = view->tableInterface();
+        QCOMPARE(cells->rowCount(), 1 << 22);
+        QCOMPARE(cells->columnDescription(2), u"First host"_s);
+        QCOMPARE(cells->selectedRows(), QList<int>{3277011});
+        QCOMPARE(cells->cellAt(3277011, 1)->text(QAccessible::Name), u"10.200.3.76"_s);
     }
 
     // Instead of a table, one line. Row: inputs (empty: no press yet), the line.

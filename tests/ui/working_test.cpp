@@ -86,6 +86,20 @@ private slots:
         QVERIFY(!working()->isVisible());
     }
 
+    // Closed, the window does nothing for a press; opened again it shows the last one.
+    void closedWindowWaits() {
+        pressIn(u"192.168.1.70/27"_s);
+        key(m_main.get(), Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(working()));
+        const QString shown = working()->text();
+        key(working(), Qt::Key_Escape);
+        pressIn(u"10.1.2.3/30"_s);
+        QCOMPARE(working()->text(), shown);
+        trigger(u"Show the working\u2026"_s);
+        QCOMPARE(working()->text(), QString::fromStdString(workingText(
+                                        explain(pressOf(u"10.1.2.3/30"_s), windowPhrasebook()))));
+    }
+
     // Opened by the context menu; the bit rows and the steps are reached by Tab (the end-to-end
     // test hears the fields of a bit row named in words).
     void contextMenuAndKeyboard() {

@@ -753,18 +753,6 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>Keine Subnetze: %1</translation>
     </message>
     <message>
-        <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 des Klasse-%3-Netzes %4 mit Maske %5</translation>
-    </message>
-    <message>
-        <source>subnet</source>
-        <translation>Subnetz</translation>
-    </message>
-    <message>
-        <source>subnets</source>
-        <translation>Subnetze</translation>
-    </message>
-    <message>
         <source>Subnet %1</source>
         <translation>Subnetz %1</translation>
     </message>
@@ -827,6 +815,24 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>%1 is not in the network %2</source>
         <translation>%1 liegt nicht im Netz %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln subnets</source>
+        <translation>
+            <numerusform>%Ln Subnetz</numerusform>
+            <numerusform>%Ln Subnetze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln usable</source>
+        <translation>
+            <numerusform>%Ln nutzbar</numerusform>
+            <numerusform>%Ln nutzbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 of the class %3 network %4 under %5</source>
+        <translation>%1 des Klasse-%3-Netzes %4 mit Maske %5, davon %2</translation>
     </message>
 </context>
 <context>

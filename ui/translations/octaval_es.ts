@@ -753,18 +753,6 @@ Más en octaval(1) y en el README.</translation>
         <translation>No hay subredes: %1</translation>
     </message>
     <message>
-        <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 de la red de clase %3 %4 con la máscara %5</translation>
-    </message>
-    <message>
-        <source>subnet</source>
-        <translation>subred</translation>
-    </message>
-    <message>
-        <source>subnets</source>
-        <translation>subredes</translation>
-    </message>
-    <message>
         <source>Subnet %1</source>
         <translation>Subred %1</translation>
     </message>
@@ -827,6 +815,24 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>%1 is not in the network %2</source>
         <translation>%1 no está en la red %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln subnets</source>
+        <translation>
+            <numerusform>%Ln subred</numerusform>
+            <numerusform>%Ln subredes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln usable</source>
+        <translation>
+            <numerusform>%Ln utilizable</numerusform>
+            <numerusform>%Ln utilizables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 of the class %3 network %4 under %5</source>
+        <translation>%1 de la red de clase %3 %4 con la máscara %5, de las cuales %2</translation>
     </message>
 </context>
 <context>

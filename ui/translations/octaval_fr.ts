@@ -753,18 +753,6 @@ Plus dans octaval(1) et le README.</translation>
         <translation>Aucun sous-réseau à lister&#xa0;: %1</translation>
     </message>
     <message>
-        <source>%1 %2 of the class %3 network %4 under %5</source>
-        <translation>%1 %2 du réseau de classe %3 %4 avec le masque %5</translation>
-    </message>
-    <message>
-        <source>subnet</source>
-        <translation>sous-réseau</translation>
-    </message>
-    <message>
-        <source>subnets</source>
-        <translation>sous-réseaux</translation>
-    </message>
-    <message>
         <source>Subnet %1</source>
         <translation>Sous-réseau %1</translation>
     </message>
@@ -827,6 +815,24 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>%1 is not in the network %2</source>
         <translation>%1 n’est pas dans le réseau %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln subnets</source>
+        <translation>
+            <numerusform>%Ln sous-réseau</numerusform>
+            <numerusform>%Ln sous-réseaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln usable</source>
+        <translation>
+            <numerusform>%Ln utilisable</numerusform>
+            <numerusform>%Ln utilisables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 of the class %3 network %4 under %5</source>
+        <translation>%1 du réseau de classe %3 %4 avec le masque %5, dont %2</translation>
     </message>
 </context>
 <context>
