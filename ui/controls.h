@@ -16,7 +16,8 @@ namespace octaval {
 
 /// What a control is and, with it, its fixed attributes.
 enum class ControlKind : unsigned char {
-    inputBox,   // enabled, right-aligned; its window holds it to inputLength characters
+    addressRow,  // four input boxes with dots between them, for an address (AddressEdit)
+    maskRow,     // the same for a mask
     octetBox,   // output, disabled and read-only, right-aligned
     resultBox,  // output, disabled and read-only, left-aligned
     statusBox,  // enabled, left-aligned, no limit
@@ -50,9 +51,6 @@ struct Form {
     int width;
     int height;
 };
-
-/// The most characters an input box takes.
-inline constexpr int inputLength = 3;
 
 inline constexpr int twipsPerPixel = 15;
 

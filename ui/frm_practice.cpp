@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
-#include "ui/input_validator.h"
+#include "ui/address_edit.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -95,20 +95,14 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         r.caption = caption(prompt, this);
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
-            for (int k = 1; k <= 4; ++k) {
-                auto* box = new QLineEdit(this);
-                box->setValidator(new InputValidator(
-                    box, 3, [this, q](const QString& text) { return takeAddress(q, text); }));
-                box->setAlignment(Qt::AlignRight);
-                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k));
-                box->installEventFilter(this);
-                if (k > 1) {
-                    r.dots.push_back(caption(QStringLiteral("."), this));
-                    inputs->addWidget(r.dots.back());
-                }
-                inputs->addWidget(box);
+            r.octets = new AddressEdit(RowKind::address, this);
+            for (std::size_t k = 0; k < 4; ++k) {
+                QLineEdit* box = r.octets->box(k);
+                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k + 1));
                 r.inputs.push_back(box);
             }
+            inputs->addWidget(r.octets);
+            inputs->addStretch();
         } else if (q == Question::status) {
             m_status = new QComboBox(this);
             m_status->addItem(QString());  // not answered
@@ -194,12 +188,11 @@ void frmPractice::showProblem(Problem problem) {
         r.mark->clear();
         for (QLineEdit* box : r.inputs) {
             box->clear();
-            box->setVisible(shown);
+            if (!r.octets) box->setVisible(shown);
             box->setAccessibleDescription(QString());
             if (shown && !first) first = box;
         }
-        for (QWidget* dot : r.dots)
-            dot->setVisible(shown);
+        if (r.octets) r.octets->setVisible(shown);
     }
     m_status->setCurrentIndex(0);
     m_status->setAccessibleDescription(QString());
@@ -211,14 +204,7 @@ QString frmPractice::answer(Question q) const {
     // The engine's own text of the chosen message, whatever the language shown.
     if (q == Question::status) return m_status->currentData().toString();
     const Row& r = row(q);
-    if (r.inputs.size() == 1) return r.inputs.front()->text();
-    QStringList octets;
-    bool empty = true;
-    for (QLineEdit* box : r.inputs) {
-        octets << box->text();
-        empty = empty && box->text().trimmed().isEmpty();
-    }
-    return empty ? QString() : octets.join(u'.');
+    return r.octets ? r.octets->text() : r.inputs.front()->text();
 }
 
 void frmPractice::check() {
@@ -240,39 +226,6 @@ void frmPractice::check() {
 
 void frmPractice::showWorking() {
     emit workingRequested(m_exercise->problem().inputs);
-}
-
-bool frmPractice::takeAddress(Question q, const QString& text) {
-    const auto parsed = parseAddressText(text.trimmed().toStdString());
-    if (!parsed || std::any_of(parsed->address.begin(), parsed->address.end(),
-                               [](const std::string& part) { return part.size() > 3; }))
-        return false;
-    // The box is in the middle of its change: the four are written once it is over.
-    QMetaObject::invokeMethod(
-        this,
-        [this, q, address = parsed->address] {
-            for (std::size_t k = 0; k < 4; ++k)
-                row(q).inputs[k]->setText(toQString(address[k]));
-        },
-        Qt::QueuedConnection);
-    return true;
-}
-
-bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    for (const Question q : allQuestions) {
-        const auto& boxes = row(q).inputs;
-        const auto at = std::find(boxes.begin(), boxes.end(), watched);
-        if (boxes.size() != 4 || at == boxes.end()) continue;
-        // A dot moves on to the next octet, as one types an address.
-        if (key->text() == u'.' && at + 1 != boxes.end()) {
-            (*(at + 1))->setFocus();
-            (*(at + 1))->selectAll();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace octaval

@@ -19,6 +19,8 @@ class QPushButton;
 
 namespace octaval {
 
+class AddressEdit;
+
 /// The Practice window: a problem drawn from a seed, one input per question, "Check" (Enter),
 /// "Next problem", "Show the working" and the session's score. Every answer is marked in words
 /// against a press of the engine. Not modal: the main window stays usable beside it.
@@ -52,14 +54,11 @@ public slots:
     /// "Show the working".
     void showWorking();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct Row {
         QLabel* caption = nullptr;
         std::vector<QLineEdit*> inputs;
-        std::vector<QWidget*> dots;  // between the octet boxes
+        AddressEdit* octets = nullptr;  // the row of an address's four boxes
         QLabel* mark = nullptr;
     };
     const Row& row(Question q) const { return m_rows[static_cast<std::size_t>(q)]; }
@@ -68,9 +67,6 @@ private:
     void optionsChanged();
     void showProblem(Problem problem);
     QString answer(Question q) const;
-    // Takes a whole address that comes into any of a question's four octet boxes, however it
-    // comes (typed, pasted, dropped): it fills all four. True when it did.
-    bool takeAddress(Question q, const QString& text);
 
     std::uint64_t m_seed;
     std::uint64_t m_drawn = 0;  // problems drawn so far
