@@ -106,9 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The kept parts with as much of the inserted text as fits, the cursor after it.
             const std::size_t n = entry.text.size() - head.size() - tail.size();
             check(entry.text.size() >= head.size() + tail.size() && n <= change.inserted.size() &&
-                      entry.text == std::u16string(head)
-                                        .append(change.inserted.substr(0, n))
-                                        .append(tail) &&
+                      entry.text ==
+                          std::u16string(head).append(change.inserted.substr(0, n)).append(tail) &&
                       entry.cursor == head.size() + n,
                   "the box's text is not the change, cut");
             check(n == change.inserted.size() || entry.text.size() <= octetLength,

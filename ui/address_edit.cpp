@@ -137,8 +137,8 @@ bool AddressEdit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* box = static_cast<QLineEdit*>(watched);
         const QString typed = static_cast<QKeyEvent*>(event)->text();
-        const std::size_t k = std::size_t(std::find(m_boxes.begin(), m_boxes.end(), box) -
-                                          m_boxes.begin());
+        const std::size_t k =
+            std::size_t(std::find(m_boxes.begin(), m_boxes.end(), box) - m_boxes.begin());
         if (typed.size() == 1 && k < 4) {
             const auto [from, to] = selectionOf(box);
             const QString before = box->text();
@@ -169,6 +169,10 @@ QSize AddressEdit::sizeHint() const {
 }
 
 void AddressEdit::resizeEvent(QResizeEvent*) {
+    placeBoxes();
+}
+
+void AddressEdit::placeBoxes() {
     const int gap = m_gap >= 0 ? m_gap : m_dots[0]->sizeHint().width();
     const int dotWidth = m_dotWidth >= 0 ? m_dotWidth : gap;
     const int dotHeight = m_dotHeight >= 0 ? m_dotHeight : height();

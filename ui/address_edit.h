@@ -41,6 +41,9 @@ public:
     void setColumns(int gap, int dotWidth, int dotHeight);
 
     QSize sizeHint() const override;
+    /// Places the boxes and dots in the row's width; a row that is not shown yet gets no resize
+    /// event until it is.
+    void placeBoxes();
 
 signals:
     /// A whole address came into an address row, which took it; with its mask when one was given,

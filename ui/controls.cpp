@@ -21,6 +21,7 @@
 #include "report/address_text.h"
 #include "resources/icons.h"
 #include "ui/address_edit.h"
+#include "ui/cut_text.h"
 #include "ui/palette.h"
 #include "ui/translation.h"
 
@@ -142,18 +143,12 @@ public:
             case ControlKind::maskRow:
             case ControlKind::octetBox:
             case ControlKind::resultBox:
-                // One font for the octet and result boxes, at most the classic size, in which
-                // they show the widest texts that they can get in full. The status box scrolls:
-                // it keeps the window's font.
+                // One font for the octet and result boxes, at most the classic size, in which the
+                // octet boxes show three digits; a result line that needs a smaller one gets it in
+                // its own box (ResultBox). The status box scrolls: it keeps the window's font.
                 return cached(m_box, [&] {
-                    const int result = textWidth(ControlKind::resultBox);
-                    return shrunkToFit(
-                        QApplication::font(), classicSizeFont().pointSizeF(),
-                        {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                         {shownText(Box::Text19, "23 bits, 8388606 subnets"), result},
-                         {shownText(Box::Text20, "24 bits, 16777214 hosts"), result},
-                         {shownText(Box::Text18, "Multicast, Class D"), result},
-                         {shownText(Box::Text18, "Research, Class E"), result}});
+                    return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
+                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)}});
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });
@@ -212,7 +207,9 @@ AddressEdit* makeRow(const Control& control, Fonts& fonts, QWidget* window) {
 }
 
 QLineEdit* makeBox(const Control& control, QWidget* window) {
-    auto* box = new QLineEdit(QString::fromLatin1(control.text), window);
+    QLineEdit* box =
+        control.kind == ControlKind::resultBox ? new ResultBox(window) : new QLineEdit(window);
+    box->setText(QString::fromLatin1(control.text));
     // The status box has room for the usual margin.
     if (control.kind != ControlKind::statusBox) setClassicMargins(box);
     switch (control.kind) {
@@ -256,8 +253,7 @@ QLabel* makeLabel(const Control& control, const QString& text, QWidget* window) 
     return label;
 }
 
-QWidget* makeControl(const Control& control, const QString& text, Fonts& fonts,
-                     QWidget* window) {
+QWidget* makeControl(const Control& control, const QString& text, Fonts& fonts, QWidget* window) {
     switch (control.kind) {
         case ControlKind::addressRow:
         case ControlKind::maskRow:
@@ -301,8 +297,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     std::vector<QWidget*> widgets;
     widgets.reserve(controls.size());
     for (const Control& control : controls) {
-        QWidget* widget =
-            makeControl(control, shownControlText(context, control), fonts, window);
+        QWidget* widget = makeControl(control, shownControlText(context, control), fonts, window);
         if (const QFont* font = fonts.of(control.kind)) widget->setFont(*font);
         widget->setObjectName(QString::fromLatin1(control.name));
         QRect geometry(fromTwips(control.left), fromTwips(control.top), fromTwips(control.width),
@@ -312,6 +307,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
         // A line is stored with no height; it is drawn one pixel thick.
         geometry.setHeight(std::max(geometry.height(), 1));
         widget->setGeometry(geometry);
+        if (auto* row = qobject_cast<AddressEdit*>(widget)) row->placeBoxes();
         widgets.push_back(widget);
     }
     followPalette(window);

@@ -18,13 +18,13 @@ namespace octaval {
 enum class ControlKind : unsigned char {
     addressRow,  // four input boxes with dots between them, for an address (AddressEdit)
     maskRow,     // the same for a mask
-    octetBox,   // output, disabled and read-only, right-aligned
-    resultBox,  // output, disabled and read-only, left-aligned
-    statusBox,  // enabled, left-aligned, no limit
-    caption,    // row caption: sans-serif 9.75 pt, left-aligned
-    dot,        // octet separator: sans-serif 12 pt bold, centred
-    note,       // centred label that wraps at word boundaries
-    picture,    // picture box: the image at its own size from the top left, cut at the edges
+    octetBox,    // output, disabled and read-only, right-aligned
+    resultBox,   // output, disabled and read-only, left-aligned
+    statusBox,   // enabled, left-aligned, no limit
+    caption,     // row caption: sans-serif 9.75 pt, left-aligned
+    dot,         // octet separator: sans-serif 12 pt bold, centred
+    note,        // centred label that wraps at word boundaries
+    picture,     // picture box: the image at its own size from the top left, cut at the edges
     button,
     line,  // horizontal line across the window
 };

@@ -19,12 +19,13 @@
 #include "report/press.h"
 #include "report/rows.h"
 #include "report/text_report.h"
+#include "ui/address_edit.h"
 #include "ui/controls.h"
+#include "ui/cut_text.h"
 #include "ui/frm_about.h"
 #include "ui/frm_practice.h"
 #include "ui/frm_subnets.h"
 #include "ui/frm_working.h"
-#include "ui/address_edit.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
 
@@ -135,8 +136,9 @@ private:
 // that a plain widget would be. About, which is modal, stays a dialog.
 QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
     if (!object->isWidgetType() || !static_cast<QWidget*>(object)->isWindow()) return nullptr;
-    for (const QMetaObject* window : {&frmMain::staticMetaObject, &frmWorking::staticMetaObject,
-                                      &frmSubnets::staticMetaObject, &frmPractice::staticMetaObject})
+    for (const QMetaObject* window :
+         {&frmMain::staticMetaObject, &frmWorking::staticMetaObject, &frmSubnets::staticMetaObject,
+          &frmPractice::staticMetaObject})
         if (className == QLatin1StringView(window->className()))
             return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
@@ -217,12 +219,11 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The output boxes name the shortcuts of the windows that show more of a press.
-    const QString shortcuts =
-        QStringList{tr("Ctrl+L: every subnet"), tr("Ctrl+B: show the working"),
-                    tr("Ctrl+P: practice")}
-            .join(u'\n');
+    m_shortcuts = QStringList{tr("Ctrl+L: every subnet"), tr("Ctrl+B: show the working"),
+                              tr("Ctrl+P: practice")}
+                      .join(u'\n');
     for (Box b : allBoxes)
-        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(shortcuts);
+        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(m_shortcuts);
 
     box(Box::Text1)->setFocus();
 }
@@ -290,7 +291,17 @@ void frmMain::setText(Box b, std::string_view text) {
         m_rows[n > 4]->setText(std::size_t(n - 1) % 4, toQString(text));
         return;
     }
-    box(b)->setText(shownText(b, text));
+    const QString shown = shownText(b, text);
+    if (b == Box::Text18 || b == Box::Text19 || b == Box::Text20) {
+        // A line too long for its box even in a smaller font shows cut, and whole for the mouse
+        // and for screen readers.
+        auto* line = static_cast<ResultBox*>(box(b));
+        const bool whole = line->showFitted(shown);
+        line->setToolTip(whole ? m_shortcuts : shown + QStringLiteral("\n\n") + m_shortcuts);
+        line->setAccessibleDescription(whole ? QString() : shown);
+        return;
+    }
+    box(b)->setText(shown);
     // An output that is longer than its box reads from its start.
     if (numberOf(b) > numberOf(Box::Text8)) box(b)->setCursorPosition(0);
 }

@@ -74,6 +74,7 @@ protected:
 
 private:
     CalculatorState m_state;
+    QString m_shortcuts;  // the output boxes' tooltip
     std::optional<AddressTexts> m_lastPress;
     // The Working window, created when first asked for.
     frmWorking* workingWindow();

@@ -15,6 +15,7 @@
 
 #include "engine/calculator.h"
 #include "ui/address_edit.h"
+#include "ui/cut_text.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -118,13 +119,13 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             r.inputs.push_back(box);
         }
         if (!r.inputs.empty()) r.caption->setBuddy(r.inputs.front());
-        r.mark = caption(QString(), this);
+        r.mark = new CutLabel(this);
         r.mark->setAccessibleName(tr("%1, mark").arg(prompt));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Room for the mark of an address; a status message wraps.
+        // Room for the mark of an address; a longer one (a status message) shows cut where the
+        // window is narrower, and whole in its tooltip.
         r.mark->setMinimumWidth(fontMetrics().horizontalAdvance(
             shownMark(Question::network, {false, "255.255.255.255"})));
-        r.mark->setWordWrap(true);
         grid->addWidget(r.caption, line, 0);
         grid->addLayout(inputs, line, 1);
         grid->addWidget(r.mark, line++, 2);
@@ -185,7 +186,7 @@ void frmPractice::showProblem(Problem problem) {
         const bool shown = std::find(asked.begin(), asked.end(), q) != asked.end();
         r.caption->setVisible(shown);
         r.mark->setVisible(shown);
-        r.mark->clear();
+        r.mark->setText(QString());
         for (QLineEdit* box : r.inputs) {
             box->clear();
             if (!r.octets) box->setVisible(shown);

@@ -10,6 +10,7 @@
 
 #include "report/address_text.h"
 #include "report/practice.h"
+#include "ui/cut_text.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,7 +39,7 @@ public:
     const std::vector<QLineEdit*>& inputs(Question q) const { return row(q).inputs; }
     QComboBox* statusChoice() const { return m_status; }
     /// The mark of a question: empty until checked, then "right" or "wrong, expected ...".
-    QLabel* mark(Question q) const { return row(q).mark; }
+    CutLabel* mark(Question q) const { return row(q).mark; }
     /// "Score: R of N right", over the first check of each problem.
     QLabel* score() const { return m_score; }
 
@@ -59,7 +60,7 @@ private:
         QLabel* caption = nullptr;
         std::vector<QLineEdit*> inputs;
         AddressEdit* octets = nullptr;  // the row of an address's four boxes
-        QLabel* mark = nullptr;
+        CutLabel* mark = nullptr;
     };
     const Row& row(Question q) const { return m_rows[static_cast<std::size_t>(q)]; }
     // The options as the window sets them; a change draws a new problem under them.

@@ -104,8 +104,8 @@ private slots:
         QTest::newRow("prefix") << fresh << 5 << false << u"/20"_s << u"0.0.0.0 255.255.240.0"_s;
         QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s
                                  << u"0.0.0.0 255.255.255.0ab"_s;
-        QTest::newRow("part too long") << fresh << 1 << false << u"1000.1.1.1"_s
-                                       << u"010.0.0.0 255.0.0.0"_s;
+        QTest::newRow("part too long")
+            << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
         // Over a selected box of three characters, whatever the pasted text begins with.
         QTest::newRow("over 192, address with prefix")
             << full << 1 << true << u"10.20.30.40/12"_s << u"10.20.30.40 255.240.0.0"_s;
@@ -158,7 +158,8 @@ private slots:
                       {(*t.mask)[0], (*t.mask)[1], (*t.mask)[2], (*t.mask)[3]});
             QGuiApplication::clipboard()->setText(pasted);
             click(this->box(box));
-            key(selected ? Qt::Key_A : Qt::Key_End, selected ? Qt::ControlModifier : Qt::NoModifier);
+            key(selected ? Qt::Key_A : Qt::Key_End,
+                selected ? Qt::ControlModifier : Qt::NoModifier);
             way(this->box(box));
             QTRY_COMPARE(this->inputs(), inputs);
             QCOMPARE(this->box(9)->text(), QString());  // nothing pressed

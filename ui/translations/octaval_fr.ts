@@ -614,6 +614,10 @@ Plus dans octaval(1) et le README.</translation>
         <source>Ctrl+B: show the working</source>
         <translation>Ctrl+B : montrer le calcul</translation>
     </message>
+    <message>
+        <source>Ctrl+P: practice</source>
+        <translation>Ctrl+P : exercices</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmPractice</name>
