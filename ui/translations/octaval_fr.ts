@@ -616,7 +616,7 @@ Plus dans octaval(1) et le README.</translation>
     </message>
     <message>
         <source>Ctrl+P: practice</source>
-        <translation>Ctrl+P : exercices</translation>
+        <translation>Ctrl+P&#xa0;: exercices</translation>
     </message>
 </context>
 <context>
