@@ -18,7 +18,10 @@
 #include <optional>
 #include <vector>
 
+#include "report/address_text.h"
 #include "resources/icons.h"
+#include "ui/address_edit.h"
+#include "ui/cut_text.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -39,11 +42,6 @@ QFont classicSizeFont() {
     QFont font = QApplication::font();
     font.setPointSizeF(8);
     return font;
-}
-
-// A result line of the given numbers in the user's words.
-QString line(Box b, const LineNumbers& n) {
-    return toQString(windowPhrasebook().resultLine(b, n));
 }
 
 // The text of a control in the user's language: the texts of the tables are marked for
@@ -123,9 +121,9 @@ public:
             m_labelFace.setFamilies({classic});
     }
 
-    /// The font of a control; nullptr for the window's own.
-    const QFont* of(const Control& control) {
-        switch (control.kind) {
+    /// The font of a kind of control; nullptr for the window's own.
+    const QFont* of(ControlKind kind) {
+        switch (kind) {
             case ControlKind::caption:
                 return cached(m_caption, [&] {
                     std::vector<Sample> captions;
@@ -142,20 +140,16 @@ public:
                     font.setWeight(QFont::Bold);
                     return font;
                 });
-            case ControlKind::inputBox:
+            case ControlKind::addressRow:
+            case ControlKind::maskRow:
             case ControlKind::octetBox:
             case ControlKind::resultBox:
-                // One font for the octet and result boxes, at most the classic size, in which
-                // they show the widest texts that they can get in full. The status box scrolls:
-                // it keeps the window's font.
+                // One font for the octet and result boxes, at most the classic size, in which the
+                // octet boxes show three digits; a result line that needs a smaller one gets it in
+                // its own box (ResultBox). The status box scrolls: it keeps the window's font.
                 return cached(m_box, [&] {
-                    const int result = textWidth(ControlKind::resultBox);
                     return shrunkToFit(QApplication::font(), classicSizeFont().pointSizeF(),
-                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)},
-                                        {line(Box::Text19, {'A', 8, 23, 1}), result},
-                                        {line(Box::Text20, {'A', 8, 0, 24}), result},
-                                        {line(Box::Text18, {'D', 0, 0, 0}), result},
-                                        {line(Box::Text18, {'E', 0, 0, 0}), result}});
+                                       {{QStringLiteral("255"), textWidth(ControlKind::octetBox)}});
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });
@@ -191,17 +185,35 @@ void setLabelColour(QLabel* label, SystemColour colour) {
     label->setAutoFillBackground(true);
 }
 
+// The classic boxes had almost no inner margin; three digits must fit 25 pixels.
+void setClassicMargins(QLineEdit* box) {
+    box->setTextMargins(-2, 0, -2, 0);
+}
+
+// A row of four input boxes, with the initial texts of the table ("0.0.0.0"), in the octet
+// columns of every row of boxes: 375 twips wide and 480 apart, the dots 135 wide and 255 high.
+AddressEdit* makeRow(const Control& control, Fonts& fonts, QWidget* window) {
+    auto* row = new AddressEdit(
+        control.kind == ControlKind::addressRow ? RowKind::address : RowKind::mask, window);
+    row->setColumns(fromTwips(480 - 375), fromTwips(135), fromTwips(255));
+    const auto parts = splitDotted(control.text);
+    for (std::size_t k = 0; k < 4; ++k) {
+        QLineEdit* box = row->box(k);
+        box->setText(QString::fromLatin1((*parts)[k]));
+        setClassicMargins(box);
+        setPanelColour(box, control.background);
+        if (k < 3) row->dot(k)->setFont(*fonts.of(ControlKind::dot));
+    }
+    return row;
+}
+
 QLineEdit* makeBox(const Control& control, QWidget* window) {
-    auto* box = new QLineEdit(QString::fromLatin1(control.text), window);
-    // The classic boxes had almost no inner margin; three digits must fit 25 pixels. The status
-    // box has room for the usual margin.
-    if (control.kind != ControlKind::statusBox) box->setTextMargins(-2, 0, -2, 0);
+    QLineEdit* box =
+        control.kind == ControlKind::resultBox ? new ResultBox(window) : new QLineEdit(window);
+    box->setText(QString::fromLatin1(control.text));
+    // The status box has room for the usual margin.
+    if (control.kind != ControlKind::statusBox) setClassicMargins(box);
     switch (control.kind) {
-        case ControlKind::inputBox:
-            // No maximum length: the window's gate for inserted text holds the box to
-            // inputLength characters, and must see a pasted address whole.
-            box->setAlignment(Qt::AlignRight);
-            break;
         case ControlKind::octetBox:
             box->setAlignment(Qt::AlignRight);
             [[fallthrough]];
@@ -242,9 +254,11 @@ QLabel* makeLabel(const Control& control, const QString& text, QWidget* window) 
     return label;
 }
 
-QWidget* makeControl(const Control& control, const QString& text, QWidget* window) {
+QWidget* makeControl(const Control& control, const QString& text, Fonts& fonts, QWidget* window) {
     switch (control.kind) {
-        case ControlKind::inputBox:
+        case ControlKind::addressRow:
+        case ControlKind::maskRow:
+            return makeRow(control, fonts, window);
         case ControlKind::octetBox:
         case ControlKind::resultBox:
         case ControlKind::statusBox:
@@ -284,8 +298,8 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     std::vector<QWidget*> widgets;
     widgets.reserve(controls.size());
     for (const Control& control : controls) {
-        QWidget* widget = makeControl(control, shownControlText(context, control), window);
-        if (const QFont* font = fonts.of(control)) widget->setFont(*font);
+        QWidget* widget = makeControl(control, shownControlText(context, control), fonts, window);
+        if (const QFont* font = fonts.of(control.kind)) widget->setFont(*font);
         widget->setObjectName(QString::fromLatin1(control.name));
         QRect geometry(fromTwips(control.left), fromTwips(control.top), fromTwips(control.width),
                        fromTwips(control.height));
@@ -294,6 +308,7 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
         // A line is stored with no height; it is drawn one pixel thick.
         geometry.setHeight(std::max(geometry.height(), 1));
         widget->setGeometry(geometry);
+        if (auto* row = qobject_cast<AddressEdit*>(widget)) row->placeBoxes();
         widgets.push_back(widget);
     }
     followPalette(window);

@@ -16,14 +16,15 @@ namespace octaval {
 
 /// What a control is and, with it, its fixed attributes.
 enum class ControlKind : unsigned char {
-    inputBox,   // enabled, right-aligned; its window holds it to inputLength characters
-    octetBox,   // output, disabled and read-only, right-aligned
-    resultBox,  // output, disabled and read-only, left-aligned
-    statusBox,  // enabled, left-aligned, no limit
-    caption,    // row caption: sans-serif 9.75 pt, left-aligned
-    dot,        // octet separator: sans-serif 12 pt bold, centred
-    note,       // centred label that wraps at word boundaries
-    picture,    // picture box: the image at its own size from the top left, cut at the edges
+    addressRow,  // four input boxes with dots between them, for an address (AddressEdit)
+    maskRow,     // the same for a mask
+    octetBox,    // output, disabled and read-only, right-aligned
+    resultBox,   // output, disabled and read-only, left-aligned
+    statusBox,   // enabled, left-aligned, no limit
+    caption,     // row caption: sans-serif 9.75 pt, left-aligned
+    dot,         // octet separator: sans-serif 12 pt bold, centred
+    note,        // centred label that wraps at word boundaries
+    picture,     // picture box: the image at its own size from the top left, cut at the edges
     button,
     line,  // horizontal line across the window
 };
@@ -50,9 +51,6 @@ struct Form {
     int width;
     int height;
 };
-
-/// The most characters an input box takes.
-inline constexpr int inputLength = 3;
 
 inline constexpr int twipsPerPixel = 15;
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -18,12 +19,13 @@
 #include "report/press.h"
 #include "report/rows.h"
 #include "report/text_report.h"
+#include "ui/address_edit.h"
 #include "ui/controls.h"
+#include "ui/cut_text.h"
 #include "ui/frm_about.h"
 #include "ui/frm_practice.h"
 #include "ui/frm_subnets.h"
 #include "ui/frm_working.h"
-#include "ui/input_validator.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
 
@@ -47,22 +49,10 @@ constexpr SystemColour window = SystemColour::windowBackground;
 constexpr Control controls[] = {
     {"Label7", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "IP address"), 120, 120,
      1215, 255},
-    {"Text1", ControlKind::inputBox, "0", 1440, 120, 375, 285, window},
-    {"Label1", ControlKind::dot, ".", 1800, 120, 135, 255},
-    {"Text2", ControlKind::inputBox, "0", 1920, 120, 375, 285, window},
-    {"Label2", ControlKind::dot, ".", 2280, 120, 135, 255},
-    {"Text3", ControlKind::inputBox, "0", 2400, 120, 375, 285, window},
-    {"Label5", ControlKind::dot, ".", 2760, 120, 135, 255},
-    {"Text4", ControlKind::inputBox, "0", 2880, 120, 375, 285, window},
+    {"AddressRow", ControlKind::addressRow, "0.0.0.0", 1440, 120, 1815, 285, window},
     {"Label8", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet mask"), 120, 600,
      1215, 255},
-    {"Text5", ControlKind::inputBox, "255", 1440, 600, 375, 285, window},
-    {"Label3", ControlKind::dot, ".", 1800, 600, 135, 255},
-    {"Text6", ControlKind::inputBox, "255", 1920, 600, 375, 285, window},
-    {"Label4", ControlKind::dot, ".", 2280, 600, 135, 255},
-    {"Text7", ControlKind::inputBox, "255", 2400, 600, 375, 285, window},
-    {"Label6", ControlKind::dot, ".", 2760, 600, 135, 255},
-    {"Text8", ControlKind::inputBox, "0", 2880, 600, 375, 285, window},
+    {"MaskRow", ControlKind::maskRow, "255.255.255.0", 1440, 600, 1815, 285, window},
     {"Label12", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet"), 120, 1080,
      1215, 255},
     {"Text9", ControlKind::octetBox, "", 1440, 1080, 375, 285},
@@ -119,38 +109,11 @@ constexpr std::size_t command1 = controlIndex(controls, "Command1");
 constexpr std::size_t command2 = controlIndex(controls, "Command2");
 constexpr std::size_t command3 = controlIndex(controls, "Command3");
 
-// Parts of up to three characters each: what the boxes of a row can hold. Longer ones paste as
-// usual, cut to the box's three characters.
-template <typename Parts>
-bool fitsRow(const Parts& parts) {
-    return std::all_of(parts.begin(), parts.end(),
-                       [](const auto& p) { return p.size() <= std::size_t(inputLength); });
-}
-
-// The rows that a text going into a box fills: in the address row an address in any form that
-// octaval-cli takes (ADDRESS, ADDRESS/N or ADDRESS MASK), with its mask when one is given; in the
-// mask row a mask, dotted or /N. Nothing for any other text, which goes in as usual.
-struct RowTexts {
-    std::optional<std::array<std::string, 4>> address, mask;
-};
-std::optional<RowTexts> wholeRows(Box target, std::string_view text) {
-    if (numberOf(target) <= numberOf(Box::Text4)) {
-        auto parsed = parseAddressText(text);
-        if (!parsed || !fitsRow(parsed->address) || (parsed->mask && !fitsRow(*parsed->mask)))
-            return std::nullopt;
-        return RowTexts{std::move(parsed->address), std::move(parsed->mask)};
-    }
-    if (text.starts_with('/')) {
-        auto mask = prefixMask(text.substr(1));
-        if (!mask) return std::nullopt;
-        return RowTexts{std::nullopt, std::move(mask)};
-    }
-    const auto parts = splitDotted(text);
-    if (!parts || !fitsRow(*parts)) return std::nullopt;
-    return RowTexts{std::nullopt,
-                    std::array<std::string, 4>{std::string((*parts)[0]), std::string((*parts)[1]),
-                                               std::string((*parts)[2]), std::string((*parts)[3])}};
-}
+// The names of the input rows' boxes and dots, as the window stores them.
+constexpr std::array<std::array<const char*, 4>, 2> rowBoxes = {
+    {{"Text1", "Text2", "Text3", "Text4"}, {"Text5", "Text6", "Text7", "Text8"}}};
+constexpr std::array<std::array<const char*, 3>, 2> rowDots = {
+    {{"Label1", "Label2", "Label5"}, {"Label3", "Label4", "Label6"}}};
 
 // The row captions that the window's table does not show: the status box's, which screen readers
 // and the copied results name.
@@ -183,29 +146,44 @@ private:
     const Press& m_press;
 };
 
-bool isDigits(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// Screen readers announce the main window as an application's window, not as the dialog that it
-// is only for the keyboard's sake (see frmMain).
-QAccessibleInterface* mainWindowInterface(const QString& className, QObject* object) {
-    if (object->isWidgetType() &&
-        className == QLatin1StringView(frmMain::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+// Screen readers announce each of the program's own windows as an application's window, not as
+// the dialog that some of them are only for the keyboard's sake (see frmMain), nor as the filler
+// that a plain widget would be. About, which is modal, stays a dialog.
+QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
+    if (!object->isWidgetType() || !static_cast<QWidget*>(object)->isWindow()) return nullptr;
+    for (const QMetaObject* window :
+         {&frmMain::staticMetaObject, &frmWorking::staticMetaObject, &frmSubnets::staticMetaObject,
+          &frmPractice::staticMetaObject})
+        if (className == QLatin1StringView(window->className()))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QDialog(parent) {
-    static const bool accessible = (QAccessible::installFactory(mainWindowInterface), true);
+    static const bool accessible = (QAccessible::installFactory(windowInterface), true);
     Q_UNUSED(accessible);
     const std::vector<QWidget*> widgets = buildForm(form, controls, this);
+    m_rows = {static_cast<AddressEdit*>(widgets[controlIndex(controls, "AddressRow")]),
+              static_cast<AddressEdit*>(widgets[controlIndex(controls, "MaskRow")])};
+    for (std::size_t r = 0; r < 2; ++r)
+        for (std::size_t k = 0; k < 4; ++k) {
+            m_rows[r]->box(k)->setObjectName(QString::fromLatin1(rowBoxes[r][k]));
+            if (k < 3) m_rows[r]->dot(k)->setObjectName(QString::fromLatin1(rowDots[r][k]));
+        }
     for (Box b : allBoxes)
         m_boxes[std::size_t(numberOf(b))] =
-            static_cast<QLineEdit*>(widgets[controlIndex(controls, boxName(b))]);
+            numberOf(b) <= numberOf(Box::Text8)
+                ? m_rows[numberOf(b) > 4]->box(std::size_t(numberOf(b) - 1) % 4)
+                : static_cast<QLineEdit*>(widgets[controlIndex(controls, boxName(b))]);
+    // A whole address sets the mask as if it had been typed: the natural mask of its first octet
+    // (even where that octet stays as it was), then the mask that comes with it.
+    connect(m_rows[0], &AddressEdit::addressEntered, this,
+            [this](const std::optional<std::array<std::string, 4>>& mask) {
+                Text1_Change();
+                if (mask) m_rows[1]->setTexts(*mask);
+            });
     // Screen readers and test clients find every box by its row's caption.
     for (const BoxRow& row : boxRows)
         for (int k = 1; k <= row.boxes; ++k) {
@@ -226,15 +204,9 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     connect(box(Box::Text1), &QLineEdit::textChanged, this, &frmMain::Text1_Change);
 
     // Copy of the whole result: Ctrl+C in a box with nothing selected (the boxes' own copy would
-    // copy nothing), Ctrl+Shift+C and the window's context menu. Whatever goes into an input box,
-    // by any way of pasting or dropping, passes its gate: a whole address or mask fills its rows.
-    for (int n = 1; n <= 8; ++n) {
-        QLineEdit* edit = box(boxNumber(n));
-        edit->installEventFilter(this);
-        edit->setValidator(new InputValidator(edit, inputLength, [this, n](const QString& text) {
-            return takeWhole(boxNumber(n), text);
-        }));
-    }
+    // copy nothing), Ctrl+Shift+C and the window's context menu.
+    for (int n = 1; n <= 8; ++n)
+        box(boxNumber(n))->installEventFilter(this);
     box(Box::Text21)->installEventFilter(this);
     // A message longer than the status box shows from its first word (setText), and whole in its
     // tooltip and accessible description, whatever the language, font and scale.
@@ -262,10 +234,11 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     addAction(practice);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The output boxes name the shortcuts of the windows that show more of a press.
-    const QString shortcuts =
-        QStringList{tr("Ctrl+L: every subnet"), tr("Ctrl+B: show the working")}.join(u'\n');
+    m_shortcuts = QStringList{tr("Ctrl+L: every subnet"), tr("Ctrl+B: show the working"),
+                              tr("Ctrl+P: practice")}
+                      .join(u'\n');
     for (Box b : allBoxes)
-        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(shortcuts);
+        if (numberOf(b) > numberOf(Box::Text8) && b != Box::Text21) box(b)->setToolTip(m_shortcuts);
 
     box(Box::Text1)->setFocus();
 }
@@ -309,25 +282,6 @@ void frmMain::openPractice() {
     m_practice->activateWindow();
 }
 
-bool frmMain::takeWhole(Box target, const QString& text) {
-    if (m_writing) return false;
-    auto rows = wholeRows(target, text.trimmed().toStdString());
-    if (!rows) return false;
-    // The box is in the middle of its change; the rows are written once it is over. The address
-    // first, so that the natural mask follows its first octet; then the mask, when one is given.
-    QMetaObject::invokeMethod(
-        this,
-        [this, rows = std::move(*rows)] {
-            for (const auto& [first, parts] :
-                 {std::pair{Box::Text1, &rows.address}, {Box::Text5, &rows.mask}})
-                if (*parts)
-                    for (int k = 1; k <= 4; ++k)
-                        setText(octetBox(first, k), (**parts)[std::size_t(k - 1)]);
-        },
-        Qt::QueuedConnection);
-    return true;
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -336,16 +290,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             copyResults();
             return true;
         }
-        // "." typed after the digits of a box moves on to the next box of its row, as address
-        // fields do; anywhere else it is a character like any other ("1.5").
-        if (key->text() == u"." && !edit->hasSelectedText() &&
-            edit->cursorPosition() == edit->text().size() && isDigits(edit->text()))
-            for (int n : {1, 2, 3, 5, 6, 7})
-                if (box(boxNumber(n)) == edit) {
-                    box(boxNumber(n + 1))->setFocus(Qt::TabFocusReason);
-                    box(boxNumber(n + 1))->selectAll();
-                    return true;
-                }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -355,9 +299,21 @@ std::string frmMain::text(Box b) const {
 }
 
 void frmMain::setText(Box b, std::string_view text) {
-    const bool writing = std::exchange(m_writing, true);
-    box(b)->setText(toQString(shownText(b, text, m_state)));
-    m_writing = writing;
+    if (const int n = numberOf(b); n <= numberOf(Box::Text8)) {
+        m_rows[n > 4]->setText(std::size_t(n - 1) % 4, toQString(text));
+        return;
+    }
+    const QString shown = toQString(shownText(b, text, m_state));
+    if (b == Box::Text18 || b == Box::Text19 || b == Box::Text20) {
+        // A line too long for its box even in a smaller font shows cut, and whole for the mouse
+        // and for screen readers.
+        auto* line = static_cast<ResultBox*>(box(b));
+        const bool whole = line->showFitted(shown);
+        line->setToolTip(whole ? m_shortcuts : shown + QStringLiteral("\n\n") + m_shortcuts);
+        line->setAccessibleDescription(whole ? QString() : shown);
+        return;
+    }
+    box(b)->setText(shown);
     // An output that is longer than its box reads from its start.
     if (numberOf(b) > numberOf(Box::Text8)) box(b)->setCursorPosition(0);
 }

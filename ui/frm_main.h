@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace octaval {
 
+class AddressEdit;
 class frmWorking;
 class frmPractice;
 class frmSubnets;
@@ -69,13 +70,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Takes a text going into an input box that fills whole rows: an address (into a box of the
-    // address row) or a mask (into one of the mask row); false for any other text, which goes in
-    // as usual.
-    bool takeWhole(Box target, const QString& text);
-
     CalculatorState m_state;
-    bool m_writing = false;                    // the program is writing a box
+    QString m_shortcuts;                       // the output boxes' tooltip
     std::shared_ptr<const Press> m_lastPress;  // nothing before the first press
     // The Working window, created when first asked for.
     frmWorking* workingWindow();
@@ -83,6 +79,7 @@ private:
     frmWorking* m_working = nullptr;
     frmPractice* m_practice = nullptr;
     frmSubnets* m_subnets = nullptr;
+    std::array<AddressEdit*, 2> m_rows{};  // the address and the mask
     std::array<QLineEdit*, 34> m_boxes{};  // by control number; 22..25 do not exist
 };
 

@@ -14,7 +14,8 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
-#include "ui/input_validator.h"
+#include "ui/address_edit.h"
+#include "ui/cut_text.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -104,20 +105,14 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         r.caption = caption(prompt, this);
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
-            for (int k = 1; k <= 4; ++k) {
-                auto* box = new QLineEdit(this);
-                box->setValidator(new InputValidator(
-                    box, 3, [this, q](const QString& text) { return takeAddress(q, text); }));
-                box->setAlignment(Qt::AlignRight);
-                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k));
-                box->installEventFilter(this);
-                if (k > 1) {
-                    r.dots.push_back(caption(QStringLiteral("."), this));
-                    inputs->addWidget(r.dots.back());
-                }
-                inputs->addWidget(box);
+            r.octets = new AddressEdit(RowKind::address, this);
+            for (std::size_t k = 0; k < 4; ++k) {
+                QLineEdit* box = r.octets->box(k);
+                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k + 1));
                 r.inputs.push_back(box);
             }
+            inputs->addWidget(r.octets);
+            inputs->addStretch();
         } else if (q == Question::status) {
             m_status = new QComboBox(this);
             m_status->addItem(QString());  // not answered
@@ -134,13 +129,13 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             r.inputs.push_back(box);
         }
         if (!r.inputs.empty()) r.caption->setBuddy(r.inputs.front());
-        r.mark = caption(QString(), this);
+        r.mark = new CutLabel(this);
         r.mark->setAccessibleName(tr("%1, mark").arg(prompt));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Room for the mark of an address; a status message wraps.
+        // Room for the mark of an address; a longer one (a status message) shows cut where the
+        // window is narrower, and whole in its tooltip.
         r.mark->setMinimumWidth(fontMetrics().horizontalAdvance(
             toQString(Mark{false, "255.255.255.255"}.text(windowPhrasebook()))));
-        r.mark->setWordWrap(true);
         grid->addWidget(r.caption, line, 0);
         grid->addLayout(inputs, line, 1);
         grid->addWidget(r.mark, line++, 2);
@@ -201,15 +196,14 @@ void frmPractice::showProblem(Problem problem) {
         const bool shown = std::find(asked.begin(), asked.end(), q) != asked.end();
         r.caption->setVisible(shown);
         r.mark->setVisible(shown);
-        r.mark->clear();
+        r.mark->setText(QString());
         for (QLineEdit* box : r.inputs) {
             box->clear();
-            box->setVisible(shown);
+            if (!r.octets) box->setVisible(shown);
             box->setAccessibleDescription(QString());
             if (shown && !first) first = box;
         }
-        for (QWidget* dot : r.dots)
-            dot->setVisible(shown);
+        if (r.octets) r.octets->setVisible(shown);
     }
     m_status->setCurrentIndex(0);
     m_status->setAccessibleDescription(QString());
@@ -221,14 +215,7 @@ QString frmPractice::answer(Question q) const {
     // The engine's own text of the chosen message, whatever the language shown.
     if (q == Question::status) return m_status->currentData().toString();
     const Row& r = row(q);
-    if (r.inputs.size() == 1) return r.inputs.front()->text();
-    QStringList octets;
-    bool empty = true;
-    for (QLineEdit* box : r.inputs) {
-        octets << box->text();
-        empty = empty && box->text().trimmed().isEmpty();
-    }
-    return empty ? QString() : octets.join(u'.');
+    return r.octets ? r.octets->text() : r.inputs.front()->text();
 }
 
 void frmPractice::check() {
@@ -250,39 +237,6 @@ void frmPractice::check() {
 
 void frmPractice::showWorking() {
     emit workingRequested(m_exercise->problem().inputs);
-}
-
-bool frmPractice::takeAddress(Question q, const QString& text) {
-    const auto parsed = parseAddressText(text.trimmed().toStdString());
-    if (!parsed || std::any_of(parsed->address.begin(), parsed->address.end(),
-                               [](const std::string& part) { return part.size() > 3; }))
-        return false;
-    // The box is in the middle of its change: the four are written once it is over.
-    QMetaObject::invokeMethod(
-        this,
-        [this, q, address = parsed->address] {
-            for (std::size_t k = 0; k < 4; ++k)
-                row(q).inputs[k]->setText(toQString(address[k]));
-        },
-        Qt::QueuedConnection);
-    return true;
-}
-
-bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    for (const Question q : allQuestions) {
-        const auto& boxes = row(q).inputs;
-        const auto at = std::find(boxes.begin(), boxes.end(), watched);
-        if (boxes.size() != 4 || at == boxes.end()) continue;
-        // A dot moves on to the next octet, as one types an address.
-        if (key->text() == u'.' && at + 1 != boxes.end()) {
-            (*(at + 1))->setFocus();
-            (*(at + 1))->selectAll();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace octaval

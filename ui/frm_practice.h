@@ -10,6 +10,7 @@
 
 #include "practice/exercise.h"
 #include "report/address_text.h"
+#include "ui/cut_text.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +19,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace octaval {
+
+class AddressEdit;
 
 /// The Practice window: a problem drawn from a seed, one input per question, "Check" (Enter),
 /// "Next problem", "Show the working" and the session's score. Every answer is marked in words
@@ -36,7 +39,7 @@ public:
     const std::vector<QLineEdit*>& inputs(Question q) const { return row(q).inputs; }
     QComboBox* statusChoice() const { return m_status; }
     /// The mark of a question: empty until checked, then "right" or "wrong, expected ...".
-    QLabel* mark(Question q) const { return row(q).mark; }
+    CutLabel* mark(Question q) const { return row(q).mark; }
     /// "Score: R of N right", over the first check of each problem.
     QLabel* score() const { return m_score; }
 
@@ -52,15 +55,12 @@ public slots:
     /// "Show the working".
     void showWorking();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct Row {
         QLabel* caption = nullptr;
         std::vector<QLineEdit*> inputs;
-        std::vector<QWidget*> dots;  // between the octet boxes
-        QLabel* mark = nullptr;
+        AddressEdit* octets = nullptr;  // the row of an address's four boxes
+        CutLabel* mark = nullptr;
     };
     const Row& row(Question q) const { return m_rows[static_cast<std::size_t>(q)]; }
     // The options as the window sets them; a change draws a new problem under them.
@@ -68,9 +68,6 @@ private:
     void optionsChanged();
     void showProblem(Problem problem);
     QString answer(Question q) const;
-    // Takes a whole address that comes into any of a question's four octet boxes, however it
-    // comes (typed, pasted, dropped): it fills all four. True when it did.
-    bool takeAddress(Question q, const QString& text);
 
     std::uint64_t m_seed;
     std::uint64_t m_drawn = 0;  // problems drawn so far

@@ -121,7 +121,9 @@ void setColours(QWidget* window) {
     const QPalette natural = QApplication::palette(window);
     // Every box gets its panel colour set, Base where it has no role of its own: a style that
     // draws panels from the system's theme (Windows') follows the palette only where it is set.
-    for (QLineEdit* box : window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+    // The boxes of a row of octets too (AddressEdit), but not those of the windows it owns.
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        if (box->window() != window) continue;
         const QVariant role = box->property("panelRole");
         const auto panel = role.isValid() ? role.value<QPalette::ColorRole>() : QPalette::Base;
         QPalette palette;

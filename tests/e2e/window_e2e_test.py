@@ -64,6 +64,7 @@ def working(app):
     # of its bit rows read through the bus; Escape closes it.
     app.do(app.at(dt.INPUTS[0]), "ctrl+b")
     window = app.window("Working")
+    assert app.windows()["Working"].get_role() == Atspi.Role.FRAME  # a window, as the main one
     steps = dt.Atspi.Text.get_text(window["Steps"], 0, -1)
     assert "2^8 - 2 = 254 usable subnets" in steps and "Status:" in steps, steps
     fields = window["label:IP address in binary"].get_description()
@@ -79,6 +80,7 @@ def practice(app):
     # closes the window.
     app.do(app.at(dt.INPUTS[0]), "ctrl+p")
     window = app.window("Practice")
+    assert app.windows()["Practice"].get_role() == Atspi.Role.FRAME
     mark = window["Class"].get_description
     app.do(app.at("Class", 1, window), "ctrl+a", ["type", "x"])  # type takes the rest of a line
     app.do("Return")
@@ -97,6 +99,7 @@ def subnets(app):
     app.press("192.168.1.70", "255.255.255.224", app.at("Recalculate"))
     app.do("ctrl+l")
     nodes = [dt.wait_for(lambda: app.windows().get("Subnets"), "Subnets", app.process)]
+    assert nodes[0].get_role() == Atspi.Role.FRAME
     while (table := nodes.pop(0)).get_role() != Atspi.Role.TABLE:
         nodes += dt.children(table)
     assert table.get_name() == "Subnets", table.get_name()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QTableView>
 #include <QTest>
 #include <memory>
@@ -17,8 +18,11 @@
 #include "report/explain.h"
 #include "report/rows.h"
 #include "resources/images.h"
+#include "ui/address_edit.h"
+#include "ui/cut_text.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_practice.h"
 #include "ui/frm_subnets.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -53,7 +57,34 @@ static std::pair<QRgb, qreal> textIn(const QImage& shot, QRect inside) {
 }
 static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) {
     const int inset = qobject_cast<const QLabel*>(widget) ? 0 : 3;  // past frames and bevels
-    return textIn(shot, widget->geometry().adjusted(inset, inset, -inset, -inset));
+    const QRect place(widget->mapTo(widget->window(), QPoint()), widget->size());
+    return textIn(shot, place.adjusted(inset, inset, -inset, -inset));
+}
+
+// How far a text's ink reaches, in pixels, drawn from x = 0 in a font: the glyphs as they are
+// drawn, overhangs and letter spacing included, which advances alone do not tell.
+static int inkWidth(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) * 2 + 20, metrics.height() + 4,
+                 QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(QPoint(0, metrics.ascent() + 2), text);
+    painter.end();
+    int reach = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = reach; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) reach = x + 1;
+    return reach;
+}
+
+// A text that does not fit its control is cut with "…" by the control (ResultBox, CutLabel),
+// and whole in its tooltip and its accessible description.
+static bool fitsOrCutWhole(const QWidget* control, const QString& text, int room) {
+    if (inkWidth(control->font(), text) <= room) return true;
+    return control->toolTip().contains(text) && control->accessibleDescription() == text &&
+           (qobject_cast<const ResultBox*>(control) || qobject_cast<const CutLabel*>(control));
 }
 
 // The language that the test's environment asks for, if any.
@@ -169,7 +200,7 @@ private slots:
     }
 
     void look() {
-        const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+        const auto inner = [](QRect r) { return r.adjusted(0, 0, -1, -1); };
         // Texts are drawn without anti-aliasing, as contrast is defined: the blends of a thin stem
         // with its panel are the renderer's (Wine's keeps a one-pixel "1" at 4:1 in any colour).
         QFont plain, pixels;
@@ -191,10 +222,22 @@ private slots:
             for (const BoxRow& row : boxRows)
                 for (int k = 1; k <= row.boxes && row.first != Box::Text21; ++k) {
                     QLineEdit* box = main.box(octetBox(row.first, k));
-                    QCOMPARE(box->y(), main.box(row.first)->y());
-                    QCOMPARE(box->x(), main.box(octetBox(Box::Text1, k))->x());
-                    QVERIFY(qobject_cast<QLabel*>(main.childAt(8, box->y())));
+                    const QPoint at = box->mapTo(&main, QPoint());
+                    QCOMPARE(at.y(), main.box(row.first)->mapTo(&main, QPoint()).y());
+                    QCOMPARE(at.x(), main.box(octetBox(Box::Text1, k))->mapTo(&main, QPoint()).x());
+                    QVERIFY(qobject_cast<QLabel*>(main.childAt(8, at.y())));
+                    // The address digits keep their size, whatever the result lines need.
+                    if (numberOf(row.first) <= numberOf(Box::Text17))
+                        QCOMPARE(box->font(), main.box(Box::Text1)->font());
                 }
+            // The octet boxes' font is the classic 8 pt, or as large as three digits allow; no
+            // result line in any language makes it smaller.
+            QFont octets = main.box(Box::Text1)->font();
+            if (octets.pointSizeF() < 8) {
+                octets.setPointSizeF(octets.pointSizeF() + 0.2);
+                QVERIFY(QFontMetrics(octets).horizontalAdvance(u"255"_s) >
+                        main.box(Box::Text1)->width() - 4);
+            }
             // At 200 % the window is twice its size, and the pictures are drawn for the scale.
             const qreal scale = main.devicePixelRatioF();
             QCOMPARE(scale, qreal(std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"))));
@@ -213,13 +256,24 @@ private slots:
                 for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about),
                                         static_cast<QWidget*>(subnets)}) {
                     const QImage shot = window->grab().toImage();
-                    auto all = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-                    all.removeIf([](QWidget* w) { return w->isWindow() || !w->isVisible(); });
+                    // The controls: the window's own, and the boxes and dots of its rows of
+                    // octets, at their places in the window.
+                    QList<QWidget*> all;
+                    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                        if (w->isWindow() || !w->isVisible()) continue;
+                        if (qobject_cast<AddressEdit*>(w))
+                            all << w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                        else
+                            all << w;
+                    }
+                    const auto place = [window](QWidget* w) {
+                        return QRect(w->mapTo(window, QPoint()), w->size());
+                    };
                     for (QWidget* a : all) {
                         const QByteArray name = a->objectName().toLatin1();
-                        QVERIFY2(window->rect().contains(a->geometry()), name);
+                        QVERIFY2(window->rect().contains(place(a)), name);
                         for (QWidget* b : all)
-                            QVERIFY2(a == b || !inner(a).intersects(inner(b)), name);
+                            QVERIFY2(a == b || !inner(place(a)).intersects(inner(place(b))), name);
                         const QString text = a->property("text").toString();
                         const auto* label = qobject_cast<QLabel*>(a);
                         // No placeholder of a contact (RFC 2606's reserved names).
@@ -233,8 +287,19 @@ private slots:
                         if (text.isEmpty()) continue;
                         QVERIFY2(textOn(shot, a).second >= 4.5, name);
                         const int room = label ? a->width() : a->width() - 4;
-                        QVERIFY2(a->fontMetrics().horizontalAdvance(text) <= room, name);
+                        QVERIFY2(fitsOrCutWhole(a, text, room), name);
                     }
+                }
+                // The Practice window's marks, every answer wrong (the status's is the longest):
+                // one line each that its row holds, whole or cut and whole in its tooltip.
+                main.openPractice();
+                main.practice()->check();
+                QCoreApplication::processEvents();
+                for (const Question q : main.practice()->exercise().questions()) {
+                    QLabel* mark = main.practice()->mark(q);
+                    QVERIFY(!mark->wordWrap() && mark->height() >= mark->sizeHint().height());
+                    QVERIFY2(fitsOrCutWhole(mark, mark->text(), mark->contentsRect().width()),
+                             qPrintable(mark->text()));
                 }
                 // The Subnets window's rows, the selected one (the address's) and the next.
                 const QImage shot = subnets->grab().toImage();

@@ -88,6 +88,18 @@ private slots:
         QCOMPARE(m_window->score()->text(), score);
     }
 
+    // The octet boxes are the main window's (AddressEdit): a whole address pasted over a full box,
+    // selected, fills the four, even where it begins like the box's text.
+    void pasteOverSelection() {
+        const auto& boxes = m_window->inputs(Question::network);
+        type(boxes[0], u"192"_s);
+        QTest::keyClick(boxes[0], Qt::Key_A, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(u"192.168.5.9"_s);
+        QTest::keySequence(boxes[0], QKeySequence::Paste);
+        QTRY_COMPARE(boxes[3]->text(), u"9");
+        QCOMPARE(boxes[0]->text() + boxes[1]->text() + boxes[2]->text(), u"1921685");
+    }
+
     // Only the classes chosen; the last one cannot be unchecked. Questions the press does not
     // answer are hidden.
     void options() {

@@ -6,7 +6,9 @@
 // window that nobody expected to open fails the test instead of hanging it. The end-to-end test
 // on a real desktop covers the natural mask, the input limit, the roles screen readers hear,
 // typing under About, and Exit.
+#include <QAccessible>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -87,56 +89,97 @@ private slots:
 
     // An address or mask that goes in whole, by any way of pasting or dropping, fills its rows,
     // the address first, and presses nothing; anything else goes in as usual, three characters
-    // at most. Row: box | pasted | inputs after.
+    // at most. Pasted over a box's whole text, selected, or at its end.
+    void paste_data() {
+        QTest::addColumn<QString>("start");  // the inputs before
+        QTest::addColumn<int>("box");
+        QTest::addColumn<bool>("selected");  // the box's text, else the cursor at its end
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("inputs");  // after
+        const QString fresh = u"0.0.0.0 255.255.255.0"_s, full = u"192.168.1.70 255.255.255.224"_s;
+        QTest::newRow("address") << fresh << 2 << false << u"192.168.1.70"_s
+                                 << u"192.168.1.70 255.255.255.0"_s;
+        QTest::newRow("address and mask in blanks")
+            << fresh << 4 << false << u" 10.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
+        QTest::newRow("prefix") << fresh << 5 << false << u"/20"_s << u"0.0.0.0 255.255.240.0"_s;
+        QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s
+                                 << u"0.0.0.0 255.255.255.0ab"_s;
+        QTest::newRow("part too long")
+            << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
+        // Over a selected box of three characters, whatever the pasted text begins with.
+        QTest::newRow("over 192, address with prefix")
+            << full << 1 << true << u"10.20.30.40/12"_s << u"10.20.30.40 255.240.0.0"_s;
+        QTest::newRow("over 192, address beginning with 192")
+            << full << 1 << true << u"192.168.5.9"_s << u"192.168.5.9 255.255.255.0"_s;
+        QTest::newRow("over 172, address beginning with 1")
+            << u"172.16.5.9 255.255.0.0"_s << 1 << true << u"130.1.2.3"_s
+            << u"130.1.2.3 255.255.0.0"_s;
+        QTest::newRow("over 255, mask beginning with 255")
+            << full << 7 << true << u"255.255.252.0"_s << u"192.168.1.70 255.255.252.0"_s;
+        QTest::newRow("over 224, prefix")
+            << full << 8 << true << u"/26"_s << u"192.168.1.70 255.255.255.192"_s;
+    }
     void paste() {
-        const QString rows[] = {
-            u"2|192.168.1.70|192.168.1.70 255.255.255.0"_s,
-            u"4| 10.1.2.3\t255.255.0.0\n|10.1.2.3 255.255.0.0"_s,
-            u"5|/20|0.0.0.0 255.255.240.0"_s,
-            u"8|abcde|0.0.0.0 255.255.255.0ab"_s,
-            u"1|1000.1.1.1|010.0.0.0 255.0.0.0"_s,
-        };
+        QFETCH(QString, start);
+        QFETCH(int, box);
+        QFETCH(bool, selected);
+        QFETCH(QString, pasted);
+        QFETCH(QString, inputs);
+        // Each way inserts the clipboard's text where a user's paste would: over the selection,
+        // or (a drop, which first lets go of the selection) where it is dropped, here before the
+        // box's text or after it.
         const std::function<void(QLineEdit*)> ways[] = {
             [this](QLineEdit*) { key(Qt::Key_V, Qt::ControlModifier); },
             [this](QLineEdit*) { key(Qt::Key_Insert, Qt::ShiftModifier); },
-            [](QLineEdit* box) {
-                const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+            [](QLineEdit* edit) {
+                const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
                 for (QAction* action : menu->actions())
                     if (action->text().startsWith(u"&Paste")) action->trigger();
             },
-            [](QLineEdit* box) {  // dragged in and dropped at the end of the box's text
+            [selected](QLineEdit* edit) {
                 QMimeData data;
                 data.setText(QGuiApplication::clipboard()->text());
-                const QPoint end(box->width() - 3, box->height() / 2);
-                QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
-                QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
-                QApplication::sendEvent(box, &enter);
-                QApplication::sendEvent(box, &drop);
+                const QPoint at(selected ? 1 : edit->width() - 3, edit->height() / 2);
+                QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(edit, &enter);
+                QApplication::sendEvent(edit, &drop);
+            },
+            [](QLineEdit* edit) {  // an input method's commit
+                QInputMethodEvent commit;
+                commit.setCommitString(QGuiApplication::clipboard()->text());
+                QApplication::sendEvent(edit, &commit);
             },
         };
-        for (const QString& row : rows)
-            for (const auto& paste : ways) {
-                const QStringList fields = row.split(u'|');
-                init();
-                QGuiApplication::clipboard()->setText(fields[1]);
-                click(box(fields[0].toInt()));
-                key(Qt::Key_End);
-                paste(box(fields[0].toInt()));
-                QTRY_COMPARE(inputs(), fields[2]);
-                QCOMPARE(box(9)->text(), QString());  // nothing pressed
-            }
+        for (const auto& way : ways) {
+            init();
+            const AddressTexts t = *parseAddressText(start.toStdString());
+            setInputs(*m_main, {t.address[0], t.address[1], t.address[2], t.address[3]},
+                      {(*t.mask)[0], (*t.mask)[1], (*t.mask)[2], (*t.mask)[3]});
+            QGuiApplication::clipboard()->setText(pasted);
+            click(this->box(box));
+            key(selected ? Qt::Key_A : Qt::Key_End,
+                selected ? Qt::ControlModifier : Qt::NoModifier);
+            way(this->box(box));
+            QTRY_COMPARE(this->inputs(), inputs);
+            QCOMPARE(this->box(9)->text(), QString());  // nothing pressed
+        }
     }
 
     // A dot typed after a box's digits moves on to the next box; elsewhere it is a character.
-    // Row: typed into the first box ("<": Left) | inputs after.
+    void dotMovesOn_data() {
+        QTest::addColumn<QString>("typed");  // into the first box; "<": Left
+        QTest::addColumn<QString>("inputs");
+        QTest::newRow("address") << u"192.168.1.1"_s << u"192.168.1.1 255.255.255.0"_s;
+        QTest::newRow("two octets") << u"10.1"_s << u"10.1.0.0 255.0.0.0"_s;
+        QTest::newRow("dot inside the digits") << u"15<."_s << u"1.5.0.0.0 255.0.0.0"_s;
+    }
     void dotMovesOn() {
-        for (const QString& row : {u"192.168.1.1|192.168.1.1 255.255.255.0"_s,
-                                   u"10.1|10.1.0.0 255.0.0.0"_s, u"15<.|1.5.0.0.0 255.0.0.0"_s}) {
-            init();
-            key(Qt::Key_A, Qt::ControlModifier);
-            type(row.section(u'|', 0, 0));
-            QCOMPARE(inputs(), row.section(u'|', 1));
-        }
+        QFETCH(QString, typed);
+        QFETCH(QString, inputs);
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(typed);
+        QCOMPARE(this->inputs(), inputs);
     }
 
     // A message longer than the status box reads from its first word, and is there whole for the
@@ -180,6 +223,23 @@ private slots:
             QCOMPARE(m_main->box(b)->text(), QString());
             QVERIFY(!m_main->box(b)->hasSelectedText());
         }
+    }
+
+    // Each of the program's windows is announced as a window (the accessibility bus's frame), and
+    // the output boxes name the shortcuts of the windows that they open.
+    void windowsAnnounced() {
+        for (QAction* action : m_main->actions()) {
+            if (!action->text().endsWith(u'\u2026')) continue;  // the actions that open a window
+            QVERIFY2(box(9)->toolTip().contains(action->shortcut().toString()),
+                     qPrintable(action->text()));
+            action->trigger();
+            QTRY_VERIFY(QApplication::activeWindow() != m_main.get());
+            QWidget* window = QApplication::activeWindow();
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+            m_main->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_main.get())->role(), QAccessible::Window);
     }
 
     // About opens modal (the watch sees only modal windows), closes by OK and by Escape, and looks

@@ -622,6 +622,10 @@ Mehr in octaval(1) und in der README.</translation>
         <source>Ctrl+B: show the working</source>
         <translation>Strg+B: Rechenweg zeigen</translation>
     </message>
+    <message>
+        <source>Ctrl+P: practice</source>
+        <translation>Strg+P: üben</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmPractice</name>

@@ -622,6 +622,10 @@ Más en octaval(1) y en el README.</translation>
         <source>Ctrl+B: show the working</source>
         <translation>Control+B: mostrar el cálculo</translation>
     </message>
+    <message>
+        <source>Ctrl+P: practice</source>
+        <translation>Ctrl+P: práctica</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmPractice</name>

@@ -622,6 +622,10 @@ Plus dans octaval(1) et le README.</translation>
         <source>Ctrl+B: show the working</source>
         <translation>Ctrl+B&#xa0;: afficher le détail du calcul</translation>
     </message>
+    <message>
+        <source>Ctrl+P: practice</source>
+        <translation>Ctrl+P&#xa0;: exercices</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmPractice</name>
