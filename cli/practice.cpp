@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/platform.h"
-#include "report/explain.h"
+#include "report/working/text.h"
 
 namespace octaval {
 namespace {

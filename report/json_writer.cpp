@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "report/escape.h"
-#include "report/explain.h"
 #include "report/rows.h"
+#include "report/working/explanation.h"
 
 namespace octaval {
 namespace {

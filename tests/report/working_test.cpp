@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The working of a press agrees with what the press itself shows, for every mask of accepted
 // octet values over addresses of every class: checked against the boxes and against the bits.
-#include "report/explain.h"
+#include "report/working/text.h"
 
 #include <gtest/gtest.h>
 

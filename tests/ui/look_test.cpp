@@ -11,8 +11,8 @@
 
 #include "engine/calculator.h"
 #include "report/address_text.h"
-#include "report/explain.h"
 #include "report/rows.h"
+#include "report/working/text.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
