@@ -3,7 +3,6 @@
 #include "report/practice.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "engine/subnets.h"
@@ -90,28 +89,6 @@ std::string folded(std::string_view text) {
     return out;
 }
 
-// A whole number written in decimal digits, leading zeros allowed.
-std::optional<std::uint64_t> wholeNumber(std::string_view text) {
-    std::uint64_t value = 0;
-    const auto end = text.data() + text.size();
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (stop != end || error != std::errc{}) return std::nullopt;
-    return value;
-}
-
-std::optional<std::array<std::uint64_t, 4>> readOctets(std::string_view text) {
-    const auto parts = splitDotted(trimmed(text));
-    if (!parts) return std::nullopt;
-    std::array<std::uint64_t, 4> octets{};
-    for (std::size_t k = 0; k < 4; ++k) {
-        const auto value = wholeNumber(trimmed((*parts)[k]));
-        if (!value || *value > 255) return std::nullopt;
-        octets[k] = *value;
-    }
-    return octets;
-}
-
 // A count as people write it: digits, perhaps in groups of three after the first, joined by
 // commas, blanks or underscores ("16,777,214"), and a unit word after it ("6 subnets", "5 bits").
 std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view unit) {
@@ -135,7 +112,7 @@ std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view
         ++group;
     }
     if (grouped && group != 3) return std::nullopt;
-    return wholeNumber(digits);
+    return readDecimal(digits);
 }
 
 bool blank(std::string_view text) {
@@ -427,8 +404,8 @@ Mark Exercise::check(Question q, std::string_view answer) const {
         case Question::broadcast:
         case Question::firstSubnet:
         case Question::lastSubnet: {
-            const auto given = readOctets(answer);
-            mark.right = given && given == readOctets(mark.expected);
+            const auto given = readDottedQuadLoosely(answer);
+            mark.right = given && given == readDottedQuadLoosely(mark.expected);
             break;
         }
         case Question::classLetter: {
@@ -451,13 +428,13 @@ Mark Exercise::check(Question q, std::string_view answer) const {
                 mark.right = (given && *given == 0) || text == "none" || text == "no" ||
                              text == mark.expected;
             } else {
-                mark.right = given && given == wholeNumber(mark.expected);
+                mark.right = given && given == readDecimal(mark.expected);
             }
             break;
         }
         case Question::status: {
             const std::string text = folded(answer);
-            const auto number = wholeNumber(text);
+            const auto number = readDecimal(text);
             const auto position = std::find(status::all.begin(), status::all.end(), mark.expected) -
                                   status::all.begin();
             mark.right = text == folded(mark.expected) ||
