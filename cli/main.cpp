@@ -17,6 +17,7 @@
 #include "report/binary_report.h"
 #include "report/json_writer.h"
 #include "report/press.h"
+#include "report/text_report.h"
 #include "report/working/text.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <utility>
 
+#include "report/captions.h"
 #include "report/escape.h"
-#include "report/rows.h"
 #include "report/working/explanation.h"
 
 namespace octaval {

@@ -37,7 +37,7 @@ public:
     virtual std::string translated(Phrase p) const;
     /// A text the engine wrote into a box (the status, the result lines) as the reader sees it.
     virtual std::string boxText(Box box, std::string_view text) const;
-    /// A row caption of the window (report/rows.h) as the reader sees it.
+    /// A row caption of the window (report/captions.h) as the reader sees it.
     virtual std::string caption(std::string_view caption) const;
 
     /// A phrase in the reader's language with its places filled in: %1 by the first argument,

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/press.h"
 
-#include "report/json_writer.h"
-#include "report/text_report.h"
-
 namespace octaval {
 
 Press press(const AddressTexts& inputs) {
@@ -14,14 +11,6 @@ Press press(const AddressTexts& inputs) {
     setInputs(p.boxes, {a[0], a[1], a[2], a[3]}, {m[0], m[1], m[2], m[3]});
     p.outcome = Recalculate(p.state, p.boxes);
     return p;
-}
-
-std::string pressReport(const MemoryBoxes& boxes, bool json) {
-    if (!json) return textReport(boxes);
-    std::string out;
-    appendResultJson(out, boxes);
-    out += '\n';
-    return out;
 }
 
 }  // namespace octaval

@@ -11,7 +11,7 @@
 
 #include "engine/calculator.h"
 #include "report/address_text.h"
-#include "report/rows.h"
+#include "report/captions.h"
 #include "report/working/text.h"
 #include "resources/images.h"
 #include "ui/frm_about.h"
