@@ -88,7 +88,9 @@ bool isDecimal(std::string_view text) {
 }
 
 std::optional<std::uint64_t> readDecimal(std::string_view text) {
-    if (!isDecimal(text)) return std::nullopt;
+    // from_chars reads digits only, but would take a leading minus sign for a signed type; it
+    // stops before anything else, so a text that it reads to its end is decimal.
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
     std::uint64_t value = 0;
     const auto end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
