@@ -15,9 +15,10 @@
 #include "cli/platform.h"
 #include "cli/practice.h"
 #include "report/binary_report.h"
-#include "report/explain.h"
 #include "report/json_writer.h"
 #include "report/press.h"
+#include "report/text_report.h"
+#include "report/working/text.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "cli/practice.h"
 
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -11,20 +10,11 @@
 #include <vector>
 
 #include "cli/platform.h"
-#include "report/explain.h"
+#include "report/address_text.h"
+#include "report/working/text.h"
 
 namespace octaval {
 namespace {
-
-template <typename Number>
-std::optional<Number> decimal(std::string_view text) {
-    Number value{};
-    const auto end = text.data() + text.size();
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (stop != end || error != std::errc{}) return std::nullopt;
-    return value;
-}
 
 std::optional<std::vector<Question>> readQuestions(std::string_view text) {
     std::vector<Question> questions;
@@ -96,13 +86,13 @@ std::optional<std::string> readPracticeValue(std::string_view option, std::strin
                std::string(value) + "'";
     };
     if (option == "--seed") {
-        request.seed = decimal<std::uint64_t>(value);
+        request.seed = readDecimal(value);
         if (!request.seed) return wrong("a whole number from 0 to 18446744073709551615");
     } else if (option == "--count") {
-        const auto count = decimal<std::uint32_t>(value);
+        const auto count = readDecimal(value);
         if (!count || *count == 0 || *count > maxPracticeCount)
             return wrong("a whole number from 1 to " + std::to_string(maxPracticeCount));
-        request.count = *count;
+        request.count = static_cast<std::uint32_t>(*count);
     } else if (option == "--classes") {
         const auto classes = readClasses(value);
         if (!classes) return wrong("one or more of the letters A, B and C, such as ABC or c");

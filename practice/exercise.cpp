@@ -103,8 +103,8 @@ Mark Exercise::check(Question q, std::string_view answer) const {
         case Question::broadcast:
         case Question::firstSubnet:
         case Question::lastSubnet: {
-            const auto given = readDottedOctets(answer);
-            mark.right = given && given == readDottedOctets(mark.expected);
+            const auto given = readDottedQuadLoosely(answer);
+            mark.right = given && given == readDottedQuadLoosely(mark.expected);
             break;
         }
         case Question::classLetter: {
@@ -127,13 +127,13 @@ Mark Exercise::check(Question q, std::string_view answer) const {
                 mark.right = (given && *given == 0) || text == "none" || text == "no" ||
                              text == mark.expected;
             } else {
-                mark.right = given && given == wholeNumber(mark.expected);
+                mark.right = given && given == readDecimal(mark.expected);
             }
             break;
         }
         case Question::status: {
             const std::string text = folded(answer);
-            const auto number = wholeNumber(text);
+            const auto number = readDecimal(text);
             const auto position = std::find(status::all.begin(), status::all.end(), mark.expected) -
                                   status::all.begin();
             mark.right = text == folded(mark.expected) ||

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/reading.h"
 
-#include <charconv>
-
 #include "report/address_text.h"
 
 namespace octaval::reading {
@@ -34,27 +32,6 @@ std::string folded(std::string_view text) {
     return out;
 }
 
-std::optional<std::uint64_t> wholeNumber(std::string_view text) {
-    std::uint64_t value = 0;
-    const auto end = text.data() + text.size();
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (stop != end || error != std::errc{}) return std::nullopt;
-    return value;
-}
-
-std::optional<std::array<std::uint64_t, 4>> readDottedOctets(std::string_view text) {
-    const auto parts = splitDotted(trimmed(text));
-    if (!parts) return std::nullopt;
-    std::array<std::uint64_t, 4> octets{};
-    for (std::size_t k = 0; k < 4; ++k) {
-        const auto value = wholeNumber(trimmed((*parts)[k]));
-        if (!value || *value > 255) return std::nullopt;
-        octets[k] = *value;
-    }
-    return octets;
-}
-
 std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view unit) {
     std::string text = folded(answer);
     for (const std::string_view word : {unit, unit.substr(0, unit.size() - 1)})
@@ -76,7 +53,7 @@ std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view
         ++group;
     }
     if (grouped && group != 3) return std::nullopt;
-    return wholeNumber(digits);
+    return readDecimal(digits);
 }
 
 }  // namespace octaval::reading

@@ -18,12 +18,6 @@ std::string_view trimmed(std::string_view text);
 /// Lower case, blanks around removed, runs of blanks inside made one blank.
 std::string folded(std::string_view text);
 
-/// A whole number written in decimal digits, leading zeros allowed.
-std::optional<std::uint64_t> wholeNumber(std::string_view text);
-
-/// Four whole numbers 0..255 joined by dots, blanks around each allowed.
-std::optional<std::array<std::uint64_t, 4>> readDottedOctets(std::string_view text);
-
 /// A count as people write it: digits, perhaps in groups of three after the first, joined by
 /// commas, blanks or underscores ("16,777,214"), and the unit word or its singular after it
 /// ("6 subnets", "5 bits").

@@ -44,8 +44,15 @@ MaskOrMessage maskAfterSlash(std::string_view text) {
     return badPrefix(text);
 }
 
+constexpr std::string_view blanks = " \t\n\r\f\v";
+
+std::string_view trimmed(std::string_view text) {
+    const auto start = std::min(text.find_first_not_of(blanks), text.size());
+    return text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+}
+
 // The number of words in a text that begins and ends with a word.
-std::size_t wordCount(std::string_view text, std::string_view blanks) {
+std::size_t wordCount(std::string_view text) {
     std::size_t words = 1;
     for (auto gap = text.find_first_of(blanks); gap != std::string_view::npos;
          gap = text.find_first_of(blanks, text.find_first_not_of(blanks, gap)))
@@ -75,16 +82,65 @@ std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text
     return parts;
 }
 
-std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
+bool isDecimal(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<std::uint64_t> readDecimal(std::string_view text) {
+    // from_chars reads digits only, but would take a leading minus sign for a signed type; it
+    // stops before anything else, so a text that it reads to its end is decimal.
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    std::uint64_t value = 0;
+    const auto end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (stop != end || error != std::errc{}) return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint8_t> readOctet(std::string_view text) {
+    const auto value = readDecimal(text);
+    if (!value || *value > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(*value);
+}
+
+std::optional<Octets> readDottedQuad(std::string_view text) {
+    const auto parts = splitDotted(text);
+    if (!parts) return std::nullopt;
+    Octets octets{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto octet = (*parts)[k].size() <= 3 ? readOctet((*parts)[k]) : std::nullopt;
+        if (!octet) return std::nullopt;
+        octets[k] = *octet;
+    }
+    return octets;
+}
+
+std::optional<Octets> readDottedQuadLoosely(std::string_view text) {
+    const auto parts = splitDotted(trimmed(text));
+    if (!parts) return std::nullopt;
+    Octets octets{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto octet = readOctet(trimmed((*parts)[k]));
+        if (!octet) return std::nullopt;
+        octets[k] = *octet;
+    }
+    return octets;
+}
+
+std::optional<int> readPrefixLength(std::string_view digits) {
     // Leading zeros are read like any decimal number's: "/0008" is "/8".
-    int length = -1;
-    const auto end = digits.data() + digits.size();
-    if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
-    const auto [stop, error] = std::from_chars(digits.data(), end, length);
-    if (stop != end || error != std::errc{} || length > 32) return std::nullopt;
+    const auto length = readDecimal(digits);
+    if (!length || *length > 32) return std::nullopt;
+    return static_cast<int>(*length);
+}
+
+std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits) {
+    const auto length = readPrefixLength(digits);
+    if (!length) return std::nullopt;
     std::array<std::string, 4> mask;
     for (int k = 0; k < 4; ++k) {
-        const int ones = std::clamp(length - 8 * k, 0, 8);
+        const int ones = std::clamp(*length - 8 * k, 0, 8);
         mask[static_cast<std::size_t>(k)] = std::to_string((0xFF00 >> ones) & 0xFF);
     }
     return mask;
@@ -113,21 +169,21 @@ std::variant<AddressTexts, std::string> readAddress(std::string_view address,
     std::copy(parts->begin(), parts->end(), texts.address.begin());
 
     if (!mask) return texts;
-    if (auto message =
-            take(mask->starts_with('/') ? maskAfterSlash(mask->substr(1)) : dottedMask(*mask)))
-        return *message;
+    if (auto message = take(readMask(*mask))) return *message;
     return texts;
 }
 
+MaskOrMessage readMask(std::string_view text) {
+    return text.starts_with('/') ? maskAfterSlash(text.substr(1)) : dottedMask(text);
+}
+
 std::variant<AddressTexts, std::string> readAddressLine(std::string_view text) {
-    static constexpr std::string_view blanks = " \t\n\r\f\v";
-    const auto start = std::min(text.find_first_not_of(blanks), text.size());
-    text = text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+    text = trimmed(text);
     const auto gap = text.find_first_of(blanks);
     std::optional<std::string_view> mask;
     if (gap != std::string_view::npos) {
         mask = text.substr(text.find_first_not_of(blanks, gap));
-        if (const auto words = wordCount(text, blanks); words > 2)
+        if (const auto words = wordCount(text); words > 2)
             return joined(
                 {"too many words (", std::to_string(words), "): expected ADDRESS[/N] [MASK]"});
     }

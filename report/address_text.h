@@ -2,17 +2,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Addresses and masks as people write them ("10.1.2.3", "10.1.2.3/27", "10.1.2.3 255.255.255.224")
-// turned into the texts of the window's input boxes: the command line's operands and a text
-// pasted into the window are read by the same rules.
+// What people type, read by one set of rules: decimal counts, octets, dotted quads, prefix
+// lengths and masks, and addresses as people write them ("10.1.2.3", "10.1.2.3/27",
+// "10.1.2.3 255.255.255.224") turned into the texts of the window's input boxes. The command
+// line's operands and options, a text pasted into the window, the subnet list's search and the
+// practice's answers all read through here.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace octaval {
+
+/// Decimal digits only, at least one, leading zeros allowed: no sign, blank, point or exponent
+/// ("1e2" and "+5" are not decimal counts).
+bool isDecimal(std::string_view text);
+
+/// The value of a decimal count (isDecimal); nothing for any other text, or for a number beyond
+/// 64 bits.
+std::optional<std::uint64_t> readDecimal(std::string_view text);
+
+/// An octet: a decimal count from 0 to 255.
+std::optional<std::uint8_t> readOctet(std::string_view text);
+
+using Octets = std::array<std::uint8_t, 4>;
+
+/// A dotted quad as an address is written in a search: four octets of one to three digits each,
+/// joined by dots, nothing around them ("10.1.2.3").
+std::optional<Octets> readDottedQuad(std::string_view text);
+
+/// A dotted quad as an answer is written: blanks around the text and around each part are
+/// ignored, and an octet may have any number of leading zeros (" 10. 1.2.003 ").
+std::optional<Octets> readDottedQuadLoosely(std::string_view text);
+
+/// A prefix length ("/N" without the slash): a decimal count from 0 to 32.
+std::optional<int> readPrefixLength(std::string_view digits);
 
 /// The input texts an address fills: its four parts, and the mask's four when one was given.
 struct AddressTexts {
@@ -46,8 +73,12 @@ std::optional<AddressTexts> parseAddressText(std::string_view text);
 /// included); nothing when the text does not have exactly four parts.
 std::optional<std::array<std::string_view, 4>> splitDotted(std::string_view text);
 
-/// The four octet texts of the mask with the given prefix length ("/N" without the slash): N is
-/// decimal digits with a value from 0 to 32; nothing for anything else.
+/// The four octet texts of the mask with the given prefix length ("/N" without the slash,
+/// readPrefixLength); nothing for anything else.
 std::optional<std::array<std::string, 4>> prefixMask(std::string_view digits);
+
+/// Reads a MASK as the command line takes it: four dotted parts, "/N", or "/" and four dotted
+/// parts; its four texts, or the message that says what is wrong.
+std::variant<std::array<std::string, 4>, std::string> readMask(std::string_view text);
 
 }  // namespace octaval

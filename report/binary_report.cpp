@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "report/rows.h"
+#include "report/captions.h"
 #include "report/text_report.h"
 
 namespace octaval {

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <utility>
 
+#include "report/captions.h"
 #include "report/escape.h"
-#include "report/explain.h"
-#include "report/rows.h"
+#include "report/working/explanation.h"
 
 namespace octaval {
 namespace {

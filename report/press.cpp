@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/press.h"
 
-#include "report/json_writer.h"
-#include "report/text_report.h"
-
 namespace octaval {
 
 Press press(const AddressTexts& inputs) {
@@ -16,14 +13,6 @@ Press press(const AddressTexts& inputs) {
     p.outcome = result.outcome;
     p.numbers = result.numbers;
     return p;
-}
-
-std::string pressReport(const MemoryBoxes& boxes, bool json) {
-    if (!json) return textReport(boxes);
-    std::string out;
-    appendResultJson(out, boxes);
-    out += '\n';
-    return out;
 }
 
 }  // namespace octaval

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-
 #include "engine/calculator.h"
 #include "report/address_text.h"
 
@@ -21,8 +19,5 @@ struct Press {
 /// Types the address and the mask (the natural mask when none is given) into fresh boxes and
 /// presses "Recalculate" once.
 Press press(const AddressTexts& inputs);
-
-/// The window's rows of a press as text (textReport), or its result object as one line of JSON.
-std::string pressReport(const MemoryBoxes& boxes, bool json);
 
 }  // namespace octaval

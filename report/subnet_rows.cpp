@@ -111,15 +111,6 @@ template <typename Fill>
     });
 }
 
-// A field of the search: decimal digits only, its value; past any subnet when it has too many.
-std::optional<std::uint64_t> digitsValue(std::string_view text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || stop != end) return std::nullopt;
-    return error == std::errc{} ? value : UINT64_MAX;
-}
-
 }  // namespace
 
 std::string_view addressText(Address a, std::array<char, 16>& buffer) {
@@ -245,19 +236,17 @@ std::variant<std::uint32_t, SubnetMiss> findSubnet(const SubnetList& list, std::
                ? std::string_view{}
                : text.substr(first, text.find_last_not_of(" \t") - first + 1);
     if (text.empty()) return SubnetMiss{SubnetMiss::Why::empty, {}};
-    if (const auto number = digitsValue(text)) {
-        if (*number < list.count()) return static_cast<std::uint32_t>(*number);
+    if (isDecimal(text)) {
+        // Too many digits for any number is past any subnet too.
+        if (const auto number = readDecimal(text); number && *number < list.count())
+            return static_cast<std::uint32_t>(*number);
         return SubnetMiss{SubnetMiss::Why::pastLast, std::string(text)};
     }
+    const auto octets = readDottedQuad(text);
+    if (!octets) return SubnetMiss{SubnetMiss::Why::notAnAddress, std::string(text)};
     Address a = 0;
-    const auto parts = splitDotted(text);
-    bool address = parts.has_value();
-    for (std::size_t k = 0; address && k < 4; ++k) {
-        const auto value = (*parts)[k].size() <= 3 ? digitsValue((*parts)[k]) : std::nullopt;
-        address = value && *value <= 255;
-        if (address) a = (a << 8) | static_cast<Address>(*value);
-    }
-    if (!address) return SubnetMiss{SubnetMiss::Why::notAnAddress, std::string(text)};
+    for (const std::uint8_t octet : *octets)
+        a = (a << 8) | octet;
     if (const auto number = list.numberHolding(a)) return *number;
     std::array<char, 16> typed{};
     return SubnetMiss{SubnetMiss::Why::outside, std::string(addressText(a, typed))};

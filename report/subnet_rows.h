@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "engine/subnets.h"
+#include "report/captions.h"
 
 namespace octaval {
 
@@ -37,11 +38,6 @@ enum class ListFormat : unsigned char {
     jsonLines,  // one object a row, with the keys of appendSubnetJson
     csv,        // RFC 4180: a header record, the text's columns, CRLF; empty hosts when none
 };
-
-/// The columns of the text and CSV lists, in order.
-enum class SubnetColumn : unsigned char { number, network, firstHost, lastHost, broadcast, marks };
-inline constexpr std::array<std::string_view, 6> subnetColumnCaptions = {
-    "Subnet", "Network", "First host", "Last host", "Broadcast", "Marks"};
 
 /// Writes the rows of one subnet list, each into memory the caller owns, so that a list of
 /// millions of rows streams in constant memory.

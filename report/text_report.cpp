@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/text_report.h"
 
+#include "report/captions.h"
 #include "report/escape.h"
-#include "report/rows.h"
+#include "report/json_writer.h"
 
 #include <algorithm>
 #include <string_view>
@@ -64,6 +65,14 @@ std::string textReport(const BoxAccess& boxes, std::span<const std::string> capt
     appendEscaped(report, boxes.text(Box::Text21), Escape::visible);
     report += '\n';
     return report;
+}
+
+std::string pressReport(const MemoryBoxes& boxes, bool json) {
+    if (!json) return textReport(boxes);
+    std::string out;
+    appendResultJson(out, boxes);
+    out += '\n';
+    return out;
 }
 
 }  // namespace octaval

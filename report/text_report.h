@@ -24,4 +24,7 @@ std::size_t captionColumn(std::span<const std::string> captions = {});
 /// Appends a row's caption and the blanks that bring it to the caption column's width.
 void appendCaption(std::string& report, std::string_view caption, std::size_t width);
 
+/// The window's rows of a press as text (textReport), or its result object as one line of JSON.
+std::string pressReport(const MemoryBoxes& boxes, bool json);
+
 }  // namespace octaval

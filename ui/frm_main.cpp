@@ -16,8 +16,8 @@
 #include <utility>
 
 #include "report/address_text.h"
+#include "report/captions.h"
 #include "report/press.h"
-#include "report/rows.h"
 #include "report/text_report.h"
 #include "ui/address_edit.h"
 #include "ui/controls.h"

@@ -16,7 +16,7 @@
 
 #include "engine/subnets.h"
 #include "report/binary_report.h"
-#include "report/explain.h"
+#include "report/working/text.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The working of a press agrees with what the press itself shows, for every mask of accepted
 // octet values over addresses of every class: checked against the boxes and against the bits.
-#include "report/explain.h"
+#include "report/working/text.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +31,12 @@ std::uint32_t value(const std::string& row) {
 std::string dotted(std::uint32_t a) {
     return std::to_string(a >> 24) + '.' + std::to_string(a >> 16 & 255) + '.' +
            std::to_string(a >> 8 & 255) + '.' + std::to_string(a & 255);
+}
+
+// The natural mask of a class A, B or C address, written out here rather than taken from the
+// engine: the subnet bits are the mask's one bits beyond it.
+std::uint32_t naturalMask(const Explanation& e) {
+    return e.classLetter == "A" ? 0xFF000000U : e.classLetter == "B" ? 0xFFFF0000U : 0xFFFFFF00U;
 }
 
 void check(const Press& p, const Explanation& e) {
@@ -65,13 +71,12 @@ void check(const Press& p, const Explanation& e) {
     ASSERT_EQ(e.classLetter, b[Box::Text17]);
     EXPECT_EQ(e.leadingBits, lead[e.classLetter[0] - 'A']);
     EXPECT_EQ(e.bits[0].substr(0, e.leadingBits.size()), e.leadingBits);
-    EXPECT_EQ(e.classBits + e.subnetBits + e.hostBits, 32);
 
     // The counts are the press's lines, written with the same numbers.
     if (e.subnets) {
         EXPECT_EQ(b[Box::Text19], std::to_string(e.subnetBits) + " bits, " +
                                       std::to_string(*e.subnets) + " subnets");
-        EXPECT_EQ(*e.subnetsWithZero, *e.subnets + 2);
+        EXPECT_EQ(*e.subnetsWithZero, std::uint64_t{1} << std::popcount(mask & ~naturalMask(e)));
     } else {
         EXPECT_TRUE(b[Box::Text19] == " " || b[Box::Text19] == "0 bits, no subnets");
     }

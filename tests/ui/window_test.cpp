@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "report/text_report.h"
 #include "tests/ui/main_window_test.h"
 #include "ui/qt_text.h"
 

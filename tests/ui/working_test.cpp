@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 
-#include "report/explain.h"
+#include "report/working/text.h"
 #include "tests/ui/main_window_test.h"
 #include "ui/frm_working.h"
 #include "ui/translation.h"

@@ -4,7 +4,8 @@
 
 // The working of a press: how it came to its answer, step by step in words and numbers, every
 // number taken from the press itself (its boxes, its state, how it ended and its subnet list).
-// octaval-cli --explain prints it, and the window's Working window shows and copies it.
+// octaval-cli --explain prints it (as text, report/working/text.h, or JSON), and the window's
+// Working window shows and copies it.
 
 #include <array>
 #include <cstdint>
@@ -66,16 +67,5 @@ struct Explanation {
 
 /// The working of a press, in the words of the phrasebook.
 Explanation explain(const Press& p, const Phrasebook& book = Phrasebook::english());
-
-/// The steps, numbered, one a line ("1. Class: ..."), in the explanation's words.
-std::string stepsText(const Explanation& e);
-
-/// The heading line that names the address, the mask and the status, in the explanation's words.
-std::string workingHeading(const Explanation& e);
-
-/// The whole working as text: the heading line, the bit rows (when the press passed the
-/// validation chain), then the steps, each part after a blank line. octaval-cli --explain prints
-/// it, and the Working window copies it.
-std::string workingText(const Explanation& e);
 
 }  // namespace octaval

@@ -1,63 +1,21 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/explain.h"
+#include "report/working/steps.h"
 
+#include <algorithm>
 #include <bit>
-#include <charconv>
-#include <cmath>
 #include <initializer_list>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/subnets.h"
-#include "report/binary_report.h"
-#include "report/escape.h"
 #include "report/joined.h"
-#include "report/subnet_rows.h"
+#include "report/working/wording.h"
 
-namespace octaval {
+namespace octaval::working {
 namespace {
-
-std::string number(std::uint64_t n) {
-    return std::to_string(n);
-}
-
-// A number read from a box, as the steps quote it: whole numbers as digits, others in the
-// shortest form that reads back as the same number.
-std::string shown(double v) {
-    if (std::floor(v) == v && std::fabs(v) < 1e15) return numberToText(v);
-    std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), v).ptr;
-    return {digits.data(), end};
-}
-
-std::string dotted(Address a) {
-    std::array<char, 16> buffer{};
-    return std::string(addressText(a, buffer));
-}
-
-// The four texts of a row of boxes joined by dots, control characters escaped.
-std::string rowText(const MemoryBoxes& boxes, Box first) {
-    std::string text;
-    for (int k = 1; k <= 4; ++k) {
-        if (k > 1) text += '.';
-        appendEscaped(text, boxes[octetBox(first, k)], Escape::visible);
-    }
-    return text;
-}
-
-// A row of four output boxes that the press filled, or nothing when it left them blank.
-std::string shownRow(const MemoryBoxes& boxes, Box first) {
-    return boxes[first] == " " ? std::string() : rowText(boxes, first);
-}
-
-// Entries first..last of a bit vector as ones and zeros.
-std::string entries(const BitVector& bits, int first, int last) {
-    std::string text;
-    for (int i = first; i <= last; ++i)
-        text += bits[static_cast<std::size_t>(i)] != 0 ? '1' : '0';
-    return text;
-}
 
 // The bits of an address under the one bits of a field, most significant first.
 std::string bitsUnder(Address value, Address field) {
@@ -72,27 +30,6 @@ std::string octetBinary(Address value, int octet) {
     for (int i = 7; i >= 0; --i)
         text += ((value >> (8 * (4 - octet) + i)) & 1U) ? '1' : '0';
     return text;
-}
-
-// Items of a list, each a clause of its own: "octet 1, ..., is above 255; octet 2, ...".
-std::string listed(const std::vector<std::string>& items, std::string_view separator = "; ") {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i > 0 ? std::string(separator) : std::string()) + items[i];
-    return text;
-}
-
-std::string quoted(const Phrasebook& book, std::string_view text) {
-    return book.say(phrase("Working", "“%1”"), {text});
-}
-
-// The quoted text of a box as typed, and the number it reads as when that differs.
-std::string typed(const Phrasebook& book, const MemoryBoxes& boxes, Box box, double value) {
-    std::string text;
-    appendEscaped(text, boxes[box], Escape::visible);
-    const std::string read = shown(value);
-    if (read == boxes[box]) return quoted(book, text);
-    return book.say(phrase("Working", "%1, read as %2"), {quoted(book, text), read});
 }
 
 // The first and last first octet of a class.
@@ -111,200 +48,13 @@ std::pair<std::string_view, std::string_view> firstOctetRange(char letter) {
     }
 }
 
-// --- A press that the validation chain stopped ---------------------------------------------
-
-std::string_view checkName(Rejection r) {
-    switch (r) {
-        case Rejection::addressUnreadable:
-            return "reading the address";
-        case Rejection::maskUnreadable:
-            return "reading the mask";
-        case Rejection::illegalAddress:
-            return "the address";
-        case Rejection::maskOctetValue:
-            return "the mask's octet values";
-        case Rejection::maskVersusClass:
-            return "the mask versus the class";
-        case Rejection::maskShape:
-            return "the mask's shape";
-        case Rejection::none:
-            break;
-    }
-    return {};
-}
-
-// The sentence that names the check that stopped the press.
-Phrase stopsAt(Rejection r) {
-    switch (r) {
-        case Rejection::addressUnreadable:
-            return phrase("Working", "The press stops at the check of reading the address.");
-        case Rejection::maskUnreadable:
-            return phrase("Working", "The press stops at the check of reading the mask.");
-        case Rejection::illegalAddress:
-            return phrase("Working", "The press stops at the check of the address.");
-        case Rejection::maskOctetValue:
-            return phrase("Working", "The press stops at the check of the mask's octet values.");
-        case Rejection::maskVersusClass:
-            return phrase("Working", "The press stops at the check of the mask versus the class.");
-        case Rejection::maskShape:
-        case Rejection::none:
-            break;
-    }
-    return phrase("Working", "The press stops at the check of the mask's shape.");
-}
-
-class Rejected {
-public:
-    Rejected(const Press& p, const Phrasebook& book) : m_p(p), m_book(book) {}
-
-    std::string text() const {
-        switch (m_p.outcome.rejection) {
-            case Rejection::addressUnreadable:
-                return unreadable(Box::Text1, true);
-            case Rejection::maskUnreadable:
-                return unreadable(Box::Text5, false);
-            case Rejection::illegalAddress:
-                return illegalAddress();
-            case Rejection::maskOctetValue:
-                return maskOctetValue();
-            case Rejection::maskVersusClass:
-                return maskVersusClass();
-            case Rejection::maskShape:
-                return maskShape();
-            case Rejection::none:
-                break;
-        }
-        return {};
-    }
-
-private:
-    // The texts of a row that cannot be read as numbers: beyond the number range, or (the fourth
-    // octet of the address) beyond the 16-bit range its bits are taken in.
-    std::string unreadable(Box first, bool address) const {
-        std::vector<std::string> why;
-        for (int k = 1; k <= 4; ++k) {
-            const Box box = octetBox(first, k);
-            const ReadNumber n = textToNumber(m_p.boxes[box]);
-            std::string text;
-            appendEscaped(text, m_p.boxes[box], Escape::visible);
-            if (!n.inRange) {
-                why.push_back(
-                    m_book.say(phrase("Working", "octet %1, %2, is beyond the number range"),
-                               {std::to_string(k), quoted(m_book, text)}));
-            } else if (address && k == 4 && !toInt16(n.value)) {
-                why.push_back(m_book.say(phrase("Working",
-                                                "octet 4, %1, reads as %2, beyond the "
-                                                "range -32768 to 32767 in which its "
-                                                "bits are taken"),
-                                         {quoted(m_book, text), shown(n.value)}));
-            }
-        }
-        return m_book.say(
-            phrase("Working", "Every text is read as a number before the checks. Here %1."),
-            {listed(why)});
-    }
-
-    std::string illegalAddress() const {
-        std::vector<std::string> why;
-        for (int k = 1; k <= 4; ++k) {
-            const double v = m_p.state.ipOctet[static_cast<std::size_t>(k - 1)];
-            const std::optional<Phrase> problem =
-                v > 255              ? phrase("Working", "octet %1, %2, is above 255")
-                : v < 0              ? phrase("Working", "octet %1, %2, is below 0")
-                : std::floor(v) != v ? phrase("Working", "octet %1, %2, is not a whole number")
-                : (k == 1 && v == 0) ? phrase("Working", "octet %1, %2, is 0")
-                                     : std::optional<Phrase>();
-            if (problem)
-                why.push_back(m_book.say(
-                    *problem,
-                    {std::to_string(k), typed(m_book, m_p.boxes, octetBox(Box::Text1, k), v)}));
-        }
-        return m_book.say(phrase("Working",
-                                 "Every octet of the address must be a whole number "
-                                 "from 0 to 255, and the first must not be 0. Here "
-                                 "%1."),
-                          {listed(why)});
-    }
-
-    std::string maskOctetValue() const {
-        std::vector<std::string> why;
-        for (int k = 1; k <= 4; ++k) {
-            const double v = m_p.state.maskOctet[static_cast<std::size_t>(k - 1)];
-            if (!isAcceptedMaskOctet(v))
-                why.push_back(m_book.say(
-                    phrase("Working", "octet %1, %2, is none of them"),
-                    {std::to_string(k), typed(m_book, m_p.boxes, octetBox(Box::Text5, k), v)}));
-        }
-        return m_book.say(phrase("Working",
-                                 "Every octet of the mask must be one of 255, 254, 252, "
-                                 "248, 240, 224, 192, 128 and 0, the octets of one bits "
-                                 "followed by zero bits. Here %1."),
-                          {listed(why)});
-    }
-
-    std::string maskVersusClass() const {
-        const double first = m_p.state.ipOctet[0];
-        const AddressClass c = addressClass(first);
-        const int n = networkMaskOctets(c);
-        const std::string letter(1, c.letter);
-        const std::string mask = rowText(m_p.boxes, Box::Text5);
-        return m_book.say(
-            counted("Working",
-                    "The first octet %1 makes the address class %2, and for that class one "
-                    "of the mask's first %3 octets must be 255 to cover its network bits. "
-                    "The mask %4 has no 255 there.",
-                    "The first octet %1 makes the address class %2, and for that class the "
-                    "mask's first octet must be 255 to cover its network bits. The mask %4 "
-                    "has no 255 there."),
-            n, {shown(first), letter, std::to_string(n), mask});
-    }
-
-    std::string maskShape() const {
-        const auto m = [this](int k) {
-            return shown(m_p.state.maskOctet[static_cast<std::size_t>(k - 1)]);
-        };
-        const auto& v = m_p.state.maskOctet;
-        std::string why;
-        // In the order of the chain's checks.
-        if (v[1] < v[0] && v[2] != 0 && v[3] != 0) {
-            why = m_book.say(phrase("Working",
-                                    "octet 2 (%1) is below octet 1 (%2), and then "
-                                    "octets 3 and 4 must not both be above 0; they "
-                                    "are %3 and %4"),
-                             {m(2), m(1), m(3), m(4)});
-        } else if (v[2] < v[1] && v[3] != 0) {
-            why = m_book.say(phrase("Working",
-                                    "octet 3 (%1) is below octet 2 (%2), and then "
-                                    "octet 4 must be 0; it is %3"),
-                             {m(3), m(2), m(4)});
-        } else if (v[0] < 255) {
-            why = m_book.say(phrase("Working", "octet 1 is %1, not 255"), {m(1)});
-        } else {
-            for (int k = 2; k <= 4 && why.empty(); ++k)
-                if (v[static_cast<std::size_t>(k - 1)] > v[static_cast<std::size_t>(k - 2)])
-                    why = m_book.say(phrase("Working", "octet %1 (%2) is above octet %3 (%4)"),
-                                     {std::to_string(k), m(k), std::to_string(k - 1), m(k - 1)});
-        }
-        return m_book.say(phrase("Working",
-                                 "A mask starts with 255 and its octets never rise "
-                                 "from left to right; below a 255 only the last octet "
-                                 "may fall again to 0 (255.a.b.0). Here %1."),
-                          {why});
-    }
-
-    const Press& m_p;
-    const Phrasebook& m_book;
-};
-
-// --- A press that passed ---------------------------------------------------------------------
-
 class Steps {
 public:
-    Steps(const Press& p, Explanation& e, const Phrasebook& book)
+    Steps(const Press& p, Explanation& e)
         : m_p(p),
           m_s(p.state),
           m_e(e),
-          m_book(book),
+          m_book(*e.book),
           m_list(SubnetList::of(p.state)),
           m_addresses(pressAddresses(p.state)) {}
 
@@ -648,54 +398,8 @@ private:
 
 }  // namespace
 
-Explanation explain(const Press& p, const Phrasebook& book) {
-    Explanation e;
-    e.book = &book;
-    e.address = rowText(p.boxes, Box::Text1);
-    e.mask = rowText(p.boxes, Box::Text5);
-    e.status = p.outcome.status();
-    if (!p.outcome.passed()) {
-        e.rejectedBy = checkName(p.outcome.rejection);
-        e.steps.push_back(
-            {book.say(phrase("Working", "Check")),
-             book.say(stopsAt(p.outcome.rejection)) + ' ' + Rejected(p, book).text()});
-        e.steps.push_back(
-            {book.say(phrase("Working", "Status")),
-             book.say(phrase("Working", "The status is %1, and every output box stays empty."),
-                      {quoted(book, book.status(e.status))})});
-        return e;
-    }
-    const auto rows = bitRows(p.state);
-    const BitFields fields = bitFields(SubnetList::of(p.state));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        appendBits(e.bits[r], rows[r].value, fields, ColourDepth::none);
-    e.bitRows = binaryRows(p, ColourDepth::none, book);
-    e.classLetter = p.boxes[Box::Text17];
-    e.classBits = p.state.classBits;
-    e.subnetBits = p.state.subnetBits;
-    e.hostBits = p.state.hostBits;
-    Steps(p, e, book).run();
-    return e;
+void addSteps(const Press& p, Explanation& e) {
+    Steps(p, e).run();
 }
 
-std::string stepsText(const Explanation& e) {
-    std::string text;
-    for (std::size_t i = 0; i < e.steps.size(); ++i)
-        text += e.book->say(phrase("Working", "%1. %2: %3"),
-                            {std::to_string(i + 1), e.steps[i].title, e.steps[i].text}) +
-                '\n';
-    return text;
-}
-
-std::string workingHeading(const Explanation& e) {
-    return e.book->say(phrase("Working", "Working of %1 %2: %3"),
-                       {e.address, e.mask, e.book->status(e.status)});
-}
-
-std::string workingText(const Explanation& e) {
-    std::string text = workingHeading(e) + "\n\n";
-    if (!e.bitRows.empty()) text += e.bitRows + '\n';
-    return text + stepsText(e);
-}
-
-}  // namespace octaval
+}  // namespace octaval::working
