@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/boxes.h"
+#include "engine/phrase.h"
 
 namespace octaval {
 
@@ -53,17 +54,17 @@ struct QuestionCaption {
 /// The questions in the order of the practice's questions (network, broadcast, class, network
 /// bits, subnet bits, host bits, subnets, hosts, first subnet, last subnet, status).
 inline constexpr std::array<QuestionCaption, 11> questionCaptions = {{
-    {"network", "Network (subnet) address"},
-    {"broadcast", "Broadcast address"},
-    {"class", "Class"},
-    {"networkBits", "Network bits of the class"},
-    {"subnetBits", "Subnet bits"},
-    {"hostBits", "Host bits"},
-    {"subnets", "Usable subnets"},
-    {"hosts", "Usable hosts per subnet"},
-    {"firstSubnet", "First usable subnet (Subnet 1)"},
-    {"lastSubnet", "Last usable subnet (Subnet N)"},
-    {"status", "Status message"},
+    {"network", phrase("Practice", "Network (subnet) address").source},
+    {"broadcast", phrase("Practice", "Broadcast address").source},
+    {"class", phrase("Practice", "Class").source},
+    {"networkBits", phrase("Practice", "Network bits of the class").source},
+    {"subnetBits", phrase("Practice", "Subnet bits").source},
+    {"hostBits", phrase("Practice", "Host bits").source},
+    {"subnets", phrase("Practice", "Usable subnets").source},
+    {"hosts", phrase("Practice", "Usable hosts per subnet").source},
+    {"firstSubnet", phrase("Practice", "First usable subnet (Subnet 1)").source},
+    {"lastSubnet", phrase("Practice", "Last usable subnet (Subnet N)").source},
+    {"status", phrase("Practice", "Status message").source},
 }};
 
 }  // namespace octaval

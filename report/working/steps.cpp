@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/address_class.h"
 #include "engine/subnets.h"
 #include "report/joined.h"
 #include "report/working/wording.h"
@@ -33,21 +34,6 @@ std::string octetBinary(Address value, int octet) {
 }
 
 // The first and last first octet of a class.
-std::pair<std::string_view, std::string_view> firstOctetRange(char letter) {
-    switch (letter) {
-        case 'A':
-            return {"1", "127"};
-        case 'B':
-            return {"128", "191"};
-        case 'C':
-            return {"192", "223"};
-        case 'D':
-            return {"224", "239"};
-        default:
-            return {"240", "255"};
-    }
-}
-
 class Steps {
 public:
     Steps(const Press& p, Explanation& e)
@@ -96,8 +82,10 @@ private:
 
     void classStep() {
         const char letter = m_e.classLetter.front();
-        m_e.leadingBits = entries(m_s.ipBit, 1, std::min(letter - 'A' + 1, 4));
-        const auto [low, high] = firstOctetRange(letter);
+        const AddressClass& c = addressClasses[std::size_t(letter - 'A')];
+        m_e.leadingBits = entries(m_s.ipBit, 1, static_cast<int>(c.leadingBits.size()));
+        const std::string low = std::to_string(c.firstOctet);
+        const std::string high = std::to_string(c.lastOctet);
         std::string text = say(phrase("Working", "The first octet, %1, is %2 in binary."),
                                {shown(m_s.ipOctet[0]), entries(m_s.ipBit, 1, 8)}) +
                            ' ';
