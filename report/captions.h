@@ -42,7 +42,12 @@ inline constexpr std::array<BoxRow, 11> boxRows = {{
 /// The columns of the subnet list's text and CSV forms and of the Subnets window, in order.
 enum class SubnetColumn : unsigned char { number, network, firstHost, lastHost, broadcast, marks };
 inline constexpr std::array<std::string_view, 6> subnetColumnCaptions = {
-    "Subnet", "Network", "First host", "Last host", "Broadcast", "Marks"};
+    phrase("octaval::frmSubnets", "Subnet").source,
+    phrase("octaval::frmSubnets", "Network").source,
+    phrase("octaval::frmSubnets", "First host").source,
+    phrase("octaval::frmSubnets", "Last host").source,
+    phrase("octaval::frmSubnets", "Broadcast").source,
+    phrase("octaval::frmSubnets", "Marks").source};
 
 /// One question of the practice: its key in worksheets and on the command line, and the question
 /// as asked.

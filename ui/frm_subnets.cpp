@@ -40,17 +40,8 @@ constexpr qsizetype copyLimit = 100000;
 
 constexpr int columns = int(subnetColumnCaptions.size());
 
-// The column captions of the list (report/subnet_rows.h), which the window shows in the user's
-// language.
-[[maybe_unused]] constexpr const char* columnTexts[] = {
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Subnet"),
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Network"),
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "First host"),
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Last host"),
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Broadcast"),
-    QT_TRANSLATE_NOOP("octaval::frmSubnets", "Marks")};
-static_assert(std::size(columnTexts) == subnetColumnCaptions.size());
-
+// A column caption of the list (report/captions.h, where it is marked for translation in this
+// window's context) in the user's language.
 QString columnCaption(int column) {
     return QCoreApplication::translate(
         "octaval::frmSubnets", std::string(subnetColumnCaptions[std::size_t(column)]).c_str());
