@@ -13,9 +13,7 @@
 #include <cmath>
 
 namespace octaval {
-namespace {
 
-// WCAG's relative luminance of a colour.
 qreal luminance(const QColor& colour) {
     const auto linear = [](qreal c) {
         return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -30,6 +28,8 @@ qreal contrast(const QColor& a, const QColor& b) {
     const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
+
+namespace {
 
 // Contrast of the output boxes' text colour. WCAG asks 4.5:1 of text this size and 7:1 for its
 // higher level; small glyphs are drawn partly in blends with the background, so the colour itself

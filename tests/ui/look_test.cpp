@@ -24,20 +24,12 @@
 #include "ui/frm_main.h"
 #include "ui/frm_practice.h"
 #include "ui/frm_subnets.h"
+#include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
-
-// WCAG's relative luminance, plus 0.05 (without the linear toe below 0.04, which moves no ratio
-// here by more than 2 %).
-static qreal luminance(QRgb c) {
-    qreal sum = 0.05;
-    for (auto [v, weight] : {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
-        sum += weight * std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
-    return sum;
-}
 
 // The background (commonest colour) inside a widget and the contrast of its text (the pixel
 // farthest from the background), in a grab of its window.
@@ -51,8 +43,7 @@ static std::pair<QRgb, qreal> textIn(const QImage& shot, QRect inside) {
     for (auto [colour, count] : counts.asKeyValueRange())
         if (count > counts[look.first]) look.first = colour;
     for (QRgb c : counts.keys())
-        look.second = std::max({look.second, luminance(c) / luminance(look.first),
-                                luminance(look.first) / luminance(c)});
+        look.second = std::max(look.second, contrast(QColor(c), QColor(look.first)));
     return look;
 }
 static std::pair<QRgb, qreal> textOn(const QImage& shot, const QWidget* widget) {

@@ -13,23 +13,11 @@
 #include "report/working/text.h"
 #include "tests/ui/main_window_test.h"
 #include "ui/frm_working.h"
+#include "ui/palette.h"
 #include "ui/translation.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
-
-// WCAG's contrast of two colours.
-static qreal contrast(QRgb a, QRgb b) {
-    const auto luminance = [](QRgb c) {
-        qreal sum = 0.05;
-        for (auto [v, w] : {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}}) {
-            const qreal s = v / 255.0;
-            sum += w * (s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4));
-        }
-        return sum;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
-}
 
 // The lowest contrast of the text of a label drawn without anti-aliasing: each pixel of its
 // text against the pixel there when the label's fields are drawn in their background colour.
@@ -44,7 +32,8 @@ static qreal lowestContrast(QLabel* label) {
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
             if (shot.pixel(x, y) != blank.pixel(x, y))
-                lowest = std::min(lowest, contrast(shot.pixel(x, y), blank.pixel(x, y)));
+                lowest =
+                    std::min(lowest, contrast(QColor(shot.pixel(x, y)), QColor(blank.pixel(x, y))));
     return lowest;
 }
 
