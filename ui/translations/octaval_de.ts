@@ -548,7 +548,7 @@ Mehr in octaval(1) und in der README.</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation>Subnetzmaske</translation>
+        <translation>Netzmaske</translation>
     </message>
     <message>
         <source>Subnet</source>
