@@ -51,7 +51,10 @@ static QString copiedRows(const QString& inputs, const QList<int>& rows) {
     return QString::fromStdString(text);
 }
 
-#ifdef __linux__
+// Memory is measured on Linux, and not under AddressSanitizer, whose quarantine of freed blocks and
+// shadow memory grow the resident set whatever the window keeps.
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+#define OCTAVAL_MEASURES_MEMORY
 // The resident set of this process in KiB, from /proc.
 static long residentKiB() {
     std::ifstream status("/proc/self/status");
@@ -251,12 +254,12 @@ private slots:
     void largestList() {
         pressIn(u"192.168.1.70/27"_s);
         open();
-#ifdef __linux__
+#ifdef OCTAVAL_MEASURES_MEMORY
         const long before = residentKiB();
 #endif
         pressIn(u"10.200.3.77/30"_s);
         QApplication::processEvents();
-#ifdef __linux__
+#ifdef OCTAVAL_MEASURES_MEMORY
         QVERIFY2(residentKiB() - before < 8 * 1024,
                  qPrintable(u"%1 KiB more"_s.arg(residentKiB() - before)));
 #endif
