@@ -44,6 +44,10 @@ constexpr bool isHighSurrogate(char16_t c) {
     return c >= 0xd800 && c < 0xdc00;
 }
 
+constexpr bool isLowSurrogate(char16_t c) {
+    return c >= 0xdc00 && c < 0xe000;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,10 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "the box's text is not the change, cut");
             check(n == change.inserted.size() || entry.text.size() <= octetLength,
                   "a text cut that fits the box, or longer than the box");
-            // Cut only where it does not fit, and then to the full box, but never between the
-            // halves of a surrogate pair.
+            // Cut only where it does not fit (nothing inserted always fits, even in a text that
+            // is longer than a box), and then to the full box, but never between the halves of a
+            // surrogate pair.
             const std::size_t kept = head.size() + tail.size();
-            check((kept + change.inserted.size() <= octetLength) == (n == change.inserted.size()),
+            check((change.inserted.empty() || kept + change.inserted.size() <= octetLength) ==
+                      (n == change.inserted.size()),
                   "a text cut that fits the box, or one that does not fit left whole");
             if (n < change.inserted.size())
                 check(entry.text.size() == std::max(octetLength, kept) ||
@@ -123,7 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            isHighSurrogate(change.inserted[n])),
                       "a text cut short of the box's room");
             if (n > 0 && n < change.inserted.size())
-                check(!isHighSurrogate(change.inserted[n - 1]), "a cut between a surrogate pair");
+                check(
+                    !isHighSurrogate(change.inserted[n - 1]) || !isLowSurrogate(change.inserted[n]),
+                    "a cut between a surrogate pair");
             break;
         }
     }

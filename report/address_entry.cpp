@@ -79,6 +79,10 @@ constexpr bool isHighSurrogate(char16_t c) {
     return c >= 0xd800 && c < 0xdc00;
 }
 
+constexpr bool isLowSurrogate(char16_t c) {
+    return c >= 0xdc00 && c < 0xe000;
+}
+
 }  // namespace
 
 RowEntry enterText(RowKind row, std::size_t box, const BoxChange& change) {
@@ -98,9 +102,13 @@ RowEntry enterText(RowKind row, std::size_t box, const BoxChange& change) {
     if (!inserted.empty())
         if (auto rows = wholeRows(row, inserted)) return std::move(*rows);
     const std::size_t kept = head.size() + tail.size();
-    if (kept + inserted.size() > octetLength) {
+    // A change that inserts nothing (a deletion, or none at all) is never refused, even in a
+    // text longer than a box that the program set.
+    if (!inserted.empty() && kept + inserted.size() > octetLength) {
         std::size_t room = octetLength - std::min(octetLength, kept);
-        if (room > 0 && isHighSurrogate(inserted[room - 1])) --room;
+        // Never between the halves of a pair; a lone half is cut like any other unit.
+        if (room > 0 && isHighSurrogate(inserted[room - 1]) && isLowSurrogate(inserted[room]))
+            --room;
         // Nothing fits and nothing was replaced: as if nothing had been typed.
         if (room == 0 && kept == before.size()) return entry;
         inserted = inserted.substr(0, room);
