@@ -303,7 +303,10 @@ void frmMain::setText(Box b, std::string_view text) {
         m_rows[n > 4]->setText(std::size_t(n - 1) % 4, toQString(text));
         return;
     }
-    const QString shown = toQString(shownText(b, text, m_state));
+    // A result line is worded from the numbers of the press that writes it; before the first
+    // press no box holds one.
+    const QString shown =
+        toQString(shownText(b, text, m_lastPress ? m_lastPress->state : CalculatorState{}));
     if (b == Box::Text18 || b == Box::Text19 || b == Box::Text20) {
         // A line too long for its box even in a smaller font shows cut, and whole for the mouse
         // and for screen readers.
@@ -328,11 +331,9 @@ void frmMain::Command1_Click() {
     // One press on a fresh calculator, which leaves what a press on the window's own would (no
     // press depends on an earlier one); the window shows its boxes, and the windows that show
     // more of it get the same press instead of computing it again.
-    auto p = std::make_shared<const Press>(press(inputs));
-    m_state = p->state;
+    m_lastPress = std::make_shared<const Press>(press(inputs));
     for (Box b : allBoxes)
-        if (numberOf(b) > numberOf(Box::Text8)) setText(b, p->boxes[b]);
-    m_lastPress = std::move(p);
+        if (numberOf(b) > numberOf(Box::Text8)) setText(b, m_lastPress->boxes[b]);
     emit pressed(m_lastPress);
 }
 

@@ -70,7 +70,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CalculatorState m_state;
     QString m_shortcuts;                       // the output boxes' tooltip
     std::shared_ptr<const Press> m_lastPress;  // nothing before the first press
     // The Working window, created when first asked for.
