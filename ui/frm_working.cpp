@@ -17,6 +17,7 @@
 #include "engine/subnets.h"
 #include "report/binary_report.h"
 #include "report/working/text.h"
+#include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -143,14 +144,12 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_copy = new QPushButton(tr("Copy"), this);
     m_copy->setObjectName(QStringLiteral("copy"));
     m_copy->setAccessibleDescription(tr("Copies the whole working as text (Ctrl+C)"));
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("close"));
+    auto* close = newCloseButton(this);
     buttons->addStretch(1);
     buttons->addWidget(m_copy);
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(m_copy, &QPushButton::clicked, this, &frmWorking::copyWorking);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // Room for the bit rows and some lines of steps, in the font's own measure, so that the
     // window grows with the scale and the font.

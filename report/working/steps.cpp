@@ -105,7 +105,7 @@ private:
                 std::int64_t(m_e.leadingBits.size()),
                 {m_e.leadingBits, m_e.classLetter, low, high, std::to_string(m_s.classBits)});
         }
-        add(phrase("Working", "Class"), std::move(text));
+        add(phrase("Caption", "Class"), std::move(text));
     }
 
     void naturalMaskStep() {
@@ -173,13 +173,13 @@ private:
     void countsStep() {
         const std::string power = "2^" + std::to_string(m_s.subnetBits);
         if (m_s.subnetBits == 0) {
-            add(phrase("Working", "Subnets"),
+            add(phrase("Caption", "Subnets"),
                 say(phrase("Working", "Without subnet bits the network is not subnetted: %1."),
                     {quote(m_book.resultLine(Box::Text19, lineNumbers(m_s)))}));
         } else {
             m_e.subnetsWithZero = m_list->count();
             m_e.subnets = m_list->count() - 2;
-            add(phrase("Working", "Subnets"),
+            add(phrase("Caption", "Subnets"),
                 m_book.say(counted("Working",
                                    "%1 - 2 = %2 usable subnets: the subnets whose subnet bits "
                                    "are all zeros or all ones are reserved. Where subnet zero "
@@ -268,7 +268,7 @@ private:
             kept = m_addresses.address & (m_list->classField() | m_list->subnetField());
             if (*kept == m_addresses.network) kept.reset();
         }
-        add(phrase("Working", "Network"),
+        add(phrase("Caption", "Network"),
             kept ? say(phrase("Working",
                               "The address And the mask: %1 And %2 = %3, each bit 1 "
                               "only where both are 1; the mask being shorter than the "
@@ -279,7 +279,7 @@ private:
                               "The address And the mask: %1 And %2 = %3, each bit 1 "
                               "only where both are 1."),
                        {m_e.address, m_e.mask, m_e.network}));
-        add(phrase("Working", "Broadcast"),
+        add(phrase("Caption", "Broadcast"),
             say(phrase("Working",
                        "The network Or the inverted mask: %1 Or %2 = %3, the bits "
                        "that the mask leaves all set to 1."),
@@ -373,7 +373,7 @@ private:
         sentences.push_back(
             say(phrase("Working", "A later finding replaces an earlier one: the status is %1."),
                 {status(m_p.outcome.status())}));
-        add(phrase("Working", "Status"), listed(sentences, " "));
+        add(phrase("Caption", "Status"), listed(sentences, " "));
     }
 
     const Press& m_p;
