@@ -19,8 +19,9 @@ std::string usable(int bits) {
 
 }  // namespace
 
-LineNumbers lineNumbers(const CalculatorState& s) {
-    return {addressClass(s.ipOctet[0]).letter, s.classBits, s.subnetBits, s.hostBits};
+LineNumbers lineNumbers(const PressNumbers& n) {
+    assert(n.addressClass && "a rejected press shows no result lines");
+    return {n.addressClass->letter, n.networkBits, n.subnetBits, n.hostBits};
 }
 
 std::string Phrasebook::translated(Phrase p, std::int64_t count) const {

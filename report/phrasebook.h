@@ -26,9 +26,8 @@ struct LineNumbers {
     int hostBits = 0;
 };
 
-/// The numbers of the result lines that a press leaves in its state, the class by the first
-/// octet.
-LineNumbers lineNumbers(const CalculatorState& s);
+/// The numbers of the result lines of a press that showed its results.
+LineNumbers lineNumbers(const PressNumbers& n);
 
 /// Looks the texts up; this class itself gives the English sources.
 class Phrasebook {

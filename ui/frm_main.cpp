@@ -111,11 +111,12 @@ bool isResultLine(Box b) {
 }
 
 // A text that the engine writes into a box, in the user's words: the status message, and a result
-// line formed from the numbers of the press (its state) that writes it; every other text is a
-// number or a letter.
-std::string shownText(Box b, std::string_view text, const CalculatorState& press) {
+// line formed from the numbers of the press that writes it; every other text is a number or a
+// letter.
+std::string shownText(Box b, std::string_view text, const Press* press) {
     if (b == Box::Text21) return windowPhrasebook().status(text);
-    if (isResultLine(b) && text != " ") return windowPhrasebook().resultLine(b, lineNumbers(press));
+    if (isResultLine(b) && text != " " && press)
+        return windowPhrasebook().resultLine(b, lineNumbers(press->numbers));
     return std::string(text);
 }
 
@@ -123,9 +124,7 @@ std::string shownText(Box b, std::string_view text, const CalculatorState& press
 class ShownBoxes final : public BoxAccess {
 public:
     explicit ShownBoxes(const Press& p) : m_press(p) {}
-    std::string text(Box b) const override {
-        return shownText(b, m_press.boxes.text(b), m_press.state);
-    }
+    std::string text(Box b) const override { return shownText(b, m_press.boxes.text(b), &m_press); }
     void setText(Box, std::string_view) override {}
 
 private:
@@ -292,8 +291,7 @@ void frmMain::setText(Box b, std::string_view text) {
     }
     // A result line is worded from the numbers of the press that writes it; before the first
     // press no box holds one.
-    const QString shown =
-        toQString(shownText(b, text, m_lastPress ? m_lastPress->state : CalculatorState{}));
+    const QString shown = toQString(shownText(b, text, m_lastPress.get()));
     if (b == Box::Text18 || b == Box::Text19 || b == Box::Text20) {
         // A line too long for its box even in a smaller font shows cut, and whole for the mouse
         // and for screen readers.

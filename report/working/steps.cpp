@@ -94,7 +94,7 @@ private:
                                "Its leading bits %1 give class %2 (first octet %3 to "
                                "%4): %5."),
                         {m_e.leadingBits, m_e.classLetter, low, high,
-                         m_book.resultLine(Box::Text18, lineNumbers(m_s))});
+                         m_book.resultLine(Box::Text18, lineNumbers(m_p.numbers))});
         } else {
             text += m_book.say(
                 counted("Working",
@@ -175,7 +175,7 @@ private:
         if (m_s.subnetBits == 0) {
             add(phrase("Caption", "Subnets"),
                 say(phrase("Working", "Without subnet bits the network is not subnetted: %1."),
-                    {quote(m_book.resultLine(Box::Text19, lineNumbers(m_s)))}));
+                    {quote(m_book.resultLine(Box::Text19, lineNumbers(m_p.numbers)))}));
         } else {
             m_e.subnetsWithZero = m_list->count();
             m_e.subnets = m_list->count() - 2;

@@ -46,7 +46,7 @@ void check(const Press& p, const Explanation& e) {
     // The result lines that a front end forms from the press's numbers: in English the engine's.
     for (const Box line : {Box::Text18, Box::Text19, Box::Text20})
         if (b[line] != " ") {
-            ASSERT_EQ(Phrasebook::english().resultLine(line, lineNumbers(p.state)), b[line]);
+            ASSERT_EQ(Phrasebook::english().resultLine(line, lineNumbers(p.numbers)), b[line]);
         }
     const std::string steps = stepsText(e);
     EXPECT_NE(steps.find(std::string(e.status)), std::string::npos);
