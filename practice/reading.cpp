@@ -5,17 +5,6 @@
 #include "report/address_text.h"
 
 namespace octaval::reading {
-namespace {
-
-constexpr std::string_view blanks = " \t\r\n\f\v";
-
-}  // namespace
-
-std::string_view trimmed(std::string_view text) {
-    const auto start = text.find_first_not_of(blanks);
-    if (start == std::string_view::npos) return {};
-    return text.substr(start, text.find_last_not_of(blanks) + 1 - start);
-}
 
 std::string folded(std::string_view text) {
     std::string out;

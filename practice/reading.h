@@ -12,9 +12,6 @@
 
 namespace octaval::reading {
 
-/// The text without blanks, tabs and line breaks around it.
-std::string_view trimmed(std::string_view text);
-
 /// Lower case, blanks around removed, runs of blanks inside made one blank.
 std::string folded(std::string_view text);
 

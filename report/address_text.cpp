@@ -44,13 +44,6 @@ MaskOrMessage maskAfterSlash(std::string_view text) {
     return badPrefix(text);
 }
 
-constexpr std::string_view blanks = " \t\n\r\f\v";
-
-std::string_view trimmed(std::string_view text) {
-    const auto start = std::min(text.find_first_not_of(blanks), text.size());
-    return text.substr(start, text.find_last_not_of(blanks) + 1 - start);
-}
-
 // The number of words in a text that begins and ends with a word.
 std::size_t wordCount(std::string_view text) {
     std::size_t words = 1;
@@ -61,6 +54,11 @@ std::size_t wordCount(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    const auto start = std::min(text.find_first_not_of(blanks), text.size());
+    return text.substr(start, text.find_last_not_of(blanks) + 1 - start);
+}
 
 std::array<std::string, 4> AddressTexts::maskOrNatural() const {
     if (mask) return *mask;

@@ -17,6 +17,13 @@
 
 namespace octaval {
 
+/// The blanks that may stand around what people type and between its words: blank, tab, line
+/// breaks, form feed and vertical tab.
+inline constexpr std::string_view blanks = " \t\n\r\f\v";
+
+/// The text without blanks around it.
+std::string_view trimmed(std::string_view text);
+
 /// Decimal digits only, at least one, leading zeros allowed: no sign, blank, point or exponent
 /// ("1e2" and "+5" are not decimal counts).
 bool isDecimal(std::string_view text);
