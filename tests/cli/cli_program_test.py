@@ -88,11 +88,12 @@ class Diagnostic(str):
 
 
 # name: (arguments, standard input, exit status, standard output, a Part of it, a Diagnostic or a
-# part of the usage error[, the environment of a terminal that standard output then is])
+# part of the usage error[, the environment of a terminal that standard output then is]). How the
+# operands read (forms of the mask, the messages) is report's, tested there: here what the
+# program adds.
 CASES = {
     "text report": (["192.168.1.70/27"], b"", 0, REPORT),
     "options after operands": (["192.168.1.70", "255.255.255.224", "-j"], b"", 0, JSON),
-    "prefix with leading zeros": (["--json", "192.168.1.70", "/0027"], b"", 0, JSON),
     "status other than OK": (["0.1.2.3/8"], b"", 1, "IP address   0.1.2.3\nSubnet mask  255.0.0.0\nIllegal IP address\n"),
     # Blanks, tabs and line feeds inside a number are skipped, so only the echo shows them.
     "control characters escaped": (["1\t92.168.1.7\n0\x1b/27"], b"", 0, ESCAPED),
@@ -104,7 +105,6 @@ CASES = {
     "working of a refused mask": (["--explain", "10.1.2.3", "255.0.255.0"], b"", 1, "Working of 10.1.2.3 255.0.255.0: Illegal subnet mask\n\n1. Check: The press stops at the check of the mask's shape. A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here octet 3 (255) is above octet 2 (0).\n2. Status: The status is \u201cIllegal subnet mask\u201d, and every output box stays empty.\n"),
     "explain and list": (["--explain", "--list", "10.1.2.3"], b"", 2, "--list and --explain exclude each other"),
     "batch of addresses": (["--batch", "--addresses"], ADDRESS_LINES, 1, ADDRESS_ANSWERS),
-    "dotted mask after the slash": (["-j", "192.168.1.70/255.255.255.224"], b"", 0, JSON),
     "list of class D": (["--list", "224.1.2.3"], b"", 1, Diagnostic("Class D has no subnets")),
     "list of a rejected address": (["--list", "abc.1.2.3"], b"", 1, Diagnostic("Illegal IP address")),
     "list in JSON of a rejected address": (["--list", "--json", "abc.1.2.3"], b"", 1,
@@ -115,12 +115,7 @@ CASES = {
     "bits in a true-colour terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   \x1b[38;5;16;48;5;153m1010"),
                                        {"TERM": "xterm", "COLORTERM": "truecolor"}),
     "missing address": ([], b"", 2, "missing ADDRESS: expected four parts joined by dots"),
-    "address of 3 parts": (["10.1.2"], b"", 2, "ADDRESS '10.1.2' has 3 parts; expected four"),
-    "empty address": ([""], b"", 2, "ADDRESS is empty; expected four parts"),
     "mask of 2 parts": (["10.1.2.3", "255.255"], b"", 2, "MASK '255.255' has 2 parts; expected"),
-    "prefix too long": (["10.1.2.3/33"], b"", 2, "prefix length '/33' is not a whole number"),
-    "mask twice": (["10.1.2.3/8", "/8"], b"", 2, "the mask is given twice: as '/8' and as '/8'"),
-    "prefix first": (["/8", "10.1.2.3"], b"", 2, "ADDRESS comes first, as in 'octaval-cli 10.1.2.3 /8'"),
     "too many operands": (["1.2.3.4", "/8", "x"], b"", 2, "too many operands (3): expected"),
     "unknown option": (["--frob"], b"", 2, "unknown option '--frob'"),
     "unknown short option": (["-jx"], b"", 2, "unknown option '-jx'"),
