@@ -12,15 +12,13 @@ from desktop import Atspi
 PROGRAM = os.environ.get("OCTAVAL", "octaval")  # before the desktop clears the environment
 
 # Address, mask, how Recalculate is pressed (keys from the status box; none: a click), the status,
-# the output rows (dt.ROWS). Refusals come after answers: their blank boxes show that a press
-# clears the boxes.
+# the output rows (dt.ROWS): each way of pressing once, as the engine's tests hold the answers.
+# Refusals come after answers: their blank boxes show that a press clears the boxes.
 PRESSES = [
     ("172.16.5.9", "255.255.255.0", "Return", "OK", "172.16.5.0|172.16.5.255|B|16 bits, Class B|8 bits, 254 subnets|8 bits, 254 hosts|172.16.1.0|172.16.254.0"),  # noqa: E501
     ("0.1.2.3", "255.0.0.0", "KP_Enter", "Illegal IP address", dt.BLANK),
     ("200.1.2.77", "255.255.255.224", "shift+Tab space", "OK", "200.1.2.64|200.1.2.95|C|24 bits, Class C|3 bits, 6 subnets|5 bits, 30 hosts|200.1.2.32|200.1.2.192"),  # noqa: E501
-    ("10.1.2.4e4", "255.0.0.0", "Return", "Illegal IP address", dt.BLANK),  # 40000: no 16-bit octet
     ("10.1.2.3", "255.0.255.0", "", "Illegal subnet mask", dt.BLANK),
-    ("150.1.1.1", "254.0.0.0", "Return", "Illegal subnet mask versus network class", dt.BLANK),
     ("10.1.2.3", "255.255.0.0", "", "OK", "10.1.0.0|10.1.255.255|A|8 bits, Class A|8 bits, 254 subnets|16 bits, 65534 hosts|10.1.0.0|10.254.0.0"),  # noqa: E501
 ]
 # While the first octet is typed the mask follows its class, even a typed one: key, first octet,
