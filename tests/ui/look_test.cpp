@@ -155,9 +155,7 @@ private slots:
                                 << line;
         };
         row("en, 1 subnet bit", "en", Box::Text19, 1, u"1 bits, 0 subnets"_s);
-        row("en, 1 host bit", "en", Box::Text20, 7, u"1 bits, 0 hosts"_s);
         row("de, 1 subnet bit", "de", Box::Text19, 1, u"1 Bit, 0 Subnetze"_s);
-        row("de, 1 host bit", "de", Box::Text20, 7, u"1 Bit, 0 Hosts"_s);
         row("de, 2 host bits", "de", Box::Text20, 6, u"2 Bits, 2 Hosts"_s);
         row("fr, 1 subnet bit", "fr", Box::Text19, 1, u"1 bit, 0 sous-réseau"_s);
         row("fr, 2 subnet bits", "fr", Box::Text19, 2, u"2 bits, 2 sous-réseaux"_s);
