@@ -50,6 +50,14 @@ void BatchBoxes::setText(Box box, std::string_view text) {
         m_outputs.setText(box, text);
 }
 
+void appendPressLine(const OctetTexts& address, const OctetTexts& mask, CalculatorState& state,
+                     BatchBoxes& boxes, std::string& out) {
+    setInputs(boxes, address, mask);
+    Recalculate(state, boxes);
+    appendResultJson(out, boxes.outputs());
+    out += '\n';
+}
+
 bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,
                       BatchBoxes& boxes, std::string& out) {
     const BatchFields split = splitBatchFields(line);
@@ -59,10 +67,7 @@ bool processBatchLine(std::string_view line, std::uint64_t lineNumber, Calculato
         return false;
     }
     const auto& f = split.fields;
-    setInputs(boxes, {f[0], f[1], f[2], f[3]}, {f[4], f[5], f[6], f[7]});
-    Recalculate(state, boxes);
-    appendResultJson(out, boxes.outputs());
-    out += '\n';
+    appendPressLine({f[0], f[1], f[2], f[3]}, {f[4], f[5], f[6], f[7]}, state, boxes, out);
     return true;
 }
 
@@ -80,10 +85,7 @@ bool processAddressLine(std::string_view line, std::uint64_t lineNumber, Calcula
     const auto& texts = std::get<AddressTexts>(read);
     const auto& a = texts.address;
     const auto m = texts.maskOrNatural();
-    setInputs(boxes, {a[0], a[1], a[2], a[3]}, {m[0], m[1], m[2], m[3]});
-    Recalculate(state, boxes);
-    appendResultJson(out, boxes.outputs());
-    out += '\n';
+    appendPressLine({a[0], a[1], a[2], a[3]}, {m[0], m[1], m[2], m[3]}, state, boxes, out);
     return true;
 }
 
