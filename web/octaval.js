@@ -164,6 +164,8 @@
             recalculate();
         });
         addressRow[0].focus();
+        follow();
+        window.addEventListener('hashchange', follow);
     }
 
     // Text1_Change: the mask follows the first octet.
@@ -220,6 +222,28 @@
         const texts = [];
         for (let n = 1; n <= 8; ++n) texts.push(boxes[n].value);
         show(JSON.parse(press(texts)));
+        // The address bar follows the press, so that it can be passed on as a link to it.
+        const line = encoder.encode(texts.join('\t'));
+        putBytes(line);
+        const link = output(wasm.octaval_link(line.length));
+        if (link) history.replaceState(null, '', `#${encodeURI(link)}`);
+    }
+
+    // A link to a press (#192.168.1.70/27): the address goes into the address row as if pasted
+    // there, and the press is made.
+    function follow() {
+        let link;
+        try {
+            link = decodeURIComponent(location.hash.slice(1));
+        } catch (error) {
+            return;
+        }
+        if (!link) return;
+        const entry = rowEntry(wasm.octaval_change, 0, 0, 0, addressRow[0].value.length,
+            addressRow[0].value, link);
+        if (entry.kind !== Kind.rows) return;
+        fillRows(entry);
+        recalculate();
     }
 
     function show(result) {

@@ -4,6 +4,7 @@
 // input area, calls one of the functions below, and reads the answer from the output area. The
 // page's one calculator lives as long as the module, as the window's lives as long as the window.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -13,6 +14,7 @@
 
 #include "engine/calculator.h"
 #include "report/address_entry.h"
+#include "report/address_text.h"
 #include "report/batch.h"
 #include "report/captions.h"
 
@@ -157,4 +159,25 @@ extern "C" std::uint32_t octaval_rows() {
         output.append(std::to_string(row.boxes)).append("\n");
     }
     return static_cast<std::uint32_t>(output.size());
+}
+
+/// The address of a press for the page's address bar: the input holds the eight box texts as a
+/// batch line; the answer is the address and "/N" where the mask is the one of a prefix length,
+/// else the dotted mask ("192.168.1.70/27", "10.1.2.3/255.0.255.0"), as a paste reads it back.
+extern "C" std::uint32_t octaval_link(std::uint32_t length) {
+    const octaval::BatchFields split = octaval::splitBatchFields(inputBytes(0, length));
+    output.clear();
+    if (split.count != split.fields.size()) return 0;
+    const auto& f = split.fields;
+    const auto joined = [](auto first) {
+        return std::string(first[0]) + '.' + std::string(first[1]) + '.' + std::string(first[2]) +
+               '.' + std::string(first[3]);
+    };
+    output = joined(f.begin()) + '/';
+    for (int n = 0; n <= 32; ++n) {
+        const auto mask = octaval::prefixMask(std::to_string(n));
+        if (mask && std::equal(mask->begin(), mask->end(), f.begin() + 4))
+            return static_cast<std::uint32_t>((output += std::to_string(n)).size());
+    }
+    return static_cast<std::uint32_t>((output += joined(f.begin() + 4)).size());
 }

@@ -12,6 +12,7 @@ import shutil
 import subprocess
 import tempfile
 import threading
+import time
 
 
 class Site:
@@ -100,11 +101,20 @@ class Browser:
     def page(self, method, **params):
         return self.call(method, session=self.session, **params)
 
-    def open(self, url):
+    def _navigate(self, url):
         self.events.clear()
         self.page("Page.navigate", url=url)
+        deadline = time.monotonic() + 60
         while not any(e.get("method") == "Page.loadEventFired" for e in self.events):
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"{url} did not load")
             self.page("Runtime.evaluate", expression="0")
+
+    def open(self, url):
+        """A fresh page at url, its calculator ready (a link to the page that is open would
+        only move within it)."""
+        self._navigate("about:blank")
+        self._navigate(url)
         self.js("octaval.ready")
 
     def js(self, expression):

@@ -153,5 +153,30 @@ class PageTest(unittest.TestCase):
                                  focused)
 
 
+    # A link opens with its press done, and the address bar follows each press.
+    LINKS = [
+        ("prefix", "192.168.1.70/27", ["192", "168", "1", "70", "255", "255", "255", "224"],
+         "192.168.1.70/27"),
+        ("dotted_mask", "10.1.2.3/255.255.0.0", ["10", "1", "2", "3", "255", "255", "0", "0"],
+         "10.1.2.3/16"),
+        ("natural_mask", "172.16.5.4", ["172", "16", "5", "4", "255", "255", "0", "0"],
+         "172.16.5.4/16"),
+        ("mask_of_no_prefix", "10.1.2.3%20255.0.255.0",
+         ["10", "1", "2", "3", "255", "0", "255", "0"], "10.1.2.3/255.0.255.0"),
+    ]
+
+    def test_link_of_a_press(self):
+        for name, link, texts, shown_link in self.LINKS:
+            with self.subTest(name):
+                self.browser.open(f"{self.site.url}#{link}")
+                self.assertEqual(self.values(), texts)
+                expected = cli_batch(("\t".join(texts) + "\n").encode()).decode()
+                self.assertEqual(self.shown(), json.loads(expected))
+                self.assertEqual(self.browser.js("location.hash"), f"#{shown_link}")
+        self.type_into("IP address, octet 4", "9")
+        self.browser.key("Enter", text="\r", vk=13)
+        self.assertEqual(self.browser.js("location.hash"), "#10.1.2.9/255.0.255.0")
+
+
 if __name__ == "__main__":
     unittest.main()
