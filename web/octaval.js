@@ -20,14 +20,19 @@
 
     async function load() {
         const imports = { wasi_snapshot_preview1: system };
-        const response = fetch('octaval.wasm');
         let instance;
-        try {
-            ({ instance } = await WebAssembly.instantiateStreaming(response, imports));
-        } catch (error) {
-            // A host that serves it with another content type.
-            const bytes = await (await fetch('octaval.wasm')).arrayBuffer();
+        if (window.octavalModule) {
+            // The single-file page carries the module in itself (base64).
+            const bytes = Uint8Array.from(atob(window.octavalModule), (c) => c.charCodeAt(0));
             ({ instance } = await WebAssembly.instantiate(bytes, imports));
+        } else {
+            try {
+                ({ instance } = await WebAssembly.instantiateStreaming(fetch('octaval.wasm'), imports));
+            } catch (error) {
+                // A host that serves it with another content type.
+                const bytes = await (await fetch('octaval.wasm')).arrayBuffer();
+                ({ instance } = await WebAssembly.instantiate(bytes, imports));
+            }
         }
         wasm = instance.exports;
         wasm._initialize();
@@ -269,6 +274,11 @@
         build();
         return undefined;
     });
+
+    // Offline after the first visit, where the page comes from a server.
+    if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+        ready.then(() => navigator.serviceWorker.register('sw.js')).catch(() => {});
+    }
 
     window.octaval = { ready, press, batch };
 })();

@@ -5,7 +5,8 @@ batch byte for byte as `octaval-cli --batch`; presses typed into its fields show
 mode answers for the same texts; a dot, a paste and the first octet act on the rows as in the
 window.
 
-Environment: OCTAVAL_SITE (the site folder), OCTAVAL_CLI (a native octaval-cli)."""
+Environment: OCTAVAL_SITE (the site folder), OCTAVAL_SINGLE_FILE (the page in one file),
+OCTAVAL_CLI (a native octaval-cli)."""
 import gzip
 import json
 import os
@@ -178,6 +179,31 @@ class PageTest(unittest.TestCase):
         self.browser.key("Enter", text="\r", vk=13)
         self.assertEqual(self.browser.js("location.hash"), "#10.1.2.9/255.0.255.0")
 
+
+    PRESS = ["192", "168", "1", "70", "255", "255", "255", "224"]
+
+    def assert_answers(self, browser):
+        """The page in browser answers a press and shows its rows."""
+        expected = cli_batch(("\t".join(self.PRESS) + "\n").encode()).decode()
+        self.assertEqual(browser.js(f"octaval.press({json.dumps(self.PRESS)})"), expected)
+        self.assertEqual(browser.js(f"{self.box('Subnet mask, octet 4')}.value"), "0")
+
+    def test_offline_after_the_first_visit(self):
+        site = Site(os.environ["OCTAVAL_SITE"])
+        browser = Browser()
+        try:
+            browser.open(site.url)
+            self.assertTrue(browser.js("Promise.race([navigator.serviceWorker.ready.then(() => true),"
+                                       " new Promise((r) => setTimeout(() => r(false), 10000))])"))
+            site.close()
+            browser.open(site.url)
+            self.assert_answers(browser)
+        finally:
+            browser.close()
+
+    def test_single_file_opens_from_a_disk(self):
+        self.browser.open("file://" + os.environ["OCTAVAL_SINGLE_FILE"])
+        self.assert_answers(self.browser)
 
     def test_budgets(self):
         """The whole page at most 150 KB gzipped, its first answer at most 100 ms after the
