@@ -226,13 +226,13 @@ class PageTest(unittest.TestCase):
         print(f"\nweb budget: {size / 1000:.1f} KB gzipped, first answer {first[0]:.0f} ms "
               f"(best of 5; median {first[2]:.0f} ms), one press {press:.1f} us", file=sys.stderr)
         self.assertLessEqual(size, 150_000)
-        self.assertLessEqual(press, 50)
-        # The best run: the others measure the machine's other work as well. On a machine busier
-        # than its cores the time measures that work, not the page's.
+        # On a machine busier than its cores the times measure that work, not the page's.
         load = os.getloadavg()[0]
         if load > os.cpu_count():
-            self.skipTest(f"first answer not held to 100 ms: load {load:.1f} on {os.cpu_count()} cores")
+            self.skipTest(f"times not held to their budgets: load {load:.1f} on {os.cpu_count()} cores")
+        # The best run: the others measure the machine's other work as well.
         self.assertLessEqual(first[0], 100)
+        self.assertLessEqual(press, 50)
 
 
 if __name__ == "__main__":
