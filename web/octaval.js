@@ -81,13 +81,13 @@
 
     // A row entry (report/address_entry.h) as the module writes it in UTF-16 code units.
     const Kind = { refused: 0, box: 1, rows: 2, nextBox: 3 };
-    function rowEntry(call, row, box, from, to, first, second) {
+    function rowEntry(typed, row, box, from, to, first, second) {
         const count = first.length + second.length;
         const pointer = wasm.octaval_input(2 * count);
         const units = new Uint16Array(wasm.memory.buffer, pointer, count);
         for (let k = 0; k < first.length; ++k) units[k] = first.charCodeAt(k);
         for (let k = 0; k < second.length; ++k) units[first.length + k] = second.charCodeAt(k);
-        const length = call(row, box, from, to, first.length, second.length);
+        const length = wasm.octaval_enter(row, box, from, to, first.length, second.length, typed ? 1 : 0);
         const out = new Uint16Array(wasm.memory.buffer, wasm.octaval_output16(), length);
         let at = 0;
         const text = () => {
@@ -206,14 +206,14 @@
         box.addEventListener('beforeinput', (event) => {
             remember();
             if (event.inputType === 'insertText' && event.data && event.data.length === 1 &&
-                rowEntry(wasm.octaval_type, row, k, from, to, before, event.data).kind === Kind.nextBox) {
+                rowEntry(true, row, k, from, to, before, event.data).kind === Kind.nextBox) {
                 event.preventDefault();
                 rowBoxes[k + 1].focus();
                 rowBoxes[k + 1].select();
             }
         });
         box.addEventListener('input', () => {
-            const entry = rowEntry(wasm.octaval_change, row, k, from, to, before, box.value);
+            const entry = rowEntry(false, row, k, from, to, before, box.value);
             if (entry.kind === Kind.box) {
                 if (box.value !== entry.text) box.value = entry.text;
                 box.setSelectionRange(entry.cursor, entry.cursor);
@@ -249,7 +249,7 @@
             return;
         }
         if (!link) return;
-        const entry = rowEntry(wasm.octaval_change, 0, 0, 0, addressRow[0].value.length,
+        const entry = rowEntry(false, 0, 0, 0, addressRow[0].value.length,
             addressRow[0].value, link);
         if (entry.kind !== Kind.rows) return;
         fillRows(entry);

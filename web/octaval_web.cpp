@@ -124,29 +124,20 @@ extern "C" std::uint32_t octaval_natural_mask(std::uint32_t length) {
     return static_cast<std::uint32_t>(output.size());
 }
 
-/// A key typed into box `box` (0 to 3) of a row (0 address, 1 mask): the input holds the box's
-/// text (`beforeLength` code units), then what was typed (`typedLength`); [from, to) was the
-/// selection. Returns the length of the row entry in the UTF-16 output.
-extern "C" std::uint32_t octaval_type(std::uint32_t row, std::uint32_t box, std::uint32_t from,
-                                      std::uint32_t to, std::uint32_t beforeLength,
-                                      std::uint32_t typedLength) {
+/// What comes into box `box` (0 to 3) of a row (0 address, 1 mask), where [from, to) was the
+/// selection: the input holds the box's text (`beforeLength` code units), then `length` more. With
+/// `typed`, those are one key typed; otherwise they are the box's text after a change of any kind.
+/// Returns the length of the row entry in the UTF-16 output.
+extern "C" std::uint32_t octaval_enter(std::uint32_t row, std::uint32_t box, std::uint32_t from,
+                                       std::uint32_t to, std::uint32_t beforeLength,
+                                       std::uint32_t length, std::uint32_t typed) {
     if (row > 1 || box > 3) return putEntry({});
     const std::u16string before = inputUnits(0, beforeLength);
-    const std::u16string typed = inputUnits(2 * beforeLength, typedLength);
-    return putEntry(octaval::enterText(static_cast<octaval::RowKind>(row), box,
-                                       {before, from, to, typed, true}));
-}
-
-/// A change of box `box`'s text from `before` to `after` (in the input, one after the other),
-/// where [from, to) was the selection before it: what the row makes of it.
-extern "C" std::uint32_t octaval_change(std::uint32_t row, std::uint32_t box, std::uint32_t from,
-                                        std::uint32_t to, std::uint32_t beforeLength,
-                                        std::uint32_t afterLength) {
-    if (row > 1 || box > 3) return putEntry({});
-    const std::u16string before = inputUnits(0, beforeLength);
-    const std::u16string after = inputUnits(2 * beforeLength, afterLength);
-    return putEntry(octaval::enterText(static_cast<octaval::RowKind>(row), box,
-                                       octaval::changeBetween(before, from, to, after)));
+    const std::u16string text = inputUnits(2 * beforeLength, length);
+    const auto kind = static_cast<octaval::RowKind>(row);
+    return putEntry(octaval::enterText(kind, box,
+                                       typed ? octaval::BoxChange{before, from, to, text, true}
+                                             : octaval::changeBetween(before, from, to, text)));
 }
 
 /// The window's rows, one a line: caption, JSON key, the number of the first box, the number of
