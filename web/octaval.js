@@ -125,6 +125,7 @@
     function build() {
         const inputs = document.getElementById('inputs');
         const results = document.getElementById('results');
+        const status = document.getElementById('status');
         rows.cached.forEach((row, index) => {
             const input = row.first <= 8;
             const captionId = `caption-${index}`;
@@ -160,7 +161,8 @@
                 octets.append(box);
             }
             div.append(octets);
-            (input ? inputs : results).append(div);
+            // As in the window, the status box comes after the button, and Tab reaches it last.
+            (input ? inputs : row.key === 'status' ? status : results).append(div);
             if (row.first === 1) addressRow = row4;
             if (row.first === 5) maskRow = row4;
         });

@@ -155,6 +155,14 @@ class PageTest(unittest.TestCase):
                                  focused)
 
 
+    def test_tab_walks_the_window_order(self):
+        walked = []
+        for _ in range(10):
+            walked.append(self.browser.js("document.activeElement.getAttribute('aria-label') ||"
+                                          " document.activeElement.textContent"))
+            self.browser.key("Tab", vk=9)
+        self.assertEqual(walked, INPUT_NAMES + ["Recalculate", "Status"])
+
     # A link opens with its press done, and the address bar follows each press.
     LINKS = [
         ("prefix", "192.168.1.70/27", ["192", "168", "1", "70", "255", "255", "255", "224"],
