@@ -163,6 +163,19 @@ class PageTest(unittest.TestCase):
             self.browser.key("Tab", vk=9)
         self.assertEqual(walked, INPUT_NAMES + ["Recalculate", "Status"])
 
+    def test_fits_a_phone_at_200_percent(self):
+        """A phone of 640 pixels at 200 %: nothing wider than the page, no text cut in its box."""
+        self.browser.page("Emulation.setDeviceMetricsOverride", width=320, height=640,
+                          deviceScaleFactor=2, mobile=False)
+        try:
+            self.browser.open(f"{self.site.url}#10.1.2.3/30")
+            self.assertEqual(self.browser.js(
+                "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
+                "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length]"),
+                [True, 0])
+        finally:
+            self.browser.page("Emulation.clearDeviceMetricsOverride")
+
     # A link opens with its press done, and the address bar follows each press.
     LINKS = [
         ("prefix", "192.168.1.70/27", ["192", "168", "1", "70", "255", "255", "255", "224"],
