@@ -51,6 +51,12 @@
     // One press on the page's calculator: the JSON line of the batch mode for these eight texts.
     function press(texts) {
         if (!Array.isArray(texts) || texts.length !== 8) throw new TypeError('press takes eight texts');
+        putTexts(texts);
+        return output(wasm.octaval_press());
+    }
+
+    // Puts eight texts into the input as octaval_press and octaval_working take them.
+    function putTexts(texts) {
         const strings = texts.map(String);
         // UTF-8 takes at most three bytes for each UTF-16 code unit.
         const room = strings.reduce((sum, text) => sum + 3 * text.length, 32);
@@ -63,7 +69,6 @@
             lengths.setUint32(4 * k, written, true);
             at += written;
         });
-        return output(wasm.octaval_press());
     }
 
     // The whole output of the batch mode for this input, on a calculator of its own.
@@ -233,6 +238,8 @@
         const texts = [];
         for (let n = 1; n <= 8; ++n) texts.push(boxes[n].value);
         show(JSON.parse(press(texts)));
+        putTexts(texts);
+        document.getElementById('working').textContent = output(wasm.octaval_working());
         if (!performance.getEntriesByName('octaval-answer').length) performance.mark('octaval-answer');
         // The address bar follows the press, so that it can be passed on as a link to it.
         const line = encoder.encode(texts.join('\t'));

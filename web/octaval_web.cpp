@@ -17,6 +17,8 @@
 #include "report/address_text.h"
 #include "report/batch.h"
 #include "report/captions.h"
+#include "report/press.h"
+#include "report/working/text.h"
 
 namespace {
 
@@ -65,6 +67,19 @@ std::uint32_t putEntry(const octaval::RowEntry& entry) {
     return static_cast<std::uint32_t>(output16.size());
 }
 
+// The eight box texts in the input: eight lengths (32 bits each), then the texts.
+std::array<std::string_view, 8> inputTexts() {
+    std::array<std::uint32_t, 8> lengths{};
+    std::memcpy(lengths.data(), input.data(), sizeof lengths);
+    std::array<std::string_view, 8> texts;
+    std::size_t at = sizeof lengths;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = inputBytes(at, lengths[k]);
+        at += lengths[k];
+    }
+    return texts;
+}
+
 }  // namespace
 
 // The functions the page calls, exported by name (web/CMakeLists.txt).
@@ -88,14 +103,7 @@ extern "C" const char16_t* octaval_output16() {
 /// One press on the page's calculator: the input holds eight lengths (32 bits each), then the
 /// eight box texts; the answer is the JSON line of the batch mode. Returns its length.
 extern "C" std::uint32_t octaval_press() {
-    std::array<std::uint32_t, 8> lengths{};
-    std::memcpy(lengths.data(), input.data(), sizeof lengths);
-    std::array<std::string_view, 8> texts;
-    std::size_t at = sizeof lengths;
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        texts[k] = inputBytes(at, lengths[k]);
-        at += lengths[k];
-    }
+    const auto texts = inputTexts();
     output.clear();
     octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
                              {texts[4], texts[5], texts[6], texts[7]}, pageState, pageBoxes,
@@ -171,4 +179,18 @@ extern "C" std::uint32_t octaval_link(std::uint32_t length) {
             return static_cast<std::uint32_t>((output += std::to_string(n)).size());
     }
     return static_cast<std::uint32_t>((output += joined(f.begin() + 4)).size());
+}
+
+/// The working of a press of the eight box texts in the input (laid out as for octaval_press), as
+/// octaval-cli --explain writes it. Returns its length.
+extern "C" std::uint32_t octaval_working() {
+    const auto texts = inputTexts();
+    octaval::Press p;
+    octaval::setInputs(p.boxes, {texts[0], texts[1], texts[2], texts[3]},
+                       {texts[4], texts[5], texts[6], texts[7]});
+    const octaval::PressResult result = octaval::Recalculate(p.state, p.boxes);
+    p.outcome = result.outcome;
+    p.numbers = result.numbers;
+    output = octaval::workingText(octaval::explain(p));
+    return static_cast<std::uint32_t>(output.size());
 }

@@ -155,13 +155,22 @@ class PageTest(unittest.TestCase):
                                  focused)
 
 
+    def test_working_is_the_command_lines(self):
+        for link in ["192.168.1.70/27", "10.1.2.3/16", "300.1.1.1/24", "224.1.2.3", "1.2.3.4/31"]:
+            with self.subTest(link):
+                self.browser.open(f"{self.site.url}#{link}")
+                explained = subprocess.run([CLI, "--explain", link], stdout=subprocess.PIPE,
+                                           check=False).stdout.decode()
+                self.assertEqual(self.browser.js("document.getElementById('working').textContent"),
+                                 explained)
+
     def test_tab_walks_the_window_order(self):
         walked = []
         for _ in range(10):
             walked.append(self.browser.js("document.activeElement.getAttribute('aria-label') ||"
                                           " document.activeElement.textContent"))
             self.browser.key("Tab", vk=9)
-        self.assertEqual(walked, INPUT_NAMES + ["Recalculate", "Status"])
+        self.assertEqual(walked[:10], INPUT_NAMES + ["Recalculate", "Status"])
 
     def test_fits_a_phone_at_200_percent(self):
         """A phone of 640 pixels at 200 %: nothing wider than the page, no text cut in its box."""
