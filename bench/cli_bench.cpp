@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "cli/batch.h"
+#include "report/batch.h"
 #include "report/json_writer.h"
 
 namespace {

@@ -10,6 +10,8 @@
 #include <limits>
 #include <system_error>
 
+#include "engine/double_chars.h"
+
 namespace octaval {
 namespace {
 
@@ -57,8 +59,8 @@ ReadNumber overflow(bool negative) {
 ReadNumber hexDigitsToNumber(const std::string& digits) {
     if (digits.empty()) return {};
     double value = 0.0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::hex);
+    const auto result =
+        fromChars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
     if (result.ec == std::errc::result_out_of_range) return overflow(false);
     return {value, true};
 }
@@ -193,7 +195,7 @@ ReadNumber decimalValue(const DecimalParts& parts) {
     text += std::to_string(power);
     double value = 0.0;
     const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+        fromChars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // 0.digits x 10^power is at least 0.1 x 10^power: out of range above when power > 0.
         if (power > 0) return overflow(parts.negative);
@@ -217,9 +219,11 @@ ReadNumber readDecimal(Cursor& cursor) {
 ReadNumber textToNumber(std::string_view text) {
     // Plain digits, by far the most common box text, need none of the rewriting below.
     if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), isDigit)) {
-        double value = 0.0;
-        std::from_chars(text.data(), text.data() + text.size(), value);
-        return {value, true};
+        // At most 15 digits: exact as an integer, and so as a double.
+        std::uint64_t value = 0;
+        for (const char c : text)
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        return {static_cast<double>(value), true};
     }
     Cursor cursor(text);
     if (cursor.peek() == '&') {
@@ -239,7 +243,7 @@ std::string numberToText(double wholeNumber) {
         const auto result = std::to_chars(first, last, static_cast<long long>(wholeNumber));
         return {first, result.ptr};
     }
-    const auto result = std::to_chars(first, last, wholeNumber, std::chars_format::fixed);
+    const auto result = toChars(first, last, wholeNumber, std::chars_format::fixed);
     return {first, result.ptr};
 }
 

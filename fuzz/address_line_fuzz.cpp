@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/batch.h"
 #include "fuzz/fuzz_support.h"
 #include "report/address_text.h"
+#include "report/batch.h"
 
 namespace {
 

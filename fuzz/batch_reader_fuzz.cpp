@@ -9,8 +9,8 @@
 #include <string>
 #include <tuple>
 
-#include "cli/batch.h"
 #include "fuzz/fuzz_support.h"
+#include "report/batch.h"
 
 // The answers, the line count and whether a line was malformed, for the bytes fed at once or in
 // pieces of 0 to 6 bytes in turn (line feeds and CRs then fall at the start, inside and at the end

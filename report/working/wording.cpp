@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/double_chars.h"
 #include "report/escape.h"
 #include "report/subnet_rows.h"
 
@@ -18,7 +19,7 @@ std::string number(std::uint64_t n) {
 std::string shown(double v) {
     if (std::floor(v) == v && std::fabs(v) < 1e15) return numberToText(v);
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), v).ptr;
+    const auto end = toChars(digits.data(), digits.data() + digits.size(), v).ptr;
     return {digits.data(), end};
 }
 

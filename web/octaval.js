@@ -1,0 +1,293 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page: loads the calculator (octaval.wasm), builds the window's rows from its captions, and
+// hands every press, keystroke and paste to it. What a text does to a row of octet boxes and
+// every answer are decided in the module, as in the window; this file only moves texts.
+'use strict';
+
+(() => {
+    const encoder = new TextEncoder();
+    const decoder = new TextDecoder();
+    let wasm = null;
+
+    // The module's imports: it asks the system for nothing the page has to give, so any call
+    // answers "not supported" (ENOSYS), and an exit stops the call that asked for it.
+    const system = new Proxy({}, {
+        get: (_, name) => name === 'proc_exit'
+            ? (code) => { throw new Error(`octaval.wasm exited with ${code}`); }
+            : () => 52,
+    });
+
+    async function load() {
+        const imports = { wasi_snapshot_preview1: system };
+        let instance;
+        if (window.octavalModule) {
+            // The single-file page carries the module in itself (base64).
+            const bytes = Uint8Array.from(atob(window.octavalModule), (c) => c.charCodeAt(0));
+            ({ instance } = await WebAssembly.instantiate(bytes, imports));
+        } else {
+            try {
+                ({ instance } = await WebAssembly.instantiateStreaming(fetch('octaval.wasm'), imports));
+            } catch (error) {
+                // A host that serves it with another content type.
+                const bytes = await (await fetch('octaval.wasm')).arrayBuffer();
+                ({ instance } = await WebAssembly.instantiate(bytes, imports));
+            }
+        }
+        wasm = instance.exports;
+        wasm._initialize();
+    }
+
+    function bytesIn(pointer, length) {
+        return new Uint8Array(wasm.memory.buffer, pointer, length);
+    }
+    function output(length) {
+        return decoder.decode(bytesIn(wasm.octaval_output(), length));
+    }
+    function putBytes(bytes) {
+        bytesIn(wasm.octaval_input(bytes.length), bytes.length).set(bytes);
+    }
+
+    // One press on the page's calculator: the JSON line of the batch mode for these eight texts.
+    function press(texts) {
+        if (!Array.isArray(texts) || texts.length !== 8) throw new TypeError('press takes eight texts');
+        putTexts(texts);
+        return output(wasm.octaval_press());
+    }
+
+    // Puts eight texts into the input as octaval_press and octaval_working take them.
+    function putTexts(texts) {
+        const strings = texts.map(String);
+        // UTF-8 takes at most three bytes for each UTF-16 code unit.
+        const room = strings.reduce((sum, text) => sum + 3 * text.length, 32);
+        const pointer = wasm.octaval_input(room);
+        const memory = new Uint8Array(wasm.memory.buffer, pointer, room);
+        const lengths = new DataView(wasm.memory.buffer, pointer, 32);
+        let at = 32;
+        strings.forEach((text, k) => {
+            const { written } = encoder.encodeInto(text, memory.subarray(at));
+            lengths.setUint32(4 * k, written, true);
+            at += written;
+        });
+    }
+
+    // The whole output of the batch mode for this input, on a calculator of its own.
+    function batch(text) {
+        const bytes = typeof text === 'string' ? encoder.encode(text) : new Uint8Array(text);
+        putBytes(bytes);
+        return output(wasm.octaval_batch(bytes.length));
+    }
+
+    function naturalMask(firstOctet) {
+        const bytes = encoder.encode(firstOctet);
+        putBytes(bytes);
+        return output(wasm.octaval_natural_mask(bytes.length)).split('.');
+    }
+
+    // A row entry (report/address_entry.h) as the module writes it in UTF-16 code units.
+    const Kind = { refused: 0, box: 1, rows: 2, nextBox: 3 };
+    function rowEntry(typed, row, box, from, to, first, second) {
+        const count = first.length + second.length;
+        const pointer = wasm.octaval_input(2 * count);
+        const units = new Uint16Array(wasm.memory.buffer, pointer, count);
+        for (let k = 0; k < first.length; ++k) units[k] = first.charCodeAt(k);
+        for (let k = 0; k < second.length; ++k) units[first.length + k] = second.charCodeAt(k);
+        const length = wasm.octaval_enter(row, box, from, to, first.length, second.length, typed ? 1 : 0);
+        const out = new Uint16Array(wasm.memory.buffer, wasm.octaval_output16(), length);
+        let at = 0;
+        const text = () => {
+            const n = out[at++];
+            const s = String.fromCharCode(...out.subarray(at, at + n));
+            at += n;
+            return s;
+        };
+        const rowTexts = () => (out[at++] ? [text(), text(), text(), text()] : null);
+        const entry = { kind: out[at++], cursor: out[at++] };
+        entry.text = text();
+        entry.address = rowTexts();
+        entry.mask = rowTexts();
+        return entry;
+    }
+
+    // The window's rows, from the module's captions.
+    function rows() {
+        return output(wasm.octaval_rows()).trimEnd().split('\n').map((line) => {
+            const [caption, key, first, boxes] = line.split('\t');
+            return { caption, key, first: Number(first), boxes: Number(boxes) };
+        });
+    }
+
+    const boxes = {};  // Text1 .. Text33 by number
+    let addressRow = [], maskRow = [];
+
+    function element(tag, attributes, text) {
+        const e = document.createElement(tag);
+        for (const [name, value] of Object.entries(attributes || {})) e.setAttribute(name, value);
+        if (text !== undefined) e.textContent = text;
+        return e;
+    }
+
+    function build() {
+        const inputs = document.getElementById('inputs');
+        const results = document.getElementById('results');
+        const status = document.getElementById('status');
+        rows.cached.forEach((row, index) => {
+            const input = row.first <= 8;
+            const captionId = `caption-${index}`;
+            const div = element('div', { class: 'row', role: 'group', 'aria-labelledby': captionId });
+            if (row.key === 'networkLine') div.classList.add('line');
+            div.append(element('span', { class: 'caption', id: captionId }, row.caption));
+            // The class letter has a box of an octet's width, as in the window.
+            const narrow = row.boxes > 1 || row.key === 'class';
+            const octets = element('span', { class: narrow ? 'octets' : 'single' });
+            const row4 = [];
+            for (let k = 0; k < row.boxes; ++k) {
+                const number = row.first + k;
+                const name = row.boxes > 1 ? `${row.caption}, octet ${k + 1}` : row.caption;
+                let box;
+                if (input) {
+                    box = element('input', {
+                        id: `Text${number}`, type: 'text', inputmode: 'decimal', 'aria-label': name,
+                        spellcheck: 'false', autocapitalize: 'off', enterkeyhint: 'go',
+                    });
+                    row4.push(box);
+                } else {
+                    box = element('span', {
+                        id: `Text${number}`, class: narrow ? 'box' : 'box wide',
+                        role: 'textbox', 'aria-readonly': 'true', 'aria-label': name,
+                    });
+                    // The status box takes the focus, as in the window; the others do not.
+                    if (row.key === 'status') box.tabIndex = 0;
+                }
+                boxes[number] = box;
+                if (k > 0 && (input || row.first <= 16)) {
+                    octets.append(element('span', { class: 'dot', 'aria-hidden': 'true' }, '.'));
+                }
+                octets.append(box);
+            }
+            div.append(octets);
+            // As in the window, the status box comes after the button, and Tab reaches it last.
+            (input ? inputs : row.key === 'status' ? status : results).append(div);
+            if (row.first === 1) addressRow = row4;
+            if (row.first === 5) maskRow = row4;
+        });
+        ['0', '0', '0', '0', '255', '255', '255', '0'].forEach((text, k) => { boxes[k + 1].value = text; });
+        boxes[21].textContent = 'OK';
+        addressRow.forEach((box, k) => wire(box, 0, k));
+        maskRow.forEach((box, k) => wire(box, 1, k));
+        document.getElementById('calculator').addEventListener('submit', (event) => {
+            event.preventDefault();
+            recalculate();
+        });
+        addressRow[0].focus();
+        follow();
+        window.addEventListener('hashchange', follow);
+    }
+
+    // Text1_Change: the mask follows the first octet.
+    function followFirstOctet() {
+        naturalMask(addressRow[0].value).forEach((text, k) => { maskRow[k].value = text; });
+    }
+
+    function setRow(row, texts) {
+        texts.forEach((text, k) => { row[k].value = text; });
+    }
+
+    function fillRows(entry) {
+        if (entry.address) {
+            setRow(addressRow, entry.address);
+            followFirstOctet();
+        }
+        if (entry.mask) setRow(maskRow, entry.mask);
+    }
+
+    // One box's gate: what each change does to the row is the module's answer.
+    function wire(box, row, k) {
+        const rowBoxes = row === 0 ? addressRow : maskRow;
+        let before = box.value, from = 0, to = 0;
+        const remember = () => {
+            before = box.value;
+            from = box.selectionStart;
+            to = box.selectionEnd;
+        };
+        box.addEventListener('beforeinput', (event) => {
+            remember();
+            if (event.inputType === 'insertText' && event.data && event.data.length === 1 &&
+                rowEntry(true, row, k, from, to, before, event.data).kind === Kind.nextBox) {
+                event.preventDefault();
+                rowBoxes[k + 1].focus();
+                rowBoxes[k + 1].select();
+            }
+        });
+        box.addEventListener('input', () => {
+            const entry = rowEntry(false, row, k, from, to, before, box.value);
+            if (entry.kind === Kind.box) {
+                if (box.value !== entry.text) box.value = entry.text;
+                box.setSelectionRange(entry.cursor, entry.cursor);
+                if (row === 0 && k === 0 && box.value !== before) followFirstOctet();
+            } else {
+                box.value = before;
+                box.setSelectionRange(from, to);
+                if (entry.kind === Kind.rows) fillRows(entry);
+            }
+            remember();
+        });
+    }
+
+    function recalculate() {
+        const texts = [];
+        for (let n = 1; n <= 8; ++n) texts.push(boxes[n].value);
+        show(JSON.parse(press(texts)));
+        putTexts(texts);
+        document.getElementById('working').textContent = output(wasm.octaval_working());
+        if (!performance.getEntriesByName('octaval-answer').length) performance.mark('octaval-answer');
+        // The address bar follows the press, so that it can be passed on as a link to it.
+        const line = encoder.encode(texts.join('\t'));
+        putBytes(line);
+        const link = output(wasm.octaval_link(line.length));
+        if (link) history.replaceState(null, '', `#${encodeURI(link)}`);
+    }
+
+    // A link to a press (#192.168.1.70/27): the address goes into the address row as if pasted
+    // there, and the press is made.
+    function follow() {
+        let link;
+        try {
+            link = decodeURIComponent(location.hash.slice(1));
+        } catch (error) {
+            return;
+        }
+        if (!link) return;
+        const entry = rowEntry(false, 0, 0, 0, addressRow[0].value.length,
+            addressRow[0].value, link);
+        if (entry.kind !== Kind.rows) return;
+        fillRows(entry);
+        recalculate();
+    }
+
+    function show(result) {
+        for (const row of rows.cached) {
+            if (!row.key) continue;
+            const value = result[row.key];
+            const texts = Array.isArray(value) ? value : [value];
+            texts.forEach((text, k) => { boxes[row.first + k].textContent = text; });
+        }
+    }
+
+    const ready = load().then(() => {
+        rows.cached = rows();
+        if (document.readyState === 'loading') {
+            return new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve))
+                .then(build);
+        }
+        build();
+        return undefined;
+    });
+
+    // Offline after the first visit, where the page comes from a server.
+    if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+        ready.then(() => navigator.serviceWorker.register('sw.js')).catch(() => {});
+    }
+
+    window.octaval = { ready, press, batch };
+})();

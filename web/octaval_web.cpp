@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's calculator as a WebAssembly module: the page writes its texts into the module's
+// input area, calls one of the functions below, and reads the answer from the output area. The
+// page's one calculator lives as long as the module, as the window's lives as long as the window.
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculator.h"
+#include "report/address_entry.h"
+#include "report/address_text.h"
+#include "report/batch.h"
+#include "report/captions.h"
+#include "report/press.h"
+#include "report/working/text.h"
+
+namespace {
+
+std::vector<unsigned char> input;
+std::string output;
+std::u16string output16;
+
+octaval::CalculatorState pageState;
+octaval::BatchBoxes pageBoxes;
+
+std::string_view inputBytes(std::size_t offset, std::size_t length) {
+    return {reinterpret_cast<const char*>(input.data()) + offset, length};
+}
+
+// UTF-16 texts come in as code units, in the machine's (little-endian) order.
+std::u16string inputUnits(std::size_t offset, std::size_t count) {
+    std::u16string units(count, u'\0');
+    std::memcpy(units.data(), input.data() + offset, 2 * count);
+    return units;
+}
+
+void putUnits(std::u16string_view text) {
+    output16 += static_cast<char16_t>(text.size());
+    output16 += text;
+}
+
+void putAscii(const std::optional<std::array<std::string, 4>>& row) {
+    output16 += row ? u'\1' : u'\0';
+    if (!row) return;
+    for (const std::string& part : *row) {
+        output16 += static_cast<char16_t>(part.size());
+        for (const char c : part)
+            output16 += static_cast<char16_t>(static_cast<unsigned char>(c));
+    }
+}
+
+// A row entry as code units: kind, cursor, the box's text (its length first), then the address
+// row and the mask row, each a flag and, when set, four texts with their lengths.
+std::uint32_t putEntry(const octaval::RowEntry& entry) {
+    output16.clear();
+    output16 += static_cast<char16_t>(entry.kind);
+    output16 += static_cast<char16_t>(entry.cursor);
+    putUnits(entry.text);
+    putAscii(entry.address);
+    putAscii(entry.mask);
+    return static_cast<std::uint32_t>(output16.size());
+}
+
+// The eight box texts in the input: eight lengths (32 bits each), then the texts.
+std::array<std::string_view, 8> inputTexts() {
+    std::array<std::uint32_t, 8> lengths{};
+    std::memcpy(lengths.data(), input.data(), sizeof lengths);
+    std::array<std::string_view, 8> texts;
+    std::size_t at = sizeof lengths;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = inputBytes(at, lengths[k]);
+        at += lengths[k];
+    }
+    return texts;
+}
+
+}  // namespace
+
+// The functions the page calls, exported by name (web/CMakeLists.txt).
+
+/// The input area, at least `bytes` long; valid until the next call of this function.
+extern "C" unsigned char* octaval_input(std::uint32_t bytes) {
+    if (input.size() < bytes) input.resize(bytes);
+    return input.data();
+}
+
+/// The answer of the last call that writes bytes.
+extern "C" const char* octaval_output() {
+    return output.data();
+}
+
+/// The answer of the last call that writes UTF-16 code units.
+extern "C" const char16_t* octaval_output16() {
+    return output16.data();
+}
+
+/// One press on the page's calculator: the input holds eight lengths (32 bits each), then the
+/// eight box texts; the answer is the JSON line of the batch mode. Returns its length.
+extern "C" std::uint32_t octaval_press() {
+    const auto texts = inputTexts();
+    output.clear();
+    octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
+                             {texts[4], texts[5], texts[6], texts[7]}, pageState, pageBoxes,
+                             output);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The batch mode on a calculator of its own: the input's first `length` bytes are the whole
+/// input, the answer its whole output. Returns its length.
+extern "C" std::uint32_t octaval_batch(std::uint32_t length) {
+    output.clear();
+    octaval::BatchReader reader;
+    reader.feed(inputBytes(0, length), output);
+    reader.finish(output);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The natural mask of the first octet's text (the input's first `length` bytes), as the four
+/// mask texts joined by dots. Returns its length.
+extern "C" std::uint32_t octaval_natural_mask(std::uint32_t length) {
+    output.clear();
+    for (const std::string_view part : octaval::naturalMask(inputBytes(0, length))) {
+        if (!output.empty()) output += '.';
+        output += part;
+    }
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// What comes into box `box` (0 to 3) of a row (0 address, 1 mask), where [from, to) was the
+/// selection: the input holds the box's text (`beforeLength` code units), then `length` more. With
+/// `typed`, those are one key typed; otherwise they are the box's text after a change of any kind.
+/// Returns the length of the row entry in the UTF-16 output.
+extern "C" std::uint32_t octaval_enter(std::uint32_t row, std::uint32_t box, std::uint32_t from,
+                                       std::uint32_t to, std::uint32_t beforeLength,
+                                       std::uint32_t length, std::uint32_t typed) {
+    if (row > 1 || box > 3) return putEntry({});
+    const std::u16string before = inputUnits(0, beforeLength);
+    const std::u16string text = inputUnits(2 * beforeLength, length);
+    const auto kind = static_cast<octaval::RowKind>(row);
+    return putEntry(octaval::enterText(kind, box,
+                                       typed ? octaval::BoxChange{before, from, to, text, true}
+                                             : octaval::changeBetween(before, from, to, text)));
+}
+
+/// The window's rows, one a line: caption, JSON key, the number of the first box, the number of
+/// boxes, TAB-separated. Returns the length.
+extern "C" std::uint32_t octaval_rows() {
+    output.clear();
+    for (const octaval::BoxRow& row : octaval::boxRows) {
+        output.append(row.caption).append("\t").append(row.jsonKey).append("\t");
+        output.append(std::to_string(octaval::numberOf(row.first))).append("\t");
+        output.append(std::to_string(row.boxes)).append("\n");
+    }
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The address of a press for the page's address bar: the input holds the eight box texts as a
+/// batch line; the answer is the address and "/N" where the mask is the one of a prefix length,
+/// else the dotted mask ("192.168.1.70/27", "10.1.2.3/255.0.255.0"), as a paste reads it back.
+extern "C" std::uint32_t octaval_link(std::uint32_t length) {
+    const octaval::BatchFields split = octaval::splitBatchFields(inputBytes(0, length));
+    output.clear();
+    if (split.count != split.fields.size()) return 0;
+    const auto& f = split.fields;
+    const auto joined = [](auto first) {
+        return std::string(first[0]) + '.' + std::string(first[1]) + '.' + std::string(first[2]) +
+               '.' + std::string(first[3]);
+    };
+    output = joined(f.begin()) + '/';
+    for (int n = 0; n <= 32; ++n) {
+        const auto mask = octaval::prefixMask(std::to_string(n));
+        if (mask && std::equal(mask->begin(), mask->end(), f.begin() + 4))
+            return static_cast<std::uint32_t>((output += std::to_string(n)).size());
+    }
+    return static_cast<std::uint32_t>((output += joined(f.begin() + 4)).size());
+}
+
+/// The working of a press of the eight box texts in the input (laid out as for octaval_press), as
+/// octaval-cli --explain writes it. Returns its length.
+extern "C" std::uint32_t octaval_working() {
+    const auto texts = inputTexts();
+    octaval::Press p;
+    octaval::setInputs(p.boxes, {texts[0], texts[1], texts[2], texts[3]},
+                       {texts[4], texts[5], texts[6], texts[7]});
+    const octaval::PressResult result = octaval::Recalculate(p.state, p.boxes);
+    p.outcome = result.outcome;
+    p.numbers = result.numbers;
+    output = octaval::workingText(octaval::explain(p));
+    return static_cast<std::uint32_t>(output.size());
+}
