@@ -102,15 +102,17 @@ RowEntry enterText(RowKind row, std::size_t box, const BoxChange& change) {
     if (!inserted.empty())
         if (auto rows = wholeRows(row, inserted)) return std::move(*rows);
     const std::size_t kept = head.size() + tail.size();
-    // A change that inserts nothing (a deletion, or none at all) is never refused, even in a
-    // text longer than a box that the program set.
+    // What the user did not touch stays as it is, even in a text longer than a box that the
+    // program set; what comes in is cut to the room that leaves. A change that inserts nothing (a
+    // deletion, or none at all) is never refused.
     if (!inserted.empty() && kept + inserted.size() > octetLength) {
         std::size_t room = octetLength - std::min(octetLength, kept);
         // Never between the halves of a pair; a lone half is cut like any other unit.
         if (room > 0 && isHighSurrogate(inserted[room - 1]) && isLowSurrogate(inserted[room]))
             --room;
-        // Nothing fits and nothing was replaced: as if nothing had been typed.
-        if (room == 0 && kept == before.size()) return entry;
+        // Nothing of it fits: as if nothing had been typed, the selection kept too, rather than
+        // a paste that only deletes what it was meant to replace.
+        if (room == 0) return entry;
         inserted = inserted.substr(0, room);
     }
     entry.kind = RowEntry::Kind::box;
