@@ -33,10 +33,14 @@ std::optional<std::string> trimmedAscii(std::u16string_view text) {
     return ascii;
 }
 
+// Whether each part goes into a box as it stands. A slash belongs between an address and its
+// mask, never in a part: "10.1.2.3//25.255.0.0" would put "/25" into a mask box, and the row
+// pasted again would read it as a prefix length.
 template <typename Parts>
 bool fitsRow(const Parts& parts) {
-    return std::all_of(parts.begin(), parts.end(),
-                       [](const auto& part) { return part.size() <= octetLength; });
+    return std::all_of(parts.begin(), parts.end(), [](const auto& part) {
+        return part.size() <= octetLength && part.find('/') == part.npos;
+    });
 }
 
 template <typename Parts>
