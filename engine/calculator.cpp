@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <bit>
 #include <cassert>
-#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -28,10 +27,6 @@ std::int16_t maskBitCount(double m) {
     return 0;
 }
 
-bool isWhole(double v) {
-    return std::floor(v) == v;
-}
-
 // Reads the four boxes of a row into octets; false at the first text beyond the number range.
 bool readOctets(const BoxAccess& boxes, Box first, std::array<double, 4>& octets) {
     for (int k = 1; k <= 4; ++k) {
@@ -51,8 +46,8 @@ Rejection validate(const CalculatorState& s) {
     // Check 1. Besides the upper bound, an octet must be a whole number and not negative: a
     // fractional or negative octet names no address, and rounding it would report a different
     // one as "OK". Every later step relies on whole octets 0..255 and a first octet 1..255.
-    const bool badOctet =
-        std::any_of(ip.begin(), ip.end(), [](double v) { return v > 255 || v < 0 || !isWhole(v); });
+    const bool badOctet = std::any_of(
+        ip.begin(), ip.end(), [](double v) { return v > 255 || v < 0 || !isWholeNumber(v); });
     if (ip[0] == 0 || badOctet) return Rejection::illegalAddress;
 
     // Checks 2 to 5: every mask octet is one of the accepted values.

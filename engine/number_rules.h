@@ -25,6 +25,9 @@ struct ReadNumber {
 /// octal digits. Reading stops at the first character that cannot continue; no number reads as 0.
 ReadNumber textToNumber(std::string_view text);
 
+/// Whether a number has no fraction: true for the infinities, false for NaN.
+bool isWholeNumber(double value);
+
 /// A whole number as box text: decimal digits, "-" before a negative value, nothing else.
 std::string numberToText(double wholeNumber);
 

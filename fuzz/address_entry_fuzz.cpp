@@ -100,12 +100,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "the rows' texts pasted again fill them otherwise");
             break;
         }
-        case RowEntry::Kind::refused:
-            check(!change.inserted.empty() && change.from == change.to &&
-                      (before.size() >= octetLength ||
-                       (before.size() + 1 == octetLength && isHighSurrogate(change.inserted[0]))),
-                  "a change refused though it fits");
+        case RowEntry::Kind::refused: {
+            // Only where nothing of it fits beside what the change keeps.
+            const std::size_t kept = head.size() + tail.size();
+            check(!change.inserted.empty() &&
+                      (kept >= octetLength ||
+                       (kept + 1 == octetLength && change.inserted.size() > 1 &&
+                        isHighSurrogate(change.inserted[0]) && isLowSurrogate(change.inserted[1]))),
+                  "a change refused though some of it fits");
             break;
+        }
         case RowEntry::Kind::box: {
             // The kept parts with as much of the inserted text as fits, the cursor after it.
             const std::size_t n = entry.text.size() - head.size() - tail.size();
@@ -114,20 +118,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           std::u16string(head).append(change.inserted.substr(0, n)).append(tail) &&
                       entry.cursor == head.size() + n,
                   "the box's text is not the change, cut");
-            check(n == change.inserted.size() || entry.text.size() <= octetLength,
-                  "a text cut that fits the box, or longer than the box");
             // Cut only where it does not fit (nothing inserted always fits, even in a text that
             // is longer than a box), and then to the full box, but never between the halves of a
-            // surrogate pair.
+            // surrogate pair; never to nothing, which is refused rather than a replacement that
+            // only deletes.
             const std::size_t kept = head.size() + tail.size();
             check((change.inserted.empty() || kept + change.inserted.size() <= octetLength) ==
                       (n == change.inserted.size()),
                   "a text cut that fits the box, or one that does not fit left whole");
             if (n < change.inserted.size())
-                check(entry.text.size() == std::max(octetLength, kept) ||
-                          (entry.text.size() + 1 == octetLength &&
-                           isHighSurrogate(change.inserted[n])),
-                      "a text cut short of the box's room");
+                check(n > 0 && (entry.text.size() == octetLength ||
+                                (entry.text.size() + 1 == octetLength &&
+                                 isHighSurrogate(change.inserted[n]))),
+                      "a text cut short of the box's room, or to nothing");
             if (n > 0 && n < change.inserted.size())
                 check(
                     !isHighSurrogate(change.inserted[n - 1]) || !isLowSurrogate(change.inserted[n]),

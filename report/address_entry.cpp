@@ -33,10 +33,14 @@ std::optional<std::string> trimmedAscii(std::u16string_view text) {
     return ascii;
 }
 
+// Whether each part goes into a box as it stands. A slash belongs between an address and its
+// mask, never in a part: "10.1.2.3//25.255.0.0" would put "/25" into a mask box, and the row
+// pasted again would read it as a prefix length.
 template <typename Parts>
 bool fitsRow(const Parts& parts) {
-    return std::all_of(parts.begin(), parts.end(),
-                       [](const auto& part) { return part.size() <= octetLength; });
+    return std::all_of(parts.begin(), parts.end(), [](const auto& part) {
+        return part.size() <= octetLength && part.find('/') == part.npos;
+    });
 }
 
 template <typename Parts>
@@ -102,15 +106,17 @@ RowEntry enterText(RowKind row, std::size_t box, const BoxChange& change) {
     if (!inserted.empty())
         if (auto rows = wholeRows(row, inserted)) return std::move(*rows);
     const std::size_t kept = head.size() + tail.size();
-    // A change that inserts nothing (a deletion, or none at all) is never refused, even in a
-    // text longer than a box that the program set.
+    // What the user did not touch stays as it is, even in a text longer than a box that the
+    // program set; what comes in is cut to the room that leaves. A change that inserts nothing (a
+    // deletion, or none at all) is never refused.
     if (!inserted.empty() && kept + inserted.size() > octetLength) {
         std::size_t room = octetLength - std::min(octetLength, kept);
         // Never between the halves of a pair; a lone half is cut like any other unit.
         if (room > 0 && isHighSurrogate(inserted[room - 1]) && isLowSurrogate(inserted[room]))
             --room;
-        // Nothing fits and nothing was replaced: as if nothing had been typed.
-        if (room == 0 && kept == before.size()) return entry;
+        // Nothing of it fits: as if nothing had been typed, the selection kept too, rather than
+        // a paste that only deletes what it was meant to replace.
+        if (room == 0) return entry;
         inserted = inserted.substr(0, room);
     }
     entry.kind = RowEntry::Kind::box;

@@ -35,7 +35,8 @@ struct BoxChange {
 /// What a change does to the row.
 struct RowEntry {
     enum class Kind : unsigned char {
-        /// Nothing of it fits: the box stays as it was, as if nothing had been typed.
+        /// Nothing of it fits: the box stays as it was, its selection too, as if nothing had
+        /// been typed.
         refused,
         /// The box takes `text`, with the cursor at `cursor`.
         box,

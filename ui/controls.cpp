@@ -155,6 +155,20 @@ public:
                 });
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });
+            case ControlKind::button: {
+                // The buttons keep the window's font unless a label would reach the bevel (a
+                // large font in French or Spanish): then all of them get smaller alike.
+                const qreal points = QFontInfo(QApplication::font()).pointSizeF();
+                const QFont* font = cached(m_button, [&] {
+                    std::vector<Sample> labels;
+                    for (const Control& c : m_controls)
+                        if (c.kind == ControlKind::button)
+                            labels.push_back({shownControlText(m_context, c),
+                                              fromTwips(c.width) - boxTextInset});
+                    return shrunkToFit(QApplication::font(), points, labels);
+                });
+                return font->pointSizeF() < points ? font : nullptr;
+            }
             default:
                 return nullptr;
         }
@@ -177,7 +191,7 @@ private:
     const char* m_context;
     std::span<const Control> m_controls;
     QFont m_labelFace = QApplication::font();
-    std::optional<QFont> m_caption, m_dot, m_box, m_note;
+    std::optional<QFont> m_caption, m_dot, m_box, m_note, m_button;
 };
 
 void setLabelColour(QLabel* label, SystemColour colour) {

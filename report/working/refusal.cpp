@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/working/refusal.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -111,7 +110,7 @@ private:
             const std::optional<Phrase> problem =
                 v > 255              ? phrase("Working", "octet %1, %2, is above 255")
                 : v < 0              ? phrase("Working", "octet %1, %2, is below 0")
-                : std::floor(v) != v ? phrase("Working", "octet %1, %2, is not a whole number")
+                : !isWholeNumber(v)  ? phrase("Working", "octet %1, %2, is not a whole number")
                 : (k == 1 && v == 0) ? phrase("Working", "octet %1, %2, is 0")
                                      : std::optional<Phrase>();
             if (problem)

@@ -17,7 +17,7 @@ std::string number(std::uint64_t n) {
 }
 
 std::string shown(double v) {
-    if (std::floor(v) == v && std::fabs(v) < 1e15) return numberToText(v);
+    if (isWholeNumber(v) && std::fabs(v) < 1e15) return numberToText(v);
     std::array<char, 32> digits{};
     const auto end = toChars(digits.data(), digits.data() + digits.size(), v).ptr;
     return {digits.data(), end};

@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -280,6 +281,32 @@ INSTANTIATE_TEST_SUITE_P(
                       BitsCase{"TiesToEven", {1, 2, 3, 2.5}, 0x01020302},
                       BitsCase{"Limited", {300, -5, 1e300, 255.5}, 0xFF00FFFF},
                       BitsCase{"NegativeFourth", {10, 1, 1, -1.5}, 0x0A010100}),
+    ::testing::PrintToStringParamName());
+
+// The integer conversion behind And, Or and Not at its hard values: the largest double below a
+// half, ties on either side of the 32-bit limits, and what is not a number.
+struct RoundingCase {
+    const char* name;
+    double value;
+    std::optional<std::int32_t> rounded;
+};
+void PrintTo(const RoundingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class Rounding : public ::testing::TestWithParam<RoundingCase> {};
+
+TEST_P(Rounding, GoesToTheNearestTiesToEven) {
+    EXPECT_EQ(toInt32(GetParam().value), GetParam().rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, Rounding,
+    ::testing::Values(RoundingCase{"JustBelowAHalf", 0.49999999999999994, 0},
+                      RoundingCase{"NegativeTieDown", -3.5, -4},
+                      RoundingCase{"TieAboveTheTop", 2147483647.5, std::nullopt},
+                      RoundingCase{"TieAtTheBottom", -2147483648.5, -2147483648},
+                      RoundingCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(),
+                                   std::nullopt}),
     ::testing::PrintToStringParamName());
 
 TEST(NaturalMask, FollowsTheClassOfTheFirstOctet) {

@@ -565,7 +565,7 @@
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in
 /usr/share/doc/octaval/copyright
 More in octaval(1) and the README.</source>
-        <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in
+        <translation>© 2026 die Octaval-Entwickler. Lizenz: GPL-3.0-or-later, Bedingungen in
 /usr/share/doc/octaval/copyright
 Mehr in octaval(1) und in der README.</translation>
     </message>
