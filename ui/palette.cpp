@@ -10,33 +10,13 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
+#include <cmath>
 
 namespace octaval {
 
-namespace {
-
-// x^(1/5) for x in (0, 1], by Newton's method from 1, from which it falls to the root. Used
-// instead of pow, whose code and tables are the most of libm that the window's start-up would
-// otherwise map (190 KiB resident).
-qreal fifthRoot(qreal x) {
-    qreal y = 1;
-    for (int step = 0; step < 64; ++step) {
-        const qreal y4 = y * y * y * y;
-        const qreal next = y - (y4 * y - x) / (5 * y4);
-        if (!(next < y)) break;
-        y = next;
-    }
-    return y;
-}
-
-}  // namespace
-
 qreal luminance(const QColor& colour) {
     const auto linear = [](qreal c) {
-        if (c <= 0.04045) return c / 12.92;
-        // x^2.4 = x^2 (x^(1/5))^2
-        const qreal x = (c + 0.055) / 1.055, root = fifthRoot(x);
-        return x * x * root * root;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
            0.0722 * linear(colour.blueF());

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QTableView>
 #include <QTest>
-#include <cmath>
 #include <memory>
 
 #include "engine/calculator.h"
@@ -188,16 +187,6 @@ private slots:
                          qPrintable(action->text()));
         QVERIFY(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString(QKeySequence::NativeText) !=
                 u"Ctrl+Shift+C"_s);
-    }
-
-    // The yardstick of every contrast measured here: WCAG's relative luminance of every grey,
-    // against the formula's own arithmetic.
-    void luminance() {
-        for (int v = 0; v < 256; ++v) {
-            const qreal c = QColor(v, v, v).redF();  // as a colour holds it
-            const qreal linear = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-            QVERIFY(qAbs(octaval::luminance(QColor(v, v, v)) - linear) < 1e-12);
-        }
     }
 
     void look() {
