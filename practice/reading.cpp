@@ -39,11 +39,15 @@ std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view
             text = folded(text.substr(0, text.size() - word.size()));
             break;
         }
+    // The no-break spaces that French and other languages group digits with are blanks here.
+    for (const std::string_view space : {"\xC2\xA0", "\xE2\x80\xAF"})
+        for (auto at = text.find(space); at != std::string::npos; at = text.find(space, at))
+            text.replace(at, space.size(), " ");
     std::string digits;
     std::size_t group = 0;  // digits since the last separator
     bool grouped = false;
     for (const char c : text) {
-        if (c == ',' || c == ' ' || c == '_') {
+        if (c == ',' || c == '.' || c == ' ' || c == '_') {
             if (group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
             grouped = true;
             group = 0;

@@ -148,15 +148,15 @@ private:
         const double first = m_p.state.ipOctet[0];
         const AddressClass c = addressClass(first);
         const int n = networkMaskOctets(c);
-        const std::string mask = rowText(m_p.boxes, Box::Text5);
         const std::string above = std::to_string(c.letter == 'A' ? 0 : c.letter == 'B' ? 127 : 191);
         const std::string below = std::to_string(c.letter == 'A'   ? 128
                                                  : c.letter == 'B' ? 192
                                                                    : 240);
         std::string masked;
-        for (int k = 1; k <= 4; ++k)
-            masked +=
-                (k > 1 ? "." : "") + shown(m_p.state.maskOctet[static_cast<std::size_t>(k - 1)]);
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (k > 0) masked += '.';
+            masked += shown(m_p.state.maskOctet[k]);
+        }
         return m_book.say(
                    counted("Working",
                            "For a first octet above %1 and below %2, as %3 is, the mask must "
