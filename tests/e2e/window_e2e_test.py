@@ -76,19 +76,26 @@ def working(app):
 
 def practice(app):
     # Ctrl+P opens Practice beside the main window; a wrong answer is marked with the expected
-    # value (the mark is also the description of the answer's box), which then is right; Escape
-    # closes the window.
+    # value (the mark is also the description of the answer's box), which then is right; the
+    # score is heard by its name, what it counts by its description; Enter moves on from an
+    # answer, Ctrl+Enter checks; Escape closes the window.
     app.do(app.at(dt.INPUTS[0]), "ctrl+p")
     window = app.window("Practice")
     assert app.windows()["Practice"].get_role() == Atspi.Role.FRAME
+    # The lists are named by their captions, not by the choice they show.
+    assert window["Level"].get_role() == Atspi.Role.COMBO_BOX
+    assert window["Status message"].get_role() == Atspi.Role.COMBO_BOX
     mark = window["Class"].get_description
-    app.do(app.at("Class", 1, window), "ctrl+a", ["type", "x"])  # type takes the rest of a line
-    app.do("Return")
+    app.do(app.at("Class", 1, window), "ctrl+a", ["type", "e"])  # type takes the rest of a line
+    app.do("ctrl+Return")
     dt.wait_for(lambda: mark().startswith("wrong, expected "), "a mark", app.process)
-    letter = mark().removeprefix("wrong, expected ")
+    letter = mark().removeprefix("wrong, expected ")[0]
     app.do(app.at("Class", 1, window), "ctrl+a", ["type", letter])
-    app.do("Return")
+    app.do("ctrl+Return")
     dt.wait_for(lambda: mark() == "right", "right", app.process)
+    score = [n.removeprefix("label:") for n in app.window("Practice") if n.startswith(
+        ("Score: ", "label:Score: "))]
+    assert score and re.match(r"Score: 0 of 1 answers right, \d+ not answered$", score[0]), score
     app.do("Escape")
     dt.wait_for(lambda: "Practice" not in app.windows(), "Practice to close", app.process)
 
