@@ -9,10 +9,15 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "engine/subnets.h"
 #include "report/binary_report.h"
@@ -79,6 +84,22 @@ QString span(const QString& text, const FieldLook& look) {
              look.bold ? QStringLiteral("font-weight:bold") : QString(), text.toHtmlEscaped());
 }
 
+// The bits that the chosen step speaks of: on a colour of their own, far from the fields' tints
+// and legible at 7:1 and more, and underlined, so that they stand out in grey scale too.
+FieldLook markedLook(const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Base).lightnessF() < 0.5;
+    return dark ? FieldLook{QColor(0xff, 0xd5, 0x4f), QColor(Qt::black), true}
+                : FieldLook{QColor(0x1a, 0x23, 0x7e), QColor(Qt::white), true};
+}
+
+QString markedSpan(const QString& text, const QPalette& palette) {
+    const FieldLook look = markedLook(palette);
+    return QStringLiteral(
+               "<span style=\"background-color:%1;color:%2;font-weight:bold;"
+               "text-decoration:underline\">%3</span>")
+        .arg(look.background.name(), look.text.name(), text.toHtmlEscaped());
+}
+
 // The fields of a bit row one after the other, as their runs of bits stand in the row.
 std::vector<BitField> fieldRuns(const BitFields& fields) {
     std::vector<BitField> runs;
@@ -88,6 +109,124 @@ std::vector<BitField> fieldRuns(const BitFields& fields) {
 }
 
 }  // namespace
+
+// The steps, one under the other, each with its number hanging beside its title and text; one
+// of them is chosen, by a click or the arrow keys, and the list reports it. A single stop for
+// Tab, so that the keys walk the steps and Tab goes on to the buttons.
+class StepList final : public QWidget {
+public:
+    explicit StepList(QWidget* parent) : QWidget(parent) {
+        setFocusPolicy(Qt::StrongFocus);
+        m_layout = new QGridLayout(this);
+        m_layout->setColumnStretch(1, 1);
+        m_layout->setVerticalSpacing(fontMetrics().lineSpacing() / 2);
+    }
+
+    std::function<void(int)> chosen;
+
+    void setSteps(const QList<std::pair<QString, QString>>& steps) {
+        for (QWidget* row : m_rows)
+            delete row;
+        m_rows.clear();
+        m_texts.clear();
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            auto* row = new QWidget(this);
+            row->setAutoFillBackground(true);
+            auto* line = new QHBoxLayout(row);
+            line->setContentsMargins(4, 2, 4, 2);
+            auto* number = new QLabel(QStringLiteral("%1.").arg(i + 1), row);
+            number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            number->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00.")));
+            auto* body = new QLabel(row);
+            body->setTextFormat(Qt::RichText);
+            body->setWordWrap(true);
+            body->setText(
+                QStringLiteral("<b>%1</b><br>%2")
+                    .arg(steps[i].first.toHtmlEscaped(), steps[i].second.toHtmlEscaped()));
+            line->addWidget(number, 0, Qt::AlignTop);
+            line->addWidget(body, 1);
+            m_layout->addWidget(row, int(i), 0, 1, 2);
+            row->installEventFilter(this);
+            for (QLabel* label : {number, body})
+                label->installEventFilter(this);
+            m_rows.push_back(row);
+            m_texts.push_back(
+                QCoreApplication::translate("octaval::frmWorking", "Step %1 of %2: %3. %4")
+                    .arg(i + 1)
+                    .arg(steps.size())
+                    .arg(steps[i].first, steps[i].second));
+        }
+        m_current = -1;
+        choose(steps.isEmpty() ? -1 : 0);
+    }
+
+    int current() const { return m_current; }
+
+    void choose(int step) {
+        if (step < -1 || step >= int(m_rows.size())) return;
+        m_current = step;
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            QPalette palette = this->palette();
+            if (int(i) == step) {
+                palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+                palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
+            }
+            m_rows[i]->setPalette(palette);
+        }
+        // A screen reader hears the chosen step whole.
+        setAccessibleDescription(step < 0 ? QString() : m_texts[std::size_t(step)]);
+        if (chosen) chosen(step);
+    }
+
+    QWidget* row(int step) const { return m_rows[std::size_t(step)]; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            for (std::size_t i = 0; i < m_rows.size(); ++i)
+                if (watched == m_rows[i] ||
+                    m_rows[i]->isAncestorOf(static_cast<QWidget*>(watched))) {
+                    setFocus(Qt::MouseFocusReason);
+                    choose(int(i));
+                    return true;
+                }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const int last = int(m_rows.size()) - 1;
+        int step = m_current;
+        switch (event->key()) {
+            case Qt::Key_Up:
+                step = std::max(0, m_current - 1);
+                break;
+            case Qt::Key_Down:
+                step = std::min(last, m_current + 1);
+                break;
+            case Qt::Key_Home:
+                step = 0;
+                break;
+            case Qt::Key_End:
+                step = last;
+                break;
+            default:
+                QWidget::keyPressEvent(event);
+                return;
+        }
+        if (step != m_current) choose(step);
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        update();
+        QWidget::focusInEvent(event);
+    }
+
+private:
+    QGridLayout* m_layout;
+    std::vector<QWidget*> m_rows;
+    std::vector<QString> m_texts;
+    int m_current = -1;
+};
 
 frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmWorking"));
@@ -130,14 +269,18 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid->setColumnStretch(1, 1);
     layout->addWidget(m_bits);
 
-    m_steps = new QPlainTextEdit(this);
+    m_steps = new StepList(this);
     m_steps->setObjectName(QStringLiteral("steps"));
     m_steps->setAccessibleName(tr("Steps"));
-    m_steps->setReadOnly(true);
-    m_steps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_steps->setTabChangesFocus(true);
-    m_steps->installEventFilter(this);
-    layout->addWidget(m_steps, 1);
+    m_steps->chosen = [this](int step) {
+        drawBits();
+        if (step >= 0) m_scroll->ensureWidgetVisible(m_steps->row(step), 0, 0);
+    };
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidget(m_steps);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_scroll, 1);
 
     auto* buttons = new QHBoxLayout;
     m_copy = new QPushButton(tr("Copy"), this);
@@ -151,13 +294,42 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     connect(m_copy, &QPushButton::clicked, this, &frmWorking::copyWorking);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Ctrl+C copies the working from anywhere in the window.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmWorking::copyWorking);
+
+    // From the top of the window to its bottom.
+    QWidget* previous = m_bitRows[0];
+    for (QWidget* next : {static_cast<QWidget*>(m_bitRows[1]), static_cast<QWidget*>(m_bitRows[2]),
+                          static_cast<QWidget*>(m_bitRows[3]), static_cast<QWidget*>(m_steps),
+                          static_cast<QWidget*>(m_copy), static_cast<QWidget*>(close)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     // Room for the bit rows and some lines of steps, in the font's own measure, so that the
-    // window grows with the scale and the font.
+    // window grows with the scale and the font; the first working makes it as large as it needs.
     const QFontMetrics metrics(fixed);
-    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 64 + 24, fontMetrics().lineSpacing() * 30);
+    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 72 + 24, fontMetrics().lineSpacing() * 30);
     followPalette(this);
     m_steps->setFocus();
+}
+
+QStringList frmWorking::steps() const {
+    QStringList lines;
+    if (m_stale || !m_press) return lines;
+    const Explanation e = explain(*m_press, windowPhrasebook());
+    for (const QString& line : toQString(stepsText(e)).split(u'\n', Qt::SkipEmptyParts))
+        lines << line;
+    return lines;
+}
+
+int frmWorking::currentStep() const {
+    return m_steps->current();
+}
+
+void frmWorking::setCurrentStep(int step) {
+    m_steps->choose(step);
 }
 
 void frmWorking::showWorking(std::shared_ptr<const Press> press) {
@@ -184,7 +356,7 @@ void frmWorking::redraw() {
         m_text = noPress();
         m_heading->setText(noPress());
         m_bits->hide();
-        m_steps->hide();
+        m_scroll->hide();
         m_copy->setEnabled(false);
         return;
     }
@@ -193,24 +365,69 @@ void frmWorking::redraw() {
     const Explanation e = explain(p, windowPhrasebook());
     m_text = toQString(workingText(e));
     m_heading->setText(toQString(workingHeading(e)));
-    m_steps->setPlainText(toQString(stepsText(e)));
-    m_steps->show();
+    m_marks.clear();
+    QList<std::pair<QString, QString>> steps;
+    for (const WorkingStep& step : e.steps) {
+        steps.append({toQString(step.title), toQString(step.text)});
+        m_marks.push_back(step.marks);
+    }
+    m_scroll->show();
     m_copy->setEnabled(true);
     m_bits->setVisible(p.outcome.passed());
-    if (!p.outcome.passed()) return;
+    m_steps->setSteps(steps);  // draws the bits of the first step
+    if (!m_sized) {
+        // Large enough for every step of the press without scrolling, where the screen allows.
+        m_sized = true;
+        layout()->activate();
+        const int missing = m_steps->sizeHint().height() - m_scroll->viewport()->height();
+        const QRect room = screen() ? screen()->availableGeometry() : QRect();
+        if (missing > 0)
+            resize(width(), room.isValid() ? std::min(height() + missing, room.height() * 9 / 10)
+                                           : height() + missing);
+    }
+}
+
+void frmWorking::drawBits() {
+    if (!m_press || !m_press->outcome.passed()) return;
+    const Press& p = *m_press;
+    const Explanation e = explain(p, windowPhrasebook());
+    const int step = m_steps->current();
+    const std::array<quint32, 4> marks = step >= 0 && std::size_t(step) < m_marks.size()
+                                             ? m_marks[std::size_t(step)]
+                                             : std::array<quint32, 4>{};
 
     const auto list = SubnetList::of(p.state);
     const std::vector<BitField> runs = fieldRuns(bitFields(list));
     const auto rows = bitRows(p.state);
     auto* grid = static_cast<QGridLayout*>(m_bits->layout());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        // The row as the binary report writes it, cut at its '|' into the runs of its fields.
+        // The row as the binary report writes it, cut at its '|' into the runs of its fields; in
+        // each run, the bits the chosen step speaks of drawn apart.
         const QStringList pieces = toQString(e.bits[r]).split(u'|');
         QString html, words;
+        quint32 bit = quint32{1} << 31;
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             const BitField field = runs[std::size_t(i)];
             if (i > 0) html += u'|';
-            html += span(pieces[i], fieldLook(field, palette()));
+            QString run;
+            bool marked = false;
+            const auto flush = [&] {
+                if (run.isEmpty()) return;
+                html +=
+                    marked ? markedSpan(run, palette()) : span(run, fieldLook(field, palette()));
+                run.clear();
+            };
+            for (const QChar c : pieces[i]) {
+                const bool isBit = c == u'0' || c == u'1';
+                const bool m = isBit && (marks[r] & bit);
+                if (isBit && m != marked) {
+                    flush();
+                    marked = m;
+                }
+                run += c;
+                if (isBit) bit >>= 1;
+            }
+            flush();
             QString bits = pieces[i];
             bits.remove(u'.');
             words += (i > 0 ? QStringLiteral(", ") : QString()) + fieldWords(field) + u' ' + bits;
@@ -242,22 +459,7 @@ void frmWorking::copyWorking() {
     QGuiApplication::clipboard()->setText(m_text);
 }
 
-bool frmWorking::eventFilter(QObject* watched, QEvent* event) {
-    // Ctrl+C in the steps copies a selection as usual, and the whole working without one.
-    if (watched == m_steps && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        !m_steps->textCursor().hasSelection()) {
-        copyWorking();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmWorking::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        copyWorking();
-        return;
-    }
     if (event->matches(QKeySequence::Cancel)) {
         close();
         return;
