@@ -178,11 +178,15 @@ std::string practiceWorking(const AddressTexts& inputs) {
 
 int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int inputFd,
                        int outputFd) {
+    // Texts of the program's own are broken between words to fit the terminal.
+    const int terminal = platform::terminalColumns(outputFd);
+    const std::size_t width = terminal >= 20 ? static_cast<std::size_t>(terminal) : 80;
     std::string out = practiceHeading(seed, request.options) + '\n';
-    out +=
+    out += wrapped(
         "Answer each question and press Enter; an empty line skips it, \"?\" shows the working. "
-        "The end of the input (Ctrl+D) ends the session.\nThe status message may be given by its "
-        "number:";
+        "The end of the input (Ctrl+D) ends the session.",
+        width);
+    out += "The status message may be given by its number:";
     for (std::size_t i = 0; i < status::all.size(); ++i)
         out += "\n  " + std::to_string(i + 1) + "  " + std::string(status::all[i]);
     out += '\n';
@@ -193,9 +197,6 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
         out.clear();
         return !failed;
     };
-    // Texts of the program's own are broken between words to fit the terminal.
-    const int terminal = platform::terminalColumns(outputFd);
-    const std::size_t width = terminal >= 20 ? static_cast<std::size_t>(terminal) : 80;
     LineReader reader(inputFd);
     ProblemGenerator generator(seed, request.options);
     SessionScore score;

@@ -12,10 +12,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTextTable>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -113,49 +114,20 @@ std::vector<BitField> fieldRuns(const BitFields& fields) {
 // The steps, one under the other, each with its number hanging beside its title and text; one
 // of them is chosen, by a click or the arrow keys, and the list reports it. A single stop for
 // Tab, so that the keys walk the steps and Tab goes on to the buttons.
-class StepList final : public QWidget {
+class StepList final : public QTextBrowser {
 public:
-    explicit StepList(QWidget* parent) : QWidget(parent) {
+    explicit StepList(QWidget* parent) : QTextBrowser(parent) {
+        setTextInteractionFlags(Qt::NoTextInteraction);
         setFocusPolicy(Qt::StrongFocus);
-        m_layout = new QGridLayout(this);
-        m_layout->setColumnStretch(1, 1);
-        m_layout->setVerticalSpacing(fontMetrics().lineSpacing() / 2);
+        setTabChangesFocus(true);
+        setOpenLinks(false);
+        viewport()->setCursor(Qt::PointingHandCursor);
     }
 
     std::function<void(int)> chosen;
 
     void setSteps(const QList<std::pair<QString, QString>>& steps) {
-        for (QWidget* row : m_rows)
-            delete row;
-        m_rows.clear();
-        m_texts.clear();
-        for (qsizetype i = 0; i < steps.size(); ++i) {
-            auto* row = new QWidget(this);
-            row->setAutoFillBackground(true);
-            auto* line = new QHBoxLayout(row);
-            line->setContentsMargins(4, 2, 4, 2);
-            auto* number = new QLabel(QStringLiteral("%1.").arg(i + 1), row);
-            number->setAlignment(Qt::AlignRight | Qt::AlignTop);
-            number->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00.")));
-            auto* body = new QLabel(row);
-            body->setTextFormat(Qt::RichText);
-            body->setWordWrap(true);
-            body->setText(
-                QStringLiteral("<b>%1</b><br>%2")
-                    .arg(steps[i].first.toHtmlEscaped(), steps[i].second.toHtmlEscaped()));
-            line->addWidget(number, 0, Qt::AlignTop);
-            line->addWidget(body, 1);
-            m_layout->addWidget(row, int(i), 0, 1, 2);
-            row->installEventFilter(this);
-            for (QLabel* label : {number, body})
-                label->installEventFilter(this);
-            m_rows.push_back(row);
-            m_texts.push_back(
-                QCoreApplication::translate("octaval::frmWorking", "Step %1 of %2: %3. %4")
-                    .arg(i + 1)
-                    .arg(steps.size())
-                    .arg(steps[i].first, steps[i].second));
-        }
+        m_steps = steps;
         m_current = -1;
         choose(steps.isEmpty() ? -1 : 0);
     }
@@ -163,38 +135,54 @@ public:
     int current() const { return m_current; }
 
     void choose(int step) {
-        if (step < -1 || step >= int(m_rows.size())) return;
+        if (step < -1 || step >= int(m_steps.size())) return;
         m_current = step;
-        for (std::size_t i = 0; i < m_rows.size(); ++i) {
-            QPalette palette = this->palette();
-            if (int(i) == step) {
-                palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
-                palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
-            }
-            m_rows[i]->setPalette(palette);
+        const int scrolled = verticalScrollBar()->value();
+        QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\">");
+        const QString chosenColours = QStringLiteral(" bgcolor=\"%1\" style=\"color:%2\"")
+                                          .arg(palette().color(QPalette::Highlight).name(),
+                                               palette().color(QPalette::HighlightedText).name());
+        // Room for a number of two digits and its point, so that the numbers hang beside the text.
+        const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("000.")) + 8;
+        for (qsizetype i = 0; i < m_steps.size(); ++i) {
+            const QString colours = i == step ? chosenColours : QString();
+            html += QStringLiteral(
+                        "<tr><td align=\"right\" valign=\"top\" width=\"%5\"%1>"
+                        "%2.</td><td%1><b>%3</b><br>%4</td></tr>")
+                        .arg(colours)
+                        .arg(i + 1)
+                        .arg(m_steps[i].first.toHtmlEscaped(), m_steps[i].second.toHtmlEscaped())
+                        .arg(numberWidth);
         }
+        setHtml(html + QStringLiteral("</table>"));
+        verticalScrollBar()->setValue(scrolled);
+        if (step >= 0) scrollTo(step);
         // A screen reader hears the chosen step whole.
-        setAccessibleDescription(step < 0 ? QString() : m_texts[std::size_t(step)]);
+        setAccessibleDescription(
+            step < 0 ? QString()
+                     : QCoreApplication::translate("octaval::frmWorking", "Step %1 of %2: %3. %4")
+                           .arg(step + 1)
+                           .arg(m_steps.size())
+                           .arg(m_steps[step].first, m_steps[step].second));
         if (chosen) chosen(step);
     }
 
-    QWidget* row(int step) const { return m_rows[std::size_t(step)]; }
+    // The height that shows every step without scrolling at the list's width.
+    int wholeHeight() const { return int(document()->size().height()) + 2 * frameWidth() + 2; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress)
-            for (std::size_t i = 0; i < m_rows.size(); ++i)
-                if (watched == m_rows[i] ||
-                    m_rows[i]->isAncestorOf(static_cast<QWidget*>(watched))) {
-                    setFocus(Qt::MouseFocusReason);
-                    choose(int(i));
-                    return true;
-                }
-        return QWidget::eventFilter(watched, event);
+    void mousePressEvent(QMouseEvent* event) override {
+        const QTextCursor at = cursorForPosition(event->position().toPoint());
+        if (const QTextTable* table = at.currentTable()) {
+            setFocus(Qt::MouseFocusReason);
+            choose(table->cellAt(at).row());
+            return;
+        }
+        QTextBrowser::mousePressEvent(event);
     }
 
     void keyPressEvent(QKeyEvent* event) override {
-        const int last = int(m_rows.size()) - 1;
+        const int last = int(m_steps.size()) - 1;
         int step = m_current;
         switch (event->key()) {
             case Qt::Key_Up:
@@ -210,21 +198,33 @@ protected:
                 step = last;
                 break;
             default:
-                QWidget::keyPressEvent(event);
+                QTextBrowser::keyPressEvent(event);
                 return;
         }
         if (step != m_current) choose(step);
     }
 
-    void focusInEvent(QFocusEvent* event) override {
-        update();
-        QWidget::focusInEvent(event);
+    void changeEvent(QEvent* event) override {
+        // The chosen step's colours follow the palette.
+        if (event->type() == QEvent::PaletteChange && m_current >= 0) choose(m_current);
+        QTextBrowser::changeEvent(event);
     }
 
 private:
-    QGridLayout* m_layout;
-    std::vector<QWidget*> m_rows;
-    std::vector<QString> m_texts;
+    // Brings the whole of a step into view, its top where it is taller than the view.
+    void scrollTo(int step) {
+        const QList<QTextFrame*> frames = document()->rootFrame()->childFrames();
+        const auto* table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable*>(frames.front());
+        if (!table) return;
+        QScrollBar* bar = verticalScrollBar();
+        const int bottom = cursorRect(table->cellAt(step, 1).lastCursorPosition()).bottom();
+        if (bottom > viewport()->height())
+            bar->setValue(bar->value() + bottom - viewport()->height());
+        const int top = cursorRect(table->cellAt(step, 0).firstCursorPosition()).top();
+        if (top < 0) bar->setValue(bar->value() + top);
+    }
+
+    QList<std::pair<QString, QString>> m_steps;
     int m_current = -1;
 };
 
@@ -272,15 +272,8 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_steps = new StepList(this);
     m_steps->setObjectName(QStringLiteral("steps"));
     m_steps->setAccessibleName(tr("Steps"));
-    m_steps->chosen = [this](int step) {
-        drawBits();
-        if (step >= 0) m_scroll->ensureWidgetVisible(m_steps->row(step), 0, 0);
-    };
-    m_scroll = new QScrollArea(this);
-    m_scroll->setWidget(m_steps);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(m_scroll, 1);
+    m_steps->chosen = [this](int) { drawBits(); };
+    layout->addWidget(m_steps, 1);
 
     auto* buttons = new QHBoxLayout;
     m_copy = new QPushButton(tr("Copy"), this);
@@ -310,7 +303,7 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Room for the bit rows and some lines of steps, in the font's own measure, so that the
     // window grows with the scale and the font; the first working makes it as large as it needs.
     const QFontMetrics metrics(fixed);
-    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 72 + 24, fontMetrics().lineSpacing() * 30);
+    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 88 + 24, fontMetrics().lineSpacing() * 30);
     followPalette(this);
     m_steps->setFocus();
 }
@@ -356,7 +349,7 @@ void frmWorking::redraw() {
         m_text = noPress();
         m_heading->setText(noPress());
         m_bits->hide();
-        m_scroll->hide();
+        m_steps->hide();
         m_copy->setEnabled(false);
         return;
     }
@@ -371,7 +364,7 @@ void frmWorking::redraw() {
         steps.append({toQString(step.title), toQString(step.text)});
         m_marks.push_back(step.marks);
     }
-    m_scroll->show();
+    m_steps->show();
     m_copy->setEnabled(true);
     m_bits->setVisible(p.outcome.passed());
     m_steps->setSteps(steps);  // draws the bits of the first step
@@ -379,7 +372,7 @@ void frmWorking::redraw() {
         // Large enough for every step of the press without scrolling, where the screen allows.
         m_sized = true;
         layout()->activate();
-        const int missing = m_steps->sizeHint().height() - m_scroll->viewport()->height();
+        const int missing = m_steps->wholeHeight() - m_steps->height();
         const QRect room = screen() ? screen()->availableGeometry() : QRect();
         if (missing > 0)
             resize(width(), room.isValid() ? std::min(height() + missing, room.height() * 9 / 10)

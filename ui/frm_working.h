@@ -11,7 +11,6 @@
 
 class QLabel;
 class QPushButton;
-class QScrollArea;
 
 namespace octaval {
 
@@ -63,7 +62,6 @@ private:
     QWidget* m_bits;
     std::array<QLabel*, 4> m_bitRows{};
     QLabel* m_legend;
-    QScrollArea* m_scroll;
     StepList* m_steps;
     QPushButton* m_copy;
     std::vector<std::array<quint32, 4>> m_marks;  // each step's bits, by row

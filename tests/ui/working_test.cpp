@@ -4,11 +4,12 @@
 // context menu, showing what the report layer explains for the same press and following each
 // press, copied whole, walked by Tab and closed by Escape, its field colours legible in a light
 // and a dark palette.
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "report/working/text.h"
@@ -54,7 +55,7 @@ private slots:
         key(m_main.get(), Qt::Key_B, Qt::ControlModifier);
         QVERIFY(QTest::qWaitForWindowActive(working()));
         QCOMPARE(working()->windowTitle(), u"Working");
-        QVERIFY(!working()->findChild<QScrollArea*>()->isVisible());
+        QVERIFY(!working()->findChild<QWidget*>(u"steps"_s)->isVisible());
         QVERIFY(!working()->text().contains(u'\n'));
         for (const QString& inputs : {u"192.168.1.70/27"_s, u"150.1.1.1 254.0.0.0"_s}) {
             pressIn(inputs);
@@ -112,7 +113,9 @@ private slots:
         pressIn(u"192.168.1.70/27"_s);
         m_main->showWorking();
         QVERIFY(QTest::qWaitForWindowActive(working()));
-        QVERIFY(!working()->findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
+        // (Where the screen is too small for them, the window takes nine tenths of its height.)
+        QVERIFY(!working()->findChild<QAbstractScrollArea*>()->verticalScrollBar()->isVisible() ||
+                working()->height() >= working()->screen()->availableGeometry().height() * 9 / 10);
         const Explanation e = explain(pressOf(u"192.168.1.70/27"_s), windowPhrasebook());
         auto* steps = working()->findChild<QWidget*>(u"steps"_s);
         steps->setFocus();
