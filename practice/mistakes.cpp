@@ -255,11 +255,9 @@ void Exercise::diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book)
             if (other == q || isAddressQuestion(other) != isAddressQuestion(q)) continue;
             if (const auto value = valueOf(other, expected(other)); value && *value == given) {
                 mark.mistake = Mistake::otherBox;
-                text = book.say(
-                    phrase("Practice", "%1 is the answer to %2."),
-                    {answer,
-                     book.say(phrase("Working", "“%1”"),
-                              {book.translated(Phrase{"Practice", questionPrompt(other)}, 0)})});
+                text = book.say(phrase("Practice", "%1 is the answer to %2."),
+                                {answer, book.say(phrase("Working", "“%1”"),
+                                                  {book.caption(questionPrompt(other))})});
                 break;
             }
         }

@@ -35,10 +35,9 @@ std::vector<std::string> SessionScore::byQuestion(const Phrasebook& book) const 
     for (const Question q : allQuestions) {
         const Tally& t = m_tallies[static_cast<std::size_t>(q)];
         if (t.right + t.wrong + t.notAnswered == 0) continue;
-        lines.push_back(
-            book.say(phrase("Practice", "%1: %2 of %3 right"),
-                     {book.translated(Phrase{"Practice", questionPrompt(q)}, 0),
-                      std::to_string(t.right), std::to_string(t.right + t.wrong + t.notAnswered)}));
+        lines.push_back(book.say(phrase("Practice", "%1: %2 of %3 right"),
+                                 {book.caption(questionPrompt(q)), std::to_string(t.right),
+                                  std::to_string(t.right + t.wrong + t.notAnswered)}));
     }
     return lines;
 }

@@ -15,6 +15,11 @@
 
 namespace octaval {
 
+/// The context in which every caption here is marked for translation: one entry for a word that
+/// several tables and windows show ("Class" is the window's row, the practice's question and a
+/// step of the working). The marks spell it out, as lupdate reads only literal texts.
+inline constexpr std::string_view captionContext = "Caption";
+
 /// One row of the main window from top to bottom: its caption (the window's label, the first
 /// column of the text report, and the start of its boxes' accessible names), its key in the JSON
 /// result object (empty for the two input rows, which the object leaves out), and its boxes.
@@ -26,28 +31,36 @@ struct BoxRow {
 };
 
 inline constexpr std::array<BoxRow, 11> boxRows = {{
-    {"IP address", "", Box::Text1, 4},
-    {"Subnet mask", "", Box::Text5, 4},
-    {"Subnet", "network", Box::Text9, 4},
-    {"Broadcast", "broadcast", Box::Text13, 4},
-    {"Class", "class", Box::Text17, 1},
-    {"Network", "networkLine", Box::Text18, 1},
-    {"Subnet", "subnetLine", Box::Text19, 1},
-    {"Host", "hostLine", Box::Text20, 1},
-    {"Subnet 1", "firstSubnet", Box::Text26, 4},
-    {"Subnet N", "lastSubnet", Box::Text30, 4},
-    {"Status", "status", Box::Text21, 1},
+    {phrase("Caption", "IP address").source, "", Box::Text1, 4},
+    {phrase("Caption", "Subnet mask").source, "", Box::Text5, 4},
+    {phrase("Caption", "Subnet").source, "network", Box::Text9, 4},
+    {phrase("Caption", "Broadcast").source, "broadcast", Box::Text13, 4},
+    {phrase("Caption", "Class").source, "class", Box::Text17, 1},
+    {phrase("Caption", "Network").source, "networkLine", Box::Text18, 1},
+    {phrase("Caption", "Subnet").source, "subnetLine", Box::Text19, 1},
+    {phrase("Caption", "Host").source, "hostLine", Box::Text20, 1},
+    {phrase("Caption", "Subnet 1").source, "firstSubnet", Box::Text26, 4},
+    {phrase("Caption", "Subnet N").source, "lastSubnet", Box::Text30, 4},
+    {phrase("Caption", "Status").source, "status", Box::Text21, 1},
 }};
+
+/// The caption of the row that begins with box `first`.
+constexpr std::string_view rowCaption(Box first) {
+    for (const BoxRow& row : boxRows)
+        if (row.first == first) return row.caption;
+    throw "no row begins with this box";
+}
+
+/// The name of one box of a row of four, as screen readers announce it: %1 the row's caption,
+/// %2 the octet's number from 1.
+inline constexpr Phrase octetCaption = phrase("Caption", "%1, octet %2");
 
 /// The columns of the subnet list's text and CSV forms and of the Subnets window, in order.
 enum class SubnetColumn : unsigned char { number, network, firstHost, lastHost, broadcast, marks };
 inline constexpr std::array<std::string_view, 6> subnetColumnCaptions = {
-    phrase("octaval::frmSubnets", "Subnet").source,
-    phrase("octaval::frmSubnets", "Network").source,
-    phrase("octaval::frmSubnets", "First host").source,
-    phrase("octaval::frmSubnets", "Last host").source,
-    phrase("octaval::frmSubnets", "Broadcast").source,
-    phrase("octaval::frmSubnets", "Marks").source};
+    phrase("Caption", "Subnet").source,     phrase("Caption", "Network").source,
+    phrase("Caption", "First host").source, phrase("Caption", "Last host").source,
+    phrase("Caption", "Broadcast").source,  phrase("Caption", "Marks").source};
 
 /// One question of the practice: its key in worksheets and on the command line, and the question
 /// as asked.
@@ -59,17 +72,17 @@ struct QuestionCaption {
 /// The questions in the order of the practice's questions (network, broadcast, class, network
 /// bits, subnet bits, host bits, subnets, hosts, first subnet, last subnet, status).
 inline constexpr std::array<QuestionCaption, 11> questionCaptions = {{
-    {"network", phrase("Practice", "Network (subnet) address").source},
-    {"broadcast", phrase("Practice", "Broadcast address").source},
-    {"class", phrase("Practice", "Class").source},
-    {"networkBits", phrase("Practice", "Network bits of the class").source},
-    {"subnetBits", phrase("Practice", "Subnet bits").source},
-    {"hostBits", phrase("Practice", "Host bits").source},
-    {"subnets", phrase("Practice", "Usable subnets").source},
-    {"hosts", phrase("Practice", "Usable hosts per subnet").source},
-    {"firstSubnet", phrase("Practice", "First usable subnet (Subnet 1)").source},
-    {"lastSubnet", phrase("Practice", "Last usable subnet (Subnet N)").source},
-    {"status", phrase("Practice", "Status message").source},
+    {"network", phrase("Caption", "Network (subnet) address").source},
+    {"broadcast", phrase("Caption", "Broadcast address").source},
+    {"class", phrase("Caption", "Class").source},
+    {"networkBits", phrase("Caption", "Network bits of the class").source},
+    {"subnetBits", phrase("Caption", "Subnet bits").source},
+    {"hostBits", phrase("Caption", "Host bits").source},
+    {"subnets", phrase("Caption", "Usable subnets").source},
+    {"hosts", phrase("Caption", "Usable hosts per subnet").source},
+    {"firstSubnet", phrase("Caption", "First usable subnet (Subnet 1)").source},
+    {"lastSubnet", phrase("Caption", "Last usable subnet (Subnet N)").source},
+    {"status", phrase("Caption", "Status message").source},
 }};
 
 }  // namespace octaval

@@ -4,6 +4,8 @@
 
 #include <cassert>
 
+#include "report/captions.h"
+
 namespace octaval {
 namespace {
 
@@ -37,7 +39,7 @@ std::string Phrasebook::translated(Phrase p, std::int64_t count) const {
 }
 
 std::string Phrasebook::caption(std::string_view caption) const {
-    return std::string(caption);
+    return translated(Phrase{captionContext, caption}, 0);
 }
 
 std::string Phrasebook::say(Phrase p, std::initializer_list<std::string_view> arguments) const {

@@ -38,8 +38,8 @@ public:
     /// A phrase in the reader's language, in UTF-8; a counted phrase in the form for `count`,
     /// with %n replaced by it (the count is not looked at for any other phrase).
     virtual std::string translated(Phrase p, std::int64_t count) const;
-    /// A row caption of the window (report/captions.h) as the reader sees it.
-    virtual std::string caption(std::string_view caption) const;
+    /// A caption of report/captions.h (a row, a column, a question) as the reader sees it.
+    std::string caption(std::string_view caption) const;
 
     /// A phrase in the reader's language with its places filled in: %1 by the first argument,
     /// %2 by the second and so on, each place as often as it stands; what the arguments hold

@@ -44,12 +44,14 @@ QFont classicSizeFont() {
     return font;
 }
 
-// The text of a control in the user's language: the texts of the tables are marked for
-// translation in the context of their window's class (QT_TRANSLATE_NOOP) and translated here; the
-// boxes' texts are numbers, which stay as they are.
+// The text of a control in the user's language: a row's caption is the caption table's
+// (report/captions.h), the other texts of the tables are marked for translation in the context of
+// their window's class (QT_TRANSLATE_NOOP) and translated here; the boxes' texts are numbers,
+// which stay as they are.
 QString shownControlText(const char* context, const Control& control) {
     switch (control.kind) {
         case ControlKind::caption:
+            return toQString(windowPhrasebook().caption(control.text));
         case ControlKind::note:
         case ControlKind::button:
             if (*control.text) return QCoreApplication::translate(context, control.text);
@@ -313,6 +315,13 @@ std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> contr
     }
     followPalette(window);
     return widgets;
+}
+
+QPushButton* newCloseButton(QWidget* window) {
+    auto* button = new QPushButton(QCoreApplication::translate("Window", "Close"), window);
+    button->setObjectName(QStringLiteral("close"));
+    QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
+    return button;
 }
 
 }  // namespace octaval

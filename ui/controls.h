@@ -10,6 +10,7 @@
 
 #include "ui/system_colours.h"
 
+class QPushButton;
 class QWidget;
 
 namespace octaval {
@@ -72,5 +73,8 @@ constexpr std::size_t controlIndex(std::span<const Control> controls, std::strin
 /// client width, in colours that follow the palette. Returns the widgets created, in table order.
 std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
                                 QWidget* window);
+
+/// A button "Close" that closes `window`, named "close"; one text for every window that has one.
+QPushButton* newCloseButton(QWidget* window);
 
 }  // namespace octaval

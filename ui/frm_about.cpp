@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_about.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -14,8 +15,9 @@
 namespace octaval {
 namespace {
 
+// Titled as the main window's button that opens it, and translated there (below).
 constexpr Form form = {"frmAbout",
-                       QT_TRANSLATE_NOOP("octaval::frmAbout", "About"),
+                       "About",
                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
                        SystemColour::inactiveBorder,
@@ -25,8 +27,8 @@ constexpr Form form = {"frmAbout",
 // In focus order.
 constexpr Control controls[] = {
     {"Picture1", ControlKind::picture, "", 120, 120, 975, 855, SystemColour::windowBackground},
-    {"Command1", ControlKind::button, QT_TRANSLATE_NOOP("octaval::frmAbout", "OK"), 1560, 3120, 735,
-     375},
+    // Worded below, apart from the status "OK", which means something else.
+    {"Command1", ControlKind::button, "OK", 1560, 3120, 735, 375},
     // The notice of ownership: the licence, where its terms are installed and where to read more.
     {"Label1", ControlKind::note,
 #ifdef Q_OS_WIN
@@ -52,6 +54,10 @@ constexpr Control controls[] = {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     const std::vector<QWidget*> widgets = buildForm(form, controls, this);
+    setWindowTitle(QCoreApplication::translate("octaval::frmMain", "About"));
+    setAccessibleName(windowTitle());
+    static_cast<QPushButton*>(widgets[controlIndex(controls, "Command1")])
+        ->setText(tr("OK", "the button that closes the window"));
     static_cast<QLabel*>(widgets[controlIndex(controls, "Picture1")])
         ->setPixmap(aboutPicture(devicePixelRatioF()));
     static_cast<QLabel*>(widgets[controlIndex(controls, "Label3")])

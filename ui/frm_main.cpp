@@ -45,16 +45,14 @@ constexpr Form form = {"frmMain",
 
 constexpr SystemColour window = SystemColour::windowBackground;
 
-// Every control of the window in focus order, row by row, left to right.
+// Every control of the window in focus order, row by row, left to right. The rows' captions are
+// those of the caption table, whose texts are literals (ending in a null).
 constexpr Control controls[] = {
-    {"Label7", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "IP address"), 120, 120,
-     1215, 255},
+    {"Label7", ControlKind::caption, rowCaption(Box::Text1).data(), 120, 120, 1215, 255},
     {"AddressRow", ControlKind::addressRow, "0.0.0.0", 1440, 120, 1815, 285, window},
-    {"Label8", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet mask"), 120, 600,
-     1215, 255},
+    {"Label8", ControlKind::caption, rowCaption(Box::Text5).data(), 120, 600, 1215, 255},
     {"MaskRow", ControlKind::maskRow, "255.255.255.0", 1440, 600, 1815, 285, window},
-    {"Label12", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet"), 120, 1080,
-     1215, 255},
+    {"Label12", ControlKind::caption, rowCaption(Box::Text9).data(), 120, 1080, 1215, 255},
     {"Text9", ControlKind::octetBox, "", 1440, 1080, 375, 285},
     {"Label9", ControlKind::dot, ".", 1800, 1080, 135, 255},
     {"Text10", ControlKind::octetBox, "", 1920, 1080, 375, 285},
@@ -62,8 +60,7 @@ constexpr Control controls[] = {
     {"Text11", ControlKind::octetBox, "", 2400, 1080, 375, 285},
     {"Label11", ControlKind::dot, ".", 2760, 1080, 135, 255},
     {"Text12", ControlKind::octetBox, "", 2880, 1080, 375, 285},
-    {"Label13", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Broadcast"), 120, 1560,
-     1215, 255},
+    {"Label13", ControlKind::caption, rowCaption(Box::Text13).data(), 120, 1560, 1215, 255},
     {"Text13", ControlKind::octetBox, "", 1440, 1560, 375, 285},
     {"Label14", ControlKind::dot, ".", 1800, 1560, 135, 255},
     {"Text14", ControlKind::octetBox, "", 1920, 1560, 375, 285},
@@ -71,27 +68,21 @@ constexpr Control controls[] = {
     {"Text15", ControlKind::octetBox, "", 2400, 1560, 375, 285},
     {"Label16", ControlKind::dot, ".", 2760, 1560, 135, 255},
     {"Text16", ControlKind::octetBox, "", 2880, 1560, 375, 285},
-    {"Label17", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Class"), 120, 2040,
-     1215, 255},
+    {"Label17", ControlKind::caption, rowCaption(Box::Text17).data(), 120, 2040, 1215, 255},
     {"Text17", ControlKind::octetBox, "", 1440, 2040, 375, 285},
     {"Line1", ControlKind::line, "", 0, 2520, 7680, 0},
-    {"Label18", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Network"), 120, 2760,
-     1215, 255},
+    {"Label18", ControlKind::caption, rowCaption(Box::Text18).data(), 120, 2760, 1215, 255},
     {"Text18", ControlKind::resultBox, "", 1440, 2760, 1815, 285},
-    {"Label19", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet"), 120, 3240,
-     1215, 255},
+    {"Label19", ControlKind::caption, rowCaption(Box::Text19).data(), 120, 3240, 1215, 255},
     {"Text19", ControlKind::resultBox, "", 1440, 3240, 1815, 285},
-    {"Label20", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Host"), 120, 3720,
-     1215, 255},
+    {"Label20", ControlKind::caption, rowCaption(Box::Text20).data(), 120, 3720, 1215, 255},
     {"Text20", ControlKind::resultBox, "", 1440, 3720, 1815, 285},
-    {"Label21", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet 1"), 120, 4200,
-     975, 255},
+    {"Label21", ControlKind::caption, rowCaption(Box::Text26).data(), 120, 4200, 975, 255},
     {"Text26", ControlKind::octetBox, "", 1440, 4200, 375, 285},
     {"Text27", ControlKind::octetBox, "", 1920, 4200, 375, 285},
     {"Text28", ControlKind::octetBox, "", 2400, 4200, 375, 285},
     {"Text29", ControlKind::octetBox, "", 2880, 4200, 375, 285},
-    {"Label22", ControlKind::caption, QT_TRANSLATE_NOOP("octaval::frmMain", "Subnet N"), 120, 4680,
-     975, 255},
+    {"Label22", ControlKind::caption, rowCaption(Box::Text30).data(), 120, 4680, 975, 255},
     {"Text30", ControlKind::octetBox, "", 1440, 4680, 375, 285},
     {"Text31", ControlKind::octetBox, "", 1920, 4680, 375, 285},
     {"Text32", ControlKind::octetBox, "", 2400, 4680, 375, 285},
@@ -114,11 +105,6 @@ constexpr std::array<std::array<const char*, 4>, 2> rowBoxes = {
     {{"Text1", "Text2", "Text3", "Text4"}, {"Text5", "Text6", "Text7", "Text8"}}};
 constexpr std::array<std::array<const char*, 3>, 2> rowDots = {
     {{"Label1", "Label2", "Label5"}, {"Label3", "Label4", "Label6"}}};
-
-// The row captions that the window's table does not show: the status box's, which screen readers
-// and the copied results name.
-[[maybe_unused]] constexpr const char* statusCaption =
-    QT_TRANSLATE_NOOP("octaval::frmMain", "Status");
 
 bool isResultLine(Box b) {
     return b == Box::Text18 || b == Box::Text19 || b == Box::Text20;
@@ -187,9 +173,10 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     // Screen readers and test clients find every box by its row's caption.
     for (const BoxRow& row : boxRows)
         for (int k = 1; k <= row.boxes; ++k) {
-            QString name = toQString(windowPhrasebook().caption(row.caption));
-            if (row.boxes > 1) name = tr("%1, octet %2").arg(name).arg(k);
-            box(octetBox(row.first, k))->setAccessibleName(name);
+            std::string name = windowPhrasebook().caption(row.caption);
+            if (row.boxes > 1)
+                name = windowPhrasebook().say(octetCaption, {name, std::to_string(k)});
+            box(octetBox(row.first, k))->setAccessibleName(toQString(name));
         }
 
     auto* recalculate = static_cast<QPushButton*>(widgets[command1]);

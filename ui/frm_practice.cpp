@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "engine/calculator.h"
+#include "report/captions.h"
 #include "ui/address_edit.h"
 #include "ui/cut_text.h"
 #include "ui/palette.h"
@@ -27,7 +28,7 @@
 namespace octaval {
 namespace {
 
-// The exercises' prompts and levels, marked in the practice under this context.
+// The exercises' levels, marked in the practice under this context.
 QString practiceText(std::string_view source) {
     return toQString(windowPhrasebook().say(Phrase{"Practice", source}));
 }
@@ -131,8 +132,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     };
     m_address = problemBox(tr("Problem IP address"));
     m_mask = problemBox(tr("Problem subnet mask"));
-    for (auto [text, box] : {std::pair{captionText("IP address"), m_address},
-                             std::pair{captionText("Subnet mask"), m_mask}}) {
+    for (auto [text, box] : {std::pair{captionText(rowCaption(Box::Text1)), m_address},
+                             std::pair{captionText(rowCaption(Box::Text5)), m_mask}}) {
         auto* label = caption(text, this);
         label->setBuddy(box);
         grid->addWidget(label, line, 0);
@@ -142,14 +143,16 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     // One row a question: caption, input, mark.
     for (const Question q : allQuestions) {
         Row& r = m_rows[static_cast<std::size_t>(q)];
-        const QString prompt = practiceText(questionPrompt(q));
+        const std::string promptText = windowPhrasebook().caption(questionPrompt(q));
+        const QString prompt = toQString(promptText);
         r.caption = caption(prompt, this);
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
             r.octets = new AddressEdit(RowKind::address, this);
             for (std::size_t k = 0; k < 4; ++k) {
                 QLineEdit* box = r.octets->box(k);
-                box->setAccessibleName(tr("%1, octet %2").arg(prompt).arg(k + 1));
+                box->setAccessibleName(toQString(
+                    windowPhrasebook().say(octetCaption, {promptText, std::to_string(k + 1)})));
                 r.inputs.push_back(box);
             }
             inputs->addWidget(r.octets);

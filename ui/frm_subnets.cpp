@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "report/subnet_rows.h"
+#include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -40,11 +41,9 @@ constexpr qsizetype copyLimit = 100000;
 
 constexpr int columns = int(subnetColumnCaptions.size());
 
-// A column caption of the list (report/captions.h, where it is marked for translation in this
-// window's context) in the user's language.
+// A column caption of the list (report/captions.h) in the user's language.
 QString columnCaption(int column) {
-    return QCoreApplication::translate(
-        "octaval::frmSubnets", std::string(subnetColumnCaptions[std::size_t(column)]).c_str());
+    return toQString(windowPhrasebook().caption(subnetColumnCaptions[std::size_t(column)]));
 }
 
 // The marks of a row as the text list words them ("reserved, all zeros; holds 10.1.2.3").
@@ -371,7 +370,7 @@ private:
 frmSubnets::frmSubnets(QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(new SubnetTableModel(this)) {
     setObjectName(QStringLiteral("frmSubnets"));
-    setWindowTitle(tr("Subnets"));
+    setWindowTitle(toQString(windowPhrasebook().say(phrase("Caption", "Subnets"))));
     setAccessibleName(windowTitle());
     if (parent) setWindowIcon(parent->windowIcon());
     // A secondary window: closing the main window still ends the program.
@@ -412,8 +411,7 @@ frmSubnets::frmSubnets(QWidget* parent)
     m_table->horizontalHeader()->setSectionsClickable(false);
     m_save = new QPushButton(tr("Save as CSV\u2026"), this);
     m_save->setObjectName(QStringLiteral("save"));
-    auto* closeButton = new QPushButton(tr("Close"), this);
-    closeButton->setObjectName(QStringLiteral("close"));
+    auto* closeButton = newCloseButton(this);
 
     auto* search = new QHBoxLayout;
     search->addWidget(m_searchLabel);
@@ -433,7 +431,6 @@ frmSubnets::frmSubnets(QWidget* parent)
     connect(m_search, &QLineEdit::returnPressed, this, &frmSubnets::find);
     connect(findButton, &QPushButton::clicked, this, &frmSubnets::find);
     connect(m_save, &QPushButton::clicked, this, &frmSubnets::saveAsCsv);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     // Ctrl+C in the table (and its context menu) copies whole rows, not the current cell; Escape
     // closes the window.

@@ -23,6 +23,7 @@
 #include "engine/subnets.h"
 #include "report/binary_report.h"
 #include "report/working/text.h"
+#include "ui/controls.h"
 #include "ui/palette.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
@@ -279,14 +280,12 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_copy = new QPushButton(tr("Copy"), this);
     m_copy->setObjectName(QStringLiteral("copy"));
     m_copy->setAccessibleDescription(tr("Copies the whole working as text (Ctrl+C)"));
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("close"));
+    auto* close = newCloseButton(this);
     buttons->addStretch(1);
     buttons->addWidget(m_copy);
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(m_copy, &QPushButton::clicked, this, &frmWorking::copyWorking);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Ctrl+C copies the working from anywhere in the window.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &frmWorking::copyWorking);

@@ -23,10 +23,6 @@ public:
                    p.counted ? int(count) : -1)
             .toStdString();
     }
-    std::string caption(std::string_view caption) const override {
-        return QCoreApplication::translate("octaval::frmMain", std::string(caption).c_str())
-            .toStdString();
-    }
 };
 
 bool load(QTranslator& translator, const QString& name, const QString& folder) {

@@ -15,7 +15,7 @@ namespace octaval {
 void installTranslations();
 
 /// The texts that report/ and the engine write, in the user's language: phrases looked up in the
-/// installed translation under their context, the captions as the main window shows them.
+/// installed translation under their context.
 const Phrasebook& windowPhrasebook();
 
 }  // namespace octaval

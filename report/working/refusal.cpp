@@ -219,7 +219,7 @@ void addRefusal(const Press& p, Explanation& e) {
     e.steps.push_back({"check", book.say(phrase("Working", "Check")),
                        book.say(stopsAt(p.outcome.rejection)) + ' ' + Rejected(p, book).text()});
     e.steps.push_back(
-        {"status", book.say(phrase("Working", "Status")),
+        {"status", book.say(phrase("Caption", "Status")),
          book.say(phrase("Working", "The status is %1, and every output box stays empty."),
                   {quoted(book, book.status(e.status))})});
 }

@@ -128,7 +128,7 @@ private:
                 std::int64_t(m_e.leadingBits.size()),
                 {m_e.leadingBits, m_e.classLetter, low, high, std::to_string(m_s.classBits)});
         }
-        add("class", phrase("Working", "Class"), std::move(text),
+        add("class", phrase("Caption", "Class"), std::move(text),
             marked(entryBits(1, static_cast<int>(c.leadingBits.size())), {BitRowName::address}));
     }
 
@@ -211,13 +211,13 @@ private:
     void countsStep() {
         const std::string power = "2^" + std::to_string(m_s.subnetBits);
         if (m_s.subnetBits == 0) {
-            add("subnets", phrase("Working", "Subnets"),
+            add("subnets", phrase("Caption", "Subnets"),
                 say(phrase("Working", "Without subnet bits the network is not subnetted: %1."),
                     {quote(m_book.resultLine(Box::Text19, lineNumbers(m_s)))}));
         } else {
             m_e.subnetsWithZero = m_list->count();
             m_e.subnets = m_list->count() - 2;
-            add("subnets", phrase("Working", "Subnets"),
+            add("subnets", phrase("Caption", "Subnets"),
                 m_book.say(counted("Working",
                                    "%1 - 2 = %2 usable subnets: the subnets whose subnet bits "
                                    "are all zeros or all ones are reserved. Where subnet zero "
@@ -343,7 +343,7 @@ private:
             if (*kept == m_addresses.network) kept.reset();
         }
         const Address all = ~Address{0};
-        add("network", phrase("Working", "Network"),
+        add("network", phrase("Caption", "Network"),
             kept ? say(phrase("Working",
                               "The address And the mask: %1 And %2 = %3, each bit 1 "
                               "only where both are 1; this is the network address, which "
@@ -357,7 +357,7 @@ private:
                               "the row Subnet shows."),
                        {address, m_maskNumbers, m_e.network}),
             marked(all, {BitRowName::address, BitRowName::mask, BitRowName::network}));
-        add("broadcast", phrase("Working", "Broadcast"),
+        add("broadcast", phrase("Caption", "Broadcast"),
             say(phrase("Working",
                        "The network Or the inverted mask: %1 Or %2 = %3, the bits "
                        "that the mask leaves all set to 1."),
@@ -469,7 +469,7 @@ private:
         std::array<Address, 4> marks{};
         marks[row(BitRowName::network)] = m_subnetField;
         marks[row(BitRowName::address)] = m_hostField;
-        add("status", phrase("Working", "Status"), listed(sentences, " "), marks);
+        add("status", phrase("Caption", "Status"), listed(sentences, " "), marks);
     }
 
     const Press& m_p;

@@ -121,7 +121,8 @@ private slots:
             return book.say(Phrase{"Practice", text}) != text;
         };
         for (const Question q : allQuestions)
-            QVERIFY2(practice(questionPrompt(q)), questionPrompt(q).data());
+            QVERIFY2(book.caption(questionPrompt(q)) != questionPrompt(q),
+                     questionPrompt(q).data());
         for (const PracticeLevel level : allLevels)
             QVERIFY2(practice(levelDescription(level)), levelDescription(level).data());
         for (const Mark& mark : {Mark{true, "A"}, Mark{false, "no subnets"},

@@ -2,7 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>Practice</name>
+    <name>Caption</name>
+    <message>
+        <source>Subnets</source>
+        <translation>Subnetze</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Netzmaske</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Subnetz</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Subnet 1</source>
+        <translation>Subnetz 1</translation>
+    </message>
+    <message>
+        <source>Subnet N</source>
+        <translation>Subnetz N</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1, octet %2</source>
+        <translation>%1, Oktett %2</translation>
+    </message>
+    <message>
+        <source>First host</source>
+        <translation>Erster Host</translation>
+    </message>
+    <message>
+        <source>Last host</source>
+        <translation>Letzter Host</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Hinweise</translation>
+    </message>
     <message>
         <source>Network (subnet) address</source>
         <translation>Netzadresse (Subnetz)</translation>
@@ -10,10 +70,6 @@
     <message>
         <source>Broadcast address</source>
         <translation>Broadcast-Adresse</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Klasse</translation>
     </message>
     <message>
         <source>Network bits of the class</source>
@@ -47,6 +103,9 @@
         <source>Status message</source>
         <translation>Statusmeldung</translation>
     </message>
+</context>
+<context>
+    <name>Practice</name>
     <message>
         <source>Natural masks only</source>
         <translation>Nur natürliche Masken</translation>
@@ -152,6 +211,13 @@
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
         <translation>Ungültige Host-IP-Adresse (nur Einsen = Broadcast)</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -289,10 +355,6 @@
         <translation>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4): %5.</translation>
     </message>
     <message>
-        <source>Class</source>
-        <translation>Klasse</translation>
-    </message>
-    <message>
         <source>Natural mask</source>
         <translation>Natürliche Maske</translation>
     </message>
@@ -319,10 +381,6 @@
     <message>
         <source>Subnet and host bits</source>
         <translation>Subnetz- und Hostbits</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Subnetze</translation>
     </message>
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
@@ -373,20 +431,12 @@
         <translation>Das Subnetz der Adresse</translation>
     </message>
     <message>
-        <source>Network</source>
-        <translation>Netz</translation>
-    </message>
-    <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
         <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind; da die Maske kürzer als die Klasse ist, löscht sie auch Netzbits, wo die Netzbits der Klasse und die Subnetzbits allein %4 ergeben.</translation>
     </message>
     <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
         <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind.</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Broadcast</translation>
     </message>
     <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
@@ -449,10 +499,6 @@
         <translation>Ein späterer Befund ersetzt einen früheren: der Status ist %1.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Prüfung</translation>
     </message>
@@ -512,14 +558,6 @@
 <context>
     <name>octaval::frmAbout</name>
     <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
         <translation>© 2026 die Octaval-Entwickler. Lizenziert unter GPL-3.0-or-later; die Bedingungen stehen in LICENSE neben dem Programm. Mehr in README.md.</translation>
     </message>
@@ -539,45 +577,14 @@ Mehr in octaval(1) und in der README.</translation>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
         <translation>%1 %2 berechnet Subnetz- und Broadcast-Adresse aus IP-Adresse und Subnetzmaske.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <comment>the button that closes the window</comment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmMain</name>
-    <message>
-        <source>IP address</source>
-        <translation>IP-Adresse</translation>
-    </message>
-    <message>
-        <source>Subnet mask</source>
-        <translation>Netzmaske</translation>
-    </message>
-    <message>
-        <source>Subnet</source>
-        <translation>Subnetz</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Broadcast</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Klasse</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Netz</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>Subnet 1</source>
-        <translation>Subnetz 1</translation>
-    </message>
-    <message>
-        <source>Subnet N</source>
-        <translation>Subnetz N</translation>
-    </message>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
@@ -589,14 +596,6 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>Recalculate</source>
         <translation>Berechnen</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>%1, octet %2</source>
-        <translation>%1, Oktett %2</translation>
     </message>
     <message>
         <source>Copy results</source>
@@ -658,10 +657,6 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>Subnetzmaske der Aufgabe</translation>
     </message>
     <message>
-        <source>%1, octet %2</source>
-        <translation>%1, Oktett %2</translation>
-    </message>
-    <message>
         <source>%1, mark</source>
         <translation>%1, Bewertung</translation>
     </message>
@@ -689,36 +684,8 @@ Mehr in octaval(1) und in der README.</translation>
 <context>
     <name>octaval::frmSubnets</name>
     <message>
-        <source>Subnet</source>
-        <translation>Subnetz</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Netz</translation>
-    </message>
-    <message>
-        <source>First host</source>
-        <translation>Erster Host</translation>
-    </message>
-    <message>
-        <source>Last host</source>
-        <translation>Letzter Host</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Broadcast</translation>
-    </message>
-    <message>
-        <source>Marks</source>
-        <translation>Hinweise</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keiner</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Subnetze</translation>
     </message>
     <message>
         <source>Find an address or a subnet number:</source>
@@ -739,10 +706,6 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>Save as CSV…</source>
         <translation>Als CSV speichern…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Copy rows</source>
@@ -876,10 +839,6 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
         <translation>Kopiert den ganzen Rechenweg als Text (Strg+C)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 in binary</source>

@@ -2,7 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>Practice</name>
+    <name>Caption</name>
+    <message>
+        <source>Subnets</source>
+        <translation>Subredes</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Máscara</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Subred</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Difusión</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Subnet 1</source>
+        <translation>Subred 1</translation>
+    </message>
+    <message>
+        <source>Subnet N</source>
+        <translation>Subred N</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>%1, octet %2</source>
+        <translation>%1, octeto %2</translation>
+    </message>
+    <message>
+        <source>First host</source>
+        <translation>Primer host</translation>
+    </message>
+    <message>
+        <source>Last host</source>
+        <translation>Último host</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Notas</translation>
+    </message>
     <message>
         <source>Network (subnet) address</source>
         <translation>Dirección de red (subred)</translation>
@@ -10,10 +70,6 @@
     <message>
         <source>Broadcast address</source>
         <translation>Dirección de difusión</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Clase</translation>
     </message>
     <message>
         <source>Network bits of the class</source>
@@ -47,6 +103,9 @@
         <source>Status message</source>
         <translation>Mensaje de estado</translation>
     </message>
+</context>
+<context>
+    <name>Practice</name>
     <message>
         <source>Natural masks only</source>
         <translation>Solo máscaras naturales</translation>
@@ -152,6 +211,13 @@
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
         <translation>Dirección IP de host no válida (todo unos = difusión)</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -289,10 +355,6 @@
         <translation>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4): %5.</translation>
     </message>
     <message>
-        <source>Class</source>
-        <translation>Clase</translation>
-    </message>
-    <message>
         <source>Natural mask</source>
         <translation>Máscara natural</translation>
     </message>
@@ -319,10 +381,6 @@
     <message>
         <source>Subnet and host bits</source>
         <translation>Bits de subred y de host</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Subredes</translation>
     </message>
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
@@ -373,20 +431,12 @@
         <translation>La subred de la dirección</translation>
     </message>
     <message>
-        <source>Network</source>
-        <translation>Red</translation>
-    </message>
-    <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
         <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1; como la máscara es más corta que la clase, borra también bits de red, donde los bits de red de la clase y los bits de subred por sí solos dan %4.</translation>
     </message>
     <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
         <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1.</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Difusión</translation>
     </message>
     <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
@@ -449,10 +499,6 @@
         <translation>Un resultado posterior sustituye a uno anterior: el estado es %1.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Comprobación</translation>
     </message>
@@ -512,14 +558,6 @@
 <context>
     <name>octaval::frmAbout</name>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
         <translation>© 2026 los desarrolladores de Octaval. Licencia GPL-3.0-or-later, términos en LICENSE junto al programa. Más en README.md.</translation>
     </message>
@@ -539,45 +577,14 @@ Más en octaval(1) y en el README.</translation>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
         <translation>%1 %2 calcula la dirección de subred y de difusión a partir de la dirección IP y la máscara.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <comment>the button that closes the window</comment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmMain</name>
-    <message>
-        <source>IP address</source>
-        <translation>Dirección IP</translation>
-    </message>
-    <message>
-        <source>Subnet mask</source>
-        <translation>Máscara</translation>
-    </message>
-    <message>
-        <source>Subnet</source>
-        <translation>Subred</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Difusión</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Clase</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Host</translation>
-    </message>
-    <message>
-        <source>Subnet 1</source>
-        <translation>Subred 1</translation>
-    </message>
-    <message>
-        <source>Subnet N</source>
-        <translation>Subred N</translation>
-    </message>
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
@@ -589,14 +596,6 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Recalculate</source>
         <translation>Recalcular</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>%1, octet %2</source>
-        <translation>%1, octeto %2</translation>
     </message>
     <message>
         <source>Copy results</source>
@@ -658,10 +657,6 @@ Más en octaval(1) y en el README.</translation>
         <translation>Máscara de subred del problema</translation>
     </message>
     <message>
-        <source>%1, octet %2</source>
-        <translation>%1, octeto %2</translation>
-    </message>
-    <message>
         <source>%1, mark</source>
         <translation>%1, corrección</translation>
     </message>
@@ -689,36 +684,8 @@ Más en octaval(1) y en el README.</translation>
 <context>
     <name>octaval::frmSubnets</name>
     <message>
-        <source>Subnet</source>
-        <translation>Subred</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>First host</source>
-        <translation>Primer host</translation>
-    </message>
-    <message>
-        <source>Last host</source>
-        <translation>Último host</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Difusión</translation>
-    </message>
-    <message>
-        <source>Marks</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Subredes</translation>
     </message>
     <message>
         <source>Find an address or a subnet number:</source>
@@ -739,10 +706,6 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Save as CSV…</source>
         <translation>Guardar como CSV…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Copy rows</source>
@@ -876,10 +839,6 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
         <translation>Copia todo el cálculo como texto (Control+C)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 in binary</source>

@@ -2,7 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>Practice</name>
+    <name>Caption</name>
+    <message>
+        <source>Subnets</source>
+        <translation>Sous-réseaux</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Masque</translation>
+    </message>
+    <message>
+        <source>Subnet</source>
+        <translation>Sous-réseau</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>Subnet 1</source>
+        <translation>S.-réseau 1</translation>
+    </message>
+    <message>
+        <source>Subnet N</source>
+        <translation>S.-réseau N</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>%1, octet %2</source>
+        <translation>%1, octet %2</translation>
+    </message>
+    <message>
+        <source>First host</source>
+        <translation>Premier hôte</translation>
+    </message>
+    <message>
+        <source>Last host</source>
+        <translation>Dernier hôte</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Remarques</translation>
+    </message>
     <message>
         <source>Network (subnet) address</source>
         <translation>Adresse du réseau (sous-réseau)</translation>
@@ -10,10 +70,6 @@
     <message>
         <source>Broadcast address</source>
         <translation>Adresse de diffusion</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Classe</translation>
     </message>
     <message>
         <source>Network bits of the class</source>
@@ -47,6 +103,9 @@
         <source>Status message</source>
         <translation>Message d’état</translation>
     </message>
+</context>
+<context>
+    <name>Practice</name>
     <message>
         <source>Natural masks only</source>
         <translation>Masques naturels seulement</translation>
@@ -152,6 +211,13 @@
     <message>
         <source>Illegal host ip address (all ones = broadcast)</source>
         <translation>Adresse IP d’hôte non valide (tous à 1 = diffusion)</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -289,10 +355,6 @@
         <translation>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4)&#xa0;: %5.</translation>
     </message>
     <message>
-        <source>Class</source>
-        <translation>Classe</translation>
-    </message>
-    <message>
         <source>Natural mask</source>
         <translation>Masque naturel</translation>
     </message>
@@ -319,10 +381,6 @@
     <message>
         <source>Subnet and host bits</source>
         <translation>Bits de sous-réseau et d’hôte</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Sous-réseaux</translation>
     </message>
     <message>
         <source>Without subnet bits the network is not subnetted: %1.</source>
@@ -373,20 +431,12 @@
         <translation>Le sous-réseau de l’adresse</translation>
     </message>
     <message>
-        <source>Network</source>
-        <translation>Réseau</translation>
-    </message>
-    <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
         <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1&#x202f;; le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
     </message>
     <message>
         <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
         <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1.</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Diffusion</translation>
     </message>
     <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
@@ -449,10 +499,6 @@
         <translation>Un constat ultérieur remplace un constat antérieur&#xa0;: l’état est %1.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Contrôle</translation>
     </message>
@@ -512,14 +558,6 @@
 <context>
     <name>octaval::frmAbout</name>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
         <translation>© 2026 les développeurs d’Octaval. Licence GPL-3.0-or-later, termes dans LICENSE à côté du programme. Plus dans README.md.</translation>
     </message>
@@ -539,45 +577,14 @@ Plus dans octaval(1) et le README.</translation>
         <source>%1 %2 calculates subnet and broadcast address via given IP address and subnet mask.</source>
         <translation>%1 %2 calcule les adresses de sous-réseau et de diffusion à partir de l’adresse IP et du masque.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <comment>the button that closes the window</comment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmMain</name>
-    <message>
-        <source>IP address</source>
-        <translation>Adresse IP</translation>
-    </message>
-    <message>
-        <source>Subnet mask</source>
-        <translation>Masque</translation>
-    </message>
-    <message>
-        <source>Subnet</source>
-        <translation>Sous-réseau</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Diffusion</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <translation>Classe</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Réseau</translation>
-    </message>
-    <message>
-        <source>Host</source>
-        <translation>Hôte</translation>
-    </message>
-    <message>
-        <source>Subnet 1</source>
-        <translation>S.-réseau 1</translation>
-    </message>
-    <message>
-        <source>Subnet N</source>
-        <translation>S.-réseau N</translation>
-    </message>
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
@@ -589,14 +596,6 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Recalculate</source>
         <translation>Recalculer</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>%1, octet %2</source>
-        <translation>%1, octet %2</translation>
     </message>
     <message>
         <source>Copy results</source>
@@ -658,10 +657,6 @@ Plus dans octaval(1) et le README.</translation>
         <translation>Masque de sous-réseau de l’exercice</translation>
     </message>
     <message>
-        <source>%1, octet %2</source>
-        <translation>%1, octet %2</translation>
-    </message>
-    <message>
         <source>%1, mark</source>
         <translation>%1, correction</translation>
     </message>
@@ -689,36 +684,8 @@ Plus dans octaval(1) et le README.</translation>
 <context>
     <name>octaval::frmSubnets</name>
     <message>
-        <source>Subnet</source>
-        <translation>Sous-réseau</translation>
-    </message>
-    <message>
-        <source>Network</source>
-        <translation>Réseau</translation>
-    </message>
-    <message>
-        <source>First host</source>
-        <translation>Premier hôte</translation>
-    </message>
-    <message>
-        <source>Last host</source>
-        <translation>Dernier hôte</translation>
-    </message>
-    <message>
-        <source>Broadcast</source>
-        <translation>Diffusion</translation>
-    </message>
-    <message>
-        <source>Marks</source>
-        <translation>Remarques</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>aucun</translation>
-    </message>
-    <message>
-        <source>Subnets</source>
-        <translation>Sous-réseaux</translation>
     </message>
     <message>
         <source>Find an address or a subnet number:</source>
@@ -739,10 +706,6 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Save as CSV…</source>
         <translation>Enregistrer en CSV…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Copy rows</source>
@@ -876,10 +839,6 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Copies the whole working as text (Ctrl+C)</source>
         <translation>Copie tout le détail du calcul en texte (Ctrl+C)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 in binary</source>
