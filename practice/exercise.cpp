@@ -177,7 +177,8 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
                 const std::string words = folded(answer);
                 mark.right = (given && *given == 0) || words == "none" || words == "no" ||
                              words == mark.expected ||
-                             words == say(phrase("Practice", "no subnets"));
+                             words == say(phrase("Practice", "no subnets")) ||
+                             words == "no subnet" || words == say(phrase("Practice", "no subnet"));
                 if (!mark.right && !given) return unreadable();
             } else {
                 if (!given) return unreadable();

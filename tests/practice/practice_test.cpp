@@ -237,7 +237,8 @@ TEST(Practice, ReadsAnswersInTheReadersLanguage) {
                         {"hosts", "hôtes"},
                         {"OK", "OK"},
                         {"No host(s)", "Aucun hôte"}});
-    const Words spanish({{"no subnets", "ninguna subred"}, {"class", "clase"}});
+    const Words spanish(
+        {{"no subnets", "sin subredes"}, {"no subnet", "ninguna subred"}, {"class", "clase"}});
     const auto exercise = [](std::string_view inputs) {
         Problem problem;
         problem.inputs = *parseAddressText(inputs);
