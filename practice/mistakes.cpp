@@ -93,19 +93,6 @@ void Exercise::diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book)
                              "%1 is the first usable host; the network address is the one "
                              "before it, %2, with every host bit 0."),
                       {answer, dotted(n.network)});
-            else if ((a.address & natural) != n.network && given == (a.address & natural))
-                found(Mistake::naturalMask,
-                      phrase("Practice",
-                             "%1 is the address And the natural mask %2 of class %3; the "
-                             "network comes from the mask given, %4."),
-                      {answer, dotted(natural), classLetter, dotted(a.mask)});
-            else if (block && (given == n.network + block || given + block == n.network))
-                found(Mistake::neighbourBlock,
-                      phrase("Practice",
-                             "%1 is the network of a neighbouring block; the blocks are %2 "
-                             "addresses long, and %3 lies in the block from %4 to %5."),
-                      {answer, std::to_string(block), dotted(a.address), dotted(n.network),
-                       dotted(n.broadcast)});
             break;
         case Question::broadcast:
             if (n.hostBits >= 2 && given + 1 == n.broadcast)
@@ -120,20 +107,6 @@ void Exercise::diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book)
                              "%1 is the network address of the next block; the broadcast "
                              "address is the one before it, %2."),
                       {answer, dotted(n.broadcast)});
-            else if (((a.address & natural) | ~natural) != n.broadcast &&
-                     given == ((a.address & natural) | ~natural))
-                found(Mistake::naturalMask,
-                      phrase("Practice",
-                             "%1 is the broadcast under the natural mask %2 of class %3; the "
-                             "broadcast comes from the mask given, %4."),
-                      {answer, dotted(natural), classLetter, dotted(a.mask)});
-            else if (block && (given == n.broadcast + block || given + block == n.broadcast))
-                found(Mistake::neighbourBlock,
-                      phrase("Practice",
-                             "%1 is the broadcast of a neighbouring block; the blocks are %2 "
-                             "addresses long, and %3 lies in the block from %4 to %5."),
-                      {answer, std::to_string(block), dotted(a.address), dotted(n.network),
-                       dotted(n.broadcast)});
             break;
         case Question::firstSubnet: {
             const Address field = n.firstSubnet ^ n.lastSubnet;  // the field bits differ in all
@@ -247,6 +220,32 @@ void Exercise::diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book)
         }
         case Question::status:
             break;
+    }
+    if (!mark.mistake && (q == Question::network || q == Question::broadcast)) {
+        // The network or broadcast under the class's natural mask, or of the block beside.
+        const bool network = q == Question::network;
+        const Address right = network ? n.network : n.broadcast;
+        const Address withNatural =
+            network ? a.address & natural : (a.address & natural) | ~natural;
+        if (withNatural != right && given == withNatural)
+            found(Mistake::naturalMask,
+                  network ? phrase("Practice",
+                                   "%1 is the address And the natural mask %2 of class %3; the "
+                                   "network comes from the mask given, %4.")
+                          : phrase("Practice",
+                                   "%1 is the broadcast under the natural mask %2 of class %3; "
+                                   "the broadcast comes from the mask given, %4."),
+                  {answer, dotted(natural), classLetter, dotted(a.mask)});
+        else if (block && (given == right + block || given + block == right))
+            found(Mistake::neighbourBlock,
+                  network ? phrase("Practice",
+                                   "%1 is the network of a neighbouring block; the blocks are %2 "
+                                   "addresses long, and %3 lies in the block from %4 to %5.")
+                          : phrase("Practice",
+                                   "%1 is the broadcast of a neighbouring block; the blocks are "
+                                   "%2 addresses long, and %3 lies in the block from %4 to %5."),
+                  {answer, std::to_string(block), dotted(a.address), dotted(n.network),
+                   dotted(n.broadcast)});
     }
     std::string_view step = stepOf(q);
     if (!mark.mistake) {

@@ -60,17 +60,20 @@ def presses(app, rows):
 
 
 def working(app):
-    # Ctrl+B opens the working of the last press (10.1.2.3 255.255.0.0); its steps and the fields
-    # of its bit rows read through the bus; Escape closes it.
+    # Ctrl+B opens the working of the last press (10.1.2.3 255.255.0.0); its steps, the chosen
+    # one, and the fields of its bit rows read through the bus; Escape closes it.
     app.do(app.at(dt.INPUTS[0]), "ctrl+b")
     window = app.window("Working")
     assert app.windows()["Working"].get_role() == Atspi.Role.FRAME  # a window, as the main one
-    steps = dt.Atspi.Text.get_text(window["Steps"], 0, -1)
-    assert "2^8 - 2 = 254 usable subnets" in steps and "Status:" in steps, steps
+    steps = dt.Atspi.Text.get_text(window["label:Steps"], 0, -1)
+    assert "2^8 - 2 = 254 usable subnets" in steps and "Status" in steps, steps
+    # The chosen step is heard whole, as the steps' description.
+    chosen = window["label:Steps"].get_description()
+    assert chosen.startswith("Step 1 of ") and "The first octet, 10," in chosen, chosen
     fields = window["label:IP address in binary"].get_description()
     assert fields == "the class's network bits 00001010, the subnet bits 00000001, the host bits " \
         "0000001000000011", fields
-    app.do(app.at("Steps", 1, window), "Escape")
+    app.do(app.at("label:Steps", 1, window), "Escape")
     dt.wait_for(lambda: "Working" not in app.windows(), "Working to close", app.process)
 
 

@@ -151,17 +151,19 @@ TEST(Practice, SeedsGiveTheirProblems) {
     }
 }
 
+// The exercise of every question about an address and mask written on one line.
+Exercise exercise(std::string_view inputs) {
+    Problem problem;
+    problem.inputs = *parseAddressText(inputs);
+    return Exercise(problem, allQuestions);
+}
+
 // Answers are read leniently where their meaning is clear, strictly where it is not (the window
 // and the terminal session read a lower-case class and mark "right").
 TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
-    const auto exercise = [](std::string_view address, std::string_view mask) {
-        Problem problem;
-        problem.inputs = *parseAddressText(std::string(address) + " " + std::string(mask));
-        return Exercise(problem, allQuestions);
-    };
-    const Exercise c27 = exercise("192.168.1.70", "255.255.255.224");
-    const Exercise a8 = exercise("10.1.2.3", "255.0.0.0");
-    const Exercise zeros = exercise("130.1.0.5", "255.255.255.0");
+    const Exercise c27 = exercise("192.168.1.70 255.255.255.224");
+    const Exercise a8 = exercise("10.1.2.3 255.0.0.0");
+    const Exercise zeros = exercise("130.1.0.5 255.255.255.0");
     // Exercise, question, answer, right.
     const std::vector<std::tuple<const Exercise*, Question, std::string_view, bool>> rows = {
         {&c27, Question::network, " 192 .168.1.064\t", true},
@@ -197,9 +199,7 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
 
 // A blank answer is not answered and one that cannot be read is told so, neither marked wrong.
 TEST(Practice, TellsBlankAndUnreadableAnswersApart) {
-    Problem problem;
-    problem.inputs = *parseAddressText("192.168.1.70/27");
-    const Exercise e(problem, allQuestions);
+    const Exercise e = exercise("192.168.1.70/27");
     // Question, answer, the mark's text.
     const std::vector<std::tuple<Question, std::string_view, std::string_view>> rows = {
         {Question::network, " \t", "not answered"},
@@ -239,11 +239,6 @@ TEST(Practice, ReadsAnswersInTheReadersLanguage) {
                         {"No host(s)", "Aucun hôte"}});
     const Words spanish(
         {{"no subnets", "sin subredes"}, {"no subnet", "ninguna subred"}, {"class", "clase"}});
-    const auto exercise = [](std::string_view inputs) {
-        Problem problem;
-        problem.inputs = *parseAddressText(inputs);
-        return Exercise(problem, allQuestions);
-    };
     const Exercise c24 = exercise("200.1.2.3/24"), b16 = exercise("130.1.2.3/16"),
                    none = exercise("200.1.2.3/32");
     // Exercise, question, phrasebook, answer.
@@ -266,11 +261,6 @@ TEST(Practice, ReadsAnswersInTheReadersLanguage) {
 
 // A wrong answer that one slip of the working gives is told why, with the step that shows it.
 TEST(Practice, NamesTheMistakeOfAWrongAnswer) {
-    const auto exercise = [](std::string_view inputs) {
-        Problem problem;
-        problem.inputs = *parseAddressText(inputs);
-        return Exercise(problem, allQuestions);
-    };
     // 192.168.1.64 to .95, blocks of 32; subnet zero .0 and the all-ones subnet .224.
     const Exercise c27 = exercise("192.168.1.70/27"), b20 = exercise("172.16.5.9/20"),
                    b8 = exercise("130.1.2.3/8");
