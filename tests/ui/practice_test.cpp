@@ -123,6 +123,32 @@ private slots:
                      summary.contains(u"\nUsable hosts per subnet: 0 of 1 right"),
                  qPrintable(summary));
     }
+    // A kind of question answered wrong is asked again: the next problems are drawn to ask it.
+    void drawsAgainWhatWasWrong() {
+        auto* level = m_window->findChild<QComboBox*>();
+        const auto asks = [this](Question q) {
+            const auto& asked = m_window->exercise().questions();
+            return std::find(asked.begin(), asked.end(), q) != asked.end();
+        };
+        // A level chosen anew replaces the first problem of the session (any mask, 255.a.b.0
+        // too) until one asks for the first subnet.
+        for (int i = 0; i < 30 && (i == 0 || !asks(Question::firstSubnet)); ++i) {
+            level->setCurrentIndex(1);
+            level->setCurrentIndex(2);
+            button(u"Next problem"_s)->click();
+        }
+        QCOMPARE(m_window->progress()->text(), u"Problem 1 of 10");
+        QVERIFY(asks(Question::firstSubnet));
+        for (QLineEdit* box : m_window->inputs(Question::firstSubnet))
+            box->setText(u"1"_s);
+        m_window->check();
+        QVERIFY(mark(Question::firstSubnet).startsWith(u"wrong"));
+        for (int i = 0; i < 8; ++i) {
+            button(u"Next problem"_s)->click();
+            QVERIFY(asks(Question::firstSubnet));
+        }
+    }
+
     // The octet boxes are the main window's (AddressEdit): a whole address pasted over a full box,
     // selected, fills the four, even where it begins like the box's text.
     void pasteOverSelection() {
