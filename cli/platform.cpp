@@ -18,6 +18,7 @@
 #include <memory>
 #else
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -132,6 +133,13 @@ bool isTerminal(int fd) {
     return _isatty(fd) != 0;
 }
 
+int terminalColumns(int fd) {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (!::GetConsoleScreenBufferInfo(handle, &info)) return 0;
+    return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
 #else
 
 Arguments::Arguments(int argc, char* argv[]) : m_pointers(argv, argv + argc) {
@@ -167,6 +175,12 @@ ColourDepth colourTerminal(int fd) {
 
 bool isTerminal(int fd) {
     return ::isatty(fd) == 1;
+}
+
+int terminalColumns(int fd) {
+    winsize size{};
+    if (::ioctl(fd, TIOCGWINSZ, &size) != 0) return 0;
+    return size.ws_col;
 }
 
 #endif

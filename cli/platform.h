@@ -67,4 +67,7 @@ ColourDepth colourTerminal(int fd);
 /// True when fd is a terminal (on Windows, a console or another character device).
 bool isTerminal(int fd);
 
+/// The width of the terminal at fd in columns; 0 when fd is no terminal or does not say.
+int terminalColumns(int fd);
+
 }  // namespace octaval::platform

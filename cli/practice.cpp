@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/practice.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "cli/platform.h"
+#include "practice/session.h"
 #include "report/address_text.h"
 #include "report/working/text.h"
 
@@ -77,6 +79,59 @@ bool onlyBlanks(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Characters on a terminal line: UTF-8 continuation bytes take no column.
+std::size_t columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Where a line's continuation lines start: after a step's number ("10. "), after a row's
+// caption and the blanks behind it ("Legend       "), or under its own indent.
+std::size_t hangingIndent(std::string_view line) {
+    std::size_t at = line.find_first_not_of(' ');
+    if (at == std::string_view::npos) return 0;
+    if (at > 0) return at;
+    const std::size_t digits = line.find_first_not_of("0123456789");
+    if (digits > 0 && digits != std::string_view::npos && line.substr(digits, 2) == ". ")
+        return digits + 2;
+    const std::size_t gap = line.find("  ");
+    if (gap != std::string_view::npos) return line.find_first_not_of(' ', gap);
+    return 0;
+}
+
+// The text with every line longer than the terminal's width broken between words, its
+// continuation lines under its hanging indent; a word longer than a line stays whole.
+std::string wrapped(std::string_view text, std::size_t width) {
+    std::string out;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const std::size_t indent = hangingIndent(line);
+        std::size_t used = 0;
+        bool first = true;
+        while (!line.empty()) {
+            const std::size_t space =
+                first ? line.find(' ', line.find_first_not_of(' ')) : line.find(' ');
+            const std::string_view word = line.substr(0, space);
+            line.remove_prefix(space == std::string_view::npos ? line.size() : space + 1);
+            if (!first && used + 1 + columns(word) > width && used > indent) {
+                out += '\n' + std::string(indent, ' ');
+                used = indent;
+            } else if (!first) {
+                out += ' ';
+                ++used;
+            }
+            out += word;
+            used += columns(word);
+            first = false;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<std::string> readPracticeValue(std::string_view option, std::string_view value,
@@ -123,11 +178,15 @@ std::string practiceWorking(const AddressTexts& inputs) {
 
 int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int inputFd,
                        int outputFd) {
+    // Texts of the program's own are broken between words to fit the terminal.
+    const int terminal = platform::terminalColumns(outputFd);
+    const std::size_t width = terminal >= 20 ? static_cast<std::size_t>(terminal) : 80;
     std::string out = practiceHeading(seed, request.options) + '\n';
-    out +=
-        "Answer each question and press Enter; \"?\" shows the working. An empty line or the end "
-        "of the input (Ctrl+D) ends the session.\nThe status message may be given by its "
-        "number:";
+    out += wrapped(
+        "Answer each question and press Enter; an empty line skips it, \"?\" shows the working. "
+        "The end of the input (Ctrl+D) ends the session.",
+        width);
+    out += "The status message may be given by its number:";
     for (std::size_t i = 0; i < status::all.size(); ++i)
         out += "\n  " + std::to_string(i + 1) + "  " + std::string(status::all[i]);
     out += '\n';
@@ -140,8 +199,7 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
     };
     LineReader reader(inputFd);
     ProblemGenerator generator(seed, request.options);
-    std::uint64_t asked = 0;
-    std::uint64_t right = 0;
+    SessionScore score;
     bool ended = false;
     for (std::uint32_t n = 1; n <= request.count && !ended; ++n) {
         const Exercise e(generator.next(), request.options.questions);
@@ -158,20 +216,22 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
                 line = reader.next();
                 if (!line || onlyBlanks(*line) || line->find_first_not_of(" \t?") != line->npos)
                     break;
-                out += practiceWorking(e.problem().inputs);
+                out += wrapped(practiceWorking(e.problem().inputs), width);
             }
-            if (!line || onlyBlanks(*line)) {
+            if (!line) {
                 ended = true;
-                if (!line) out += '\n';  // the end of the input leaves the prompt's line open
+                out += '\n';  // the end of the input leaves the prompt's line open
                 break;
             }
             const Mark mark = e.check(q, *line);
-            ++asked;
-            right += mark.right ? 1 : 0;
-            out += "    " + mark.text() + '\n';
+            score.count(mark);
+            out += wrapped("    " + mark.text(), width);
+            if (!mark.why.empty()) out += wrapped("    " + mark.why, width);
         }
     }
-    out += "\nScore: " + std::to_string(right) + " of " + std::to_string(asked) + " right\n";
+    out += '\n' + score.text() + '\n';
+    for (const std::string& line : score.byQuestion())
+        out += wrapped("  " + line, width);
     return flush() ? 0 : 1;
 }
 

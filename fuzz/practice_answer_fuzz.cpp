@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the practice's answer reader on any bytes, as every question of a problem drawn
 // from the first bytes (at every level). The mark names the expected answer, says "right" exactly
-// when it is right, and blanks around the answer change nothing; the expected answer is right.
+// when it is right (a blank or unreadable answer is neither right nor wrong), and blanks around
+// the answer change nothing; the expected answer is right.
 
 #include <cstdint>
 #include <cstring>
@@ -26,8 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string expected = exercise.expected(q);
         const octaval::Mark mark = exercise.check(q, answer);
         check(mark.expected == expected, "the mark names another expected answer");
-        check(mark.text() == (mark.right ? "right" : "wrong, expected " + expected),
-              "the mark's text does not say how it was marked");
+        if (mark.verdict == octaval::Mark::Verdict::marked)
+            check(mark.text() == (mark.right ? "right" : "wrong, expected " + expected),
+                  "the mark's text does not say how it was marked");
+        else
+            check(!mark.right && mark.why.empty(), "a blank or unreadable answer is marked");
         check(exercise.check(q, " " + std::string(answer) + "  ").right == mark.right,
               "blanks around the answer change its mark");
         check(exercise.check(q, expected).right, "the expected answer is marked wrong");

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "practice/reading.h"
-#include "report/subnet_rows.h"
+#include "report/working/wording.h"
 
 namespace octaval {
 namespace {
@@ -39,14 +39,33 @@ bool shows(const Press& p, Question q) {
     return true;
 }
 
-std::string dotted(Address a) {
-    std::array<char, 16> buffer{};
-    return std::string(addressText(a, buffer));
+using working::dotted;
+
+Address addressOf(const Octets& octets) {
+    return Address{octets[0]} << 24 | Address{octets[1]} << 16 | Address{octets[2]} << 8 |
+           Address{octets[3]};
 }
 
 }  // namespace
 
 std::string Mark::text(const Phrasebook& book) const {
+    if (verdict == Verdict::notAnswered) return book.say(phrase("Practice", "not answered"));
+    if (verdict == Verdict::unreadable) {
+        const std::string quoted = book.say(phrase("Working", "“%1”"), {answer});
+        switch (question) {
+            case Question::network:
+            case Question::broadcast:
+            case Question::firstSubnet:
+            case Question::lastSubnet:
+                return book.say(phrase("Practice", "cannot read %1 as an address"), {quoted});
+            case Question::classLetter:
+                return book.say(phrase("Practice", "cannot read %1 as a class"), {quoted});
+            case Question::status:
+                return book.say(phrase("Practice", "cannot read %1 as a status message"), {quoted});
+            default:
+                return book.say(phrase("Practice", "cannot read %1 as a number"), {quoted});
+        }
+    }
     if (right) return book.say(phrase("Practice", "right"));
     // An expected answer in words is a status message or the count of a network without subnets.
     const bool message =
@@ -95,22 +114,41 @@ std::string Exercise::expected(Question q) const {
     return std::string(m_press.outcome.status());
 }
 
-Mark Exercise::check(Question q, std::string_view answer) const {
+Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book) const {
     Mark mark;
+    mark.question = q;
     mark.expected = expected(q);
+    mark.answer = std::string(trimmed(answer));
+    if (mark.answer.empty()) {
+        mark.verdict = Mark::Verdict::notAnswered;
+        return mark;
+    }
+    const auto unreadable = [&mark] {
+        mark.verdict = Mark::Verdict::unreadable;
+        return mark;
+    };
+    const auto say = [&book](Phrase p) { return folded(book.say(p)); };
     switch (q) {
         case Question::network:
         case Question::broadcast:
         case Question::firstSubnet:
         case Question::lastSubnet: {
             const auto given = readDottedQuadLoosely(answer);
-            mark.right = given && given == readDottedQuadLoosely(mark.expected);
+            if (!given) return unreadable();
+            mark.right = given == readDottedQuadLoosely(mark.expected);
+            if (!mark.right) diagnose(mark, addressOf(*given), book);
             break;
         }
         case Question::classLetter: {
             std::string text = folded(answer);
-            if (text.starts_with("class ")) text.erase(0, 6);
+            for (const std::string& word : {std::string("class"), say(phrase("Practice", "class"))})
+                if (text.starts_with(word + ' ')) {
+                    text.erase(0, word.size() + 1);
+                    break;
+                }
+            if (text.size() != 1 || text[0] < 'a' || text[0] > 'e') return unreadable();
             mark.right = text == folded(mark.expected);
+            if (!mark.right) diagnose(mark, std::uint64_t(text[0] - 'a' + 'A'), book);
             break;
         }
         case Question::networkBits:
@@ -118,16 +156,34 @@ Mark Exercise::check(Question q, std::string_view answer) const {
         case Question::hostBits:
         case Question::subnets:
         case Question::hosts: {
-            const std::string_view unit = q == Question::subnets ? "subnets"
-                                          : q == Question::hosts ? "hosts"
-                                                                 : "bits";
-            const auto given = readCount(answer, unit);
-            if (q == Question::subnets && m_press.numbers.subnetBits == 0) {
-                const std::string text = folded(answer);
-                mark.right = (given && *given == 0) || text == "none" || text == "no" ||
-                             text == mark.expected;
+            const bool subnets = q == Question::subnets, hosts = q == Question::hosts;
+            const std::array<std::string, 4> units =
+                subnets ? std::array{std::string("subnets"), std::string("subnet"),
+                                     say(phrase("Practice", "subnets")),
+                                     say(phrase("Practice", "subnet"))}
+                : hosts
+                    ? std::array{std::string("hosts"), std::string("host"),
+                                 say(phrase("Practice", "hosts")), say(phrase("Practice", "host"))}
+                    : std::array{std::string("bits"), std::string("bit"),
+                                 say(phrase("Practice", "bits")), say(phrase("Practice", "bit"))};
+            std::string text = folded(answer);
+            for (const std::string& unit : units)
+                if (!unit.empty() && text.size() > unit.size() && text.ends_with(unit)) {
+                    text = folded(text.substr(0, text.size() - unit.size()));
+                    break;
+                }
+            const auto given = readCount(text, "");
+            if (subnets && m_press.numbers.subnetBits == 0) {
+                const std::string words = folded(answer);
+                mark.right = (given && *given == 0) || words == "none" || words == "no" ||
+                             words == mark.expected ||
+                             words == say(phrase("Practice", "no subnets")) ||
+                             words == "no subnet" || words == say(phrase("Practice", "no subnet"));
+                if (!mark.right && !given) return unreadable();
             } else {
-                mark.right = given && given == readDecimal(mark.expected);
+                if (!given) return unreadable();
+                mark.right = given == readDecimal(mark.expected);
+                if (!mark.right) diagnose(mark, *given, book);
             }
             break;
         }
@@ -136,8 +192,14 @@ Mark Exercise::check(Question q, std::string_view answer) const {
             const auto number = readDecimal(text);
             const auto position = std::find(status::all.begin(), status::all.end(), mark.expected) -
                                   status::all.begin();
-            mark.right = text == folded(mark.expected) ||
+            const auto names = [&](std::string_view message) {
+                return text == folded(message) || text == folded(book.status(message));
+            };
+            mark.right = names(mark.expected) ||
                          (number && *number == static_cast<std::uint64_t>(position) + 1);
+            if (!mark.right && !(number && *number >= 1 && *number <= status::all.size()) &&
+                std::none_of(status::all.begin(), status::all.end(), names))
+                return unreadable();
             break;
         }
     }

@@ -5,6 +5,8 @@
 // A practice problem with its press: the questions it asks, their expected answers (made from
 // the press's numbers) and the marking of answers as people write them.
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,11 +19,42 @@
 
 namespace octaval {
 
+/// A known mistake that a wrong answer matches, recognised from the press's numbers.
+enum class Mistake : std::uint8_t {
+    lastHostAsBroadcast,     // the broadcast given as the last usable host, one below it
+    nextNetworkAsBroadcast,  // the broadcast given as the next block's network, one above it
+    firstHostAsNetwork,      // the network given as the first usable host, one above it
+    neighbourBlock,          // a network or broadcast one block off
+    naturalMask,             // the network or broadcast worked with the class's natural mask
+    reservedCounted,         // 2^n subnets or hosts: the two reserved ones counted as usable
+    oneReservedCounted,      // 2^n - 1: only one of the two reserved ones left out
+    maskLength,              // bits counted from octet 1: the mask's one bits, or its zero bits
+    wrongOctet,              // subnet or host bits counted from the octet of another class
+    subnetZero,              // Subnet 1 given as the reserved subnet zero
+    allOnesSubnet,           // Subnet N given as the reserved all-ones subnet
+    wrongLeadingBits,        // the class of other leading bits than the first octet's
+    otherBox,                // the right answer to another question
+};
+
 /// How an answer was marked.
 struct Mark {
     bool right = false;
     std::string expected;
-    /// "right", or "wrong, expected 192.168.1.64", in the reader's words.
+    /// A blank answer is not answered, and one that cannot be read as the question's kind of
+    /// answer is unreadable; neither is marked right or wrong.
+    enum class Verdict : std::uint8_t { marked, notAnswered, unreadable };
+    Verdict verdict = Verdict::marked;
+    Question question = Question::status;
+    std::string answer{};  // as given, without the blanks around it
+    /// For a wrong answer that matches a known mistake: the mistake, the step of the working
+    /// that shows it (its key), and in one sentence, in the words of the check's phrasebook,
+    /// what went wrong and which step of the working shows it.
+    std::optional<Mistake> mistake{};
+    std::string_view step{};
+    std::string why{};
+
+    /// "right", "wrong, expected 192.168.1.64", "not answered" or "cannot read “abc” as an
+    /// address", in the reader's words.
     std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
@@ -39,11 +72,18 @@ public:
     /// The answer as the window shows it: "192.168.1.64", "C", "6", "no subnets", a message.
     std::string expected(Question q) const;
     /// Reads an answer leniently where its meaning is clear (blanks around it and its parts,
-    /// leading zeros, any letter case, a trailing unit word such as "bits", a status message by
-    /// its number in status::all counted from 1) and marks it.
-    Mark check(Question q, std::string_view answer) const;
+    /// leading zeros, any letter case, digits grouped by commas, points or blanks, a trailing
+    /// unit word such as "bits", a status message by its number in status::all counted from 1),
+    /// in English and in the words of the phrasebook, and marks it; a wrong answer that matches
+    /// a known mistake is told why in the phrasebook's words.
+    Mark check(Question q, std::string_view answer,
+               const Phrasebook& book = Phrasebook::english()) const;
 
 private:
+    // Names the known mistake that a wrong answer matches, if any: `given` is the answer as an
+    // address, a count, or the code of a class letter.
+    void diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book) const;
+
     Problem m_problem;
     Press m_press;
     std::vector<Question> m_questions;

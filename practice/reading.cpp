@@ -28,11 +28,23 @@ std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view
             text = folded(text.substr(0, text.size() - word.size()));
             break;
         }
+    // The no-break spaces that French and other languages group digits with are blanks here.
+    std::string spaced;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = std::string_view(text).substr(i);
+        if (rest.starts_with("\xC2\xA0") || rest.starts_with("\xE2\x80\xAF")) {
+            spaced += ' ';
+            i += rest[0] == '\xC2' ? 1 : 2;
+        } else {
+            spaced += text[i];
+        }
+    }
+    text = std::move(spaced);
     std::string digits;
     std::size_t group = 0;  // digits since the last separator
     bool grouped = false;
     for (const char c : text) {
-        if (c == ',' || c == ' ' || c == '_') {
+        if (c == ',' || c == '.' || c == ' ' || c == '_') {
             if (group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
             grouped = true;
             group = 0;

@@ -16,8 +16,8 @@ namespace octaval::reading {
 std::string folded(std::string_view text);
 
 /// A count as people write it: digits, perhaps in groups of three after the first, joined by
-/// commas, blanks or underscores ("16,777,214"), and the unit word or its singular after it
-/// ("6 subnets", "5 bits").
+/// commas, points, blanks (no-break ones too) or underscores ("16,777,214", "65.534"), in any
+/// language's grouping, and the unit word or its singular after it ("6 subnets", "5 bits").
 std::optional<std::uint64_t> readCount(std::string_view answer, std::string_view unit);
 
 }  // namespace octaval::reading

@@ -312,9 +312,22 @@ void appendWorkingJson(std::string& out, const Explanation& e) {
     out += R"(,"steps":[)";
     for (std::size_t i = 0; i < e.steps.size(); ++i) {
         if (i > 0) out += ',';
+        const WorkingStep& s = e.steps[i];
         JsonObject step(out);
-        step.text("title", e.steps[i].title, false);
-        step.text("text", e.steps[i].text, false);
+        step.text("key", s.key, false);
+        step.text("title", s.title, false);
+        step.text("text", s.text, false);
+        if (passed) {
+            JsonObject marks(step.key("marks"));
+            for (std::size_t r = 0; r < s.marks.size(); ++r) {
+                std::string bits;
+                for (Address bit = Address{1} << 31; bit != 0; bit >>= 1)
+                    bits += (s.marks[r] & bit) ? '1' : '0';
+                marks.text(std::array{"address", "mask", "network", "broadcast"}[r], bits, false);
+            }
+        } else {
+            step.key("marks") += "null";
+        }
     }
     out += ']';
 }

@@ -66,7 +66,8 @@ struct Explanation;
 /// leadingBits, classBits, subnetBits, hostBits, naturalMask, subnets, subnetsWithZero, hosts,
 /// blockSize, blockOctet, addressSubnet, reserved, network, invertedMask, broadcast,
 /// firstSubnet and lastSubnet (numbers and strings, null where the press has none); and steps,
-/// an array of objects with a title and a text.
+/// an array of objects with a key, a title, a text and marks (the bits of each row the step
+/// speaks of, as 32 ones and zeros; null for a rejected press).
 void appendWorkingJson(std::string& out, const Explanation& e);
 
 /// Appends {"error":"message","status":"status"} (no line feed): why a press gave no answer of

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_practice.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 #include "engine/calculator.h"
@@ -39,6 +43,34 @@ QLabel* caption(const QString& text, QWidget* window) {
     return label;
 }
 
+// A list of choices as a screen reader names it: by its caption ("Level"), with the choice as its
+// value. Qt's own names a list on Linux by its current choice and leaves the caption to a label
+// relation, which screen readers read only on entering the list.
+class NamedList final : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* list = static_cast<const QComboBox*>(object());
+        if (t == QAccessible::Name) return list->accessibleName();
+        if (t == QAccessible::Value) return list->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+constexpr char namedList[] = "octavalNamedList";
+
+QAccessibleInterface* namedLists(const QString& key, QObject* object) {
+    if (key == u"QComboBox" && object->property(namedList).toBool())
+        return new NamedList(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+void nameByCaption(QComboBox* list) {
+    static const bool installed = (QAccessible::installFactory(namedLists), true);
+    (void)installed;
+    list->setProperty(namedList, true);
+}
+
 }  // namespace
 
 frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent), m_seed(seed) {
@@ -52,11 +84,12 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
 
     // The options: classes and level.
     auto* classes = new QHBoxLayout;
-    auto* classesCaption = caption(tr("Classes"), this);
+    // The caption leads to the class boxes; Alt+C stays Check's.
+    auto* classesCaption = caption(tr("Cla&sses"), this);
     classes->addWidget(classesCaption);
     for (std::size_t i = 0; i < m_classes.size(); ++i) {
         const QChar letter(u'A' + char16_t(i));
-        m_classes[i] = new QCheckBox(QStringLiteral("&") + letter, this);
+        m_classes[i] = new QCheckBox(letter, this);
         m_classes[i]->setChecked(true);
         m_classes[i]->setAccessibleName(tr("Class %1").arg(letter));
         classes->addWidget(m_classes[i]);
@@ -70,9 +103,11 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             optionsChanged();
         });
     }
+    classesCaption->setBuddy(m_classes[0]);
     classes->addStretch();
     auto* levelCaption = caption(tr("&Level"), this);
     m_level = new QComboBox(this);
+    nameByCaption(m_level);
     for (const PracticeLevel level : allLevels)
         m_level->addItem(practiceText(levelDescription(level)));
     m_level->setAccessibleName(tr("Level"));
@@ -80,7 +115,13 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     classes->addWidget(levelCaption);
     classes->addWidget(m_level);
     grid->addLayout(classes, line++, 0, 1, 3);
-    connect(m_level, &QComboBox::currentIndexChanged, this, &frmPractice::optionsChanged);
+    // Arrowing through the levels draws one problem, under the level the arrows rest on.
+    m_levelChange = new QTimer(this);
+    m_levelChange->setSingleShot(true);
+    m_levelChange->setInterval(600);
+    connect(m_levelChange, &QTimer::timeout, this, &frmPractice::optionsChanged);
+    connect(m_level, &QComboBox::currentIndexChanged, m_levelChange, qOverload<>(&QTimer::start));
+    m_level->installEventFilter(this);
 
     // The problem.
     const auto problemBox = [this](const QString& name) {
@@ -118,11 +159,14 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             inputs->addStretch();
         } else if (q == Question::status) {
             m_status = new QComboBox(this);
+            nameByCaption(m_status);
             m_status->addItem(QString());  // not answered
             for (const auto message : status::all)
                 m_status->addItem(toQString(windowPhrasebook().status(message)),
                                   toQString(message));
             m_status->setAccessibleName(prompt);
+            m_status->installEventFilter(this);
+            connect(m_status, &QComboBox::activated, this, [this] { clearMark(Question::status); });
             inputs->addWidget(m_status);
             r.caption->setBuddy(m_status);
         } else {
@@ -132,6 +176,10 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
             r.inputs.push_back(box);
         }
         if (!r.inputs.empty()) r.caption->setBuddy(r.inputs.front());
+        for (QLineEdit* box : r.inputs) {
+            box->installEventFilter(this);
+            connect(box, &QLineEdit::textEdited, this, [this, q] { clearMark(q); });
+        }
         r.mark = new CutLabel(this);
         r.mark->setAccessibleName(tr("%1, mark").arg(prompt));
         r.mark->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -144,21 +192,35 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
         grid->addWidget(r.mark, line++, 2);
     }
 
-    // The buttons and the score.
+    // Why the wrong answers are wrong, in sentences that need the window's width.
+    m_reasons = new QLabel(this);
+    m_reasons->setObjectName(QStringLiteral("reasons"));
+    m_reasons->setWordWrap(true);
+    m_reasons->setTextFormat(Qt::PlainText);
+    m_reasons->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_reasons->setFocusPolicy(Qt::TabFocus);
+    grid->addWidget(m_reasons, line++, 0, 1, 3);
+
+    // The buttons, the session and the score.
     auto* buttons = new QHBoxLayout;
-    auto* checkButton = new QPushButton(tr("&Check"), this);
-    checkButton->setDefault(true);
+    m_check = new QPushButton(tr("&Check"), this);
     auto* next = new QPushButton(tr("&Next problem"), this);
     auto* working = new QPushButton(tr("Show the &working"), this);
-    for (auto* button : {checkButton, next, working})
+    for (auto* button : {m_check, next, working})
         buttons->addWidget(button);
     buttons->addStretch();
+    m_progress = caption(QString(), this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    buttons->addWidget(m_progress);
     m_score = caption(QString(), this);
-    m_score->setAccessibleName(tr("Score"));
+    m_score->setObjectName(QStringLiteral("score"));
     buttons->addWidget(m_score);
     grid->addLayout(buttons, line++, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    connect(checkButton, &QPushButton::clicked, this, &frmPractice::check);
+    for (const auto keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                &frmPractice::check);
+    connect(m_check, &QPushButton::clicked, this, &frmPractice::check);
     connect(next, &QPushButton::clicked, this, &frmPractice::nextProblem);
     connect(working, &QPushButton::clicked, this, &frmPractice::showWorking);
 
@@ -177,14 +239,46 @@ PracticeOptions frmPractice::options() const {
 }
 
 void frmPractice::optionsChanged() {
-    // The problems go on from the seed under the new options.
+    // The problems go on from the seed under the new options; the problem on show is replaced.
+    m_levelChange->stop();
     m_generator.emplace(m_seed + m_drawn, options());
-    nextProblem();
+    ++m_drawn;
+    showProblem(m_generator->next());
 }
 
 void frmPractice::nextProblem() {
+    if (m_levelChange->isActive()) {
+        optionsChanged();
+        return;
+    }
+    QString summary;
+    if (m_problem == sessionLength) {
+        // The session's summary, until the next check.
+        summary = tr("The last session: %1.").arg(toQString(m_session.text(windowPhrasebook())));
+        for (const std::string& line : m_session.byQuestion(windowPhrasebook()))
+            summary += u'\n' + toQString(line);
+        m_session = SessionScore();
+        m_problem = 0;
+    }
+    ++m_problem;
+    // More problems that ask what was answered wrong, where a few draws find one.
+    const std::vector<Question> weak = m_session.weak();
+    Problem drawn = m_generator->next();
     ++m_drawn;
-    showProblem(m_generator->next());
+    for (int tries = 0; tries < 8 && !weak.empty(); ++tries) {
+        const Exercise e(drawn, allQuestions);
+        const auto& asked = e.questions();
+        if (std::all_of(weak.begin(), weak.end(), [&](Question q) {
+                return std::find(asked.begin(), asked.end(), q) != asked.end() &&
+                       (q != Question::status || !e.press().outcome.ok());
+            }))
+            break;
+        drawn = m_generator->next();
+        ++m_drawn;
+    }
+    showProblem(std::move(drawn));
+    m_reasons->setText(summary);
+    m_reasons->setVisible(!summary.isEmpty());
 }
 
 void frmPractice::showProblem(Problem problem) {
@@ -210,8 +304,31 @@ void frmPractice::showProblem(Problem problem) {
     }
     m_status->setCurrentIndex(0);
     m_status->setAccessibleDescription(QString());
-    m_score->setText(tr("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+    m_reasons->clear();
+    m_reasons->hide();
+    m_progress->setText(tr("Problem %1 of %2").arg(m_problem).arg(sessionLength));
+    showScore();
     if (first) first->setFocus();
+}
+
+void frmPractice::showScore() {
+    const QString text = m_session.right() + m_session.wrong() + m_session.notAnswered() == 0
+                             ? QString()
+                             : toQString(m_session.text(windowPhrasebook()));
+    m_score->setText(text);
+    m_score->setToolTip(tr("Counted at the first check of each problem"));
+    // A screen reader hears the score itself, not only the word "Score".
+    m_score->setAccessibleName(text.isEmpty() ? tr("Score") : text);
+    m_score->setAccessibleDescription(m_score->toolTip());
+}
+
+void frmPractice::clearMark(Question q) {
+    const Row& r = row(q);
+    r.mark->setText(QString());
+    r.mark->setToolTip(QString());
+    for (QLineEdit* box : r.inputs)
+        box->setAccessibleDescription(QString());
+    if (q == Question::status) m_status->setAccessibleDescription(QString());
 }
 
 QString frmPractice::answer(Question q) const {
@@ -222,20 +339,55 @@ QString frmPractice::answer(Question q) const {
 }
 
 void frmPractice::check() {
+    QStringList reasons;
     for (const Question q : m_exercise->questions()) {
-        const Mark mark = m_exercise->check(q, answer(q).toStdString());
+        const Mark mark = m_exercise->check(q, answer(q).toStdString(), windowPhrasebook());
         const QString text = toQString(mark.text(windowPhrasebook()));
-        row(q).mark->setText(text);
-        for (QLineEdit* box : row(q).inputs)
-            box->setAccessibleDescription(text);
-        if (q == Question::status) m_status->setAccessibleDescription(text);
-        if (!m_counted) {
-            ++m_asked;
-            m_right += mark.right ? 1 : 0;
-        }
+        const QString why = toQString(mark.why);
+        const Row& r = row(q);
+        r.mark->setText(text);
+        // The whole reason in the mark's tooltip and, with the mark, in the answer's description.
+        r.mark->setToolTip(why.isEmpty() ? QString() : text + u'\n' + why);
+        const QString description = why.isEmpty() ? text : text + u' ' + why;
+        for (QLineEdit* box : r.inputs)
+            box->setAccessibleDescription(description);
+        if (q == Question::status) m_status->setAccessibleDescription(description);
+        if (!why.isEmpty()) reasons += r.caption->text() + QStringLiteral(": ") + why;
+        if (!m_counted) m_session.count(mark);
     }
     m_counted = true;
-    m_score->setText(tr("Score: %1 of %2 right").arg(m_right).arg(m_asked));
+    m_reasons->setText(reasons.join(u'\n'));
+    m_reasons->setVisible(!reasons.isEmpty());
+    showScore();
+}
+
+bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_level && event->type() == QEvent::FocusOut && m_levelChange->isActive())
+        optionsChanged();
+    // Enter in an answer moves on to the next question's answer, and from the last to Check.
+    if (event->type() == QEvent::KeyPress && watched != m_level) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !(key->modifiers() & Qt::ControlModifier) &&
+            !(watched == m_status && m_status->view()->isVisible())) {
+            const auto& asked = m_exercise->questions();
+            auto at = std::find_if(asked.begin(), asked.end(), [&](Question q) {
+                const Row& r = row(q);
+                return watched == m_status
+                           ? q == Question::status
+                           : std::find(r.inputs.begin(), r.inputs.end(), watched) != r.inputs.end();
+            });
+            if (at != asked.end()) ++at;
+            if (at == asked.end())
+                m_check->setFocus(Qt::TabFocusReason);
+            else if (*at == Question::status)
+                m_status->setFocus(Qt::TabFocusReason);
+            else
+                row(*at).inputs.front()->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmPractice::showWorking() {

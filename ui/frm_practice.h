@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "practice/exercise.h"
+#include "practice/session.h"
 #include "report/address_text.h"
 #include "ui/cut_text.h"
 
@@ -17,15 +18,17 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace octaval {
 
 class AddressEdit;
 
-/// The Practice window: a problem drawn from a seed, one input per question, "Check" (Enter),
-/// "Next problem", "Show the working" and the session's score. Every answer is marked in words
-/// against a press of the engine. Not modal: the main window stays usable beside it.
-// A dialog, so that Enter in an input clicks the default button, "Check".
+/// The Practice window: a session of problems drawn from a seed, one input per question, "Check"
+/// (Ctrl+Enter, or Enter on the last stop), "Next problem" (which skips an unchecked one), "Show
+/// the working" and the session's score. Every answer is marked in words against a press of the
+/// engine, a wrong one with the reason where it matches a known mistake. Enter in an answer
+/// moves on to the next. Not modal: the main window stays usable beside it.
 class frmPractice final : public QDialog {
     Q_OBJECT
 
@@ -38,22 +41,36 @@ public:
     /// the status, which is chosen in statusChoice()).
     const std::vector<QLineEdit*>& inputs(Question q) const { return row(q).inputs; }
     QComboBox* statusChoice() const { return m_status; }
-    /// The mark of a question: empty until checked, then "right" or "wrong, expected ...".
+    /// The mark of a question: empty until checked or after its answer is edited, then "right",
+    /// "wrong, expected ...", "not answered" or "cannot read ...".
     CutLabel* mark(Question q) const { return row(q).mark; }
-    /// "Score: R of N right", over the first check of each problem.
+    /// "Score at the first check of each problem: R of N answers right", over the session.
     QLabel* score() const { return m_score; }
+    /// "Problem 3 of 10".
+    QLabel* progress() const { return m_progress; }
+    /// Why the wrong answers are wrong, one line each; at the end of a session, its summary.
+    QLabel* reasons() const { return m_reasons; }
+
+    /// The problems of a session.
+    static constexpr int sessionLength = 10;
 
 signals:
     /// "Show the working": the problem's address and mask, for the window that works it out.
     void workingRequested(const octaval::AddressTexts& inputs);
 
 public slots:
-    /// "Check" (also Enter): marks every answer; the first check of a problem counts in the score.
+    /// "Check" (also Ctrl+Enter): marks every answer; the first check of a problem counts in the
+    /// score.
     void check();
-    /// "Next problem": the next problem of the seed, under the options as they are set.
+    /// "Next problem": the next problem of the seed, under the options as they are set, drawn
+    /// where it can be to ask the kinds of question answered wrong in this session. After the
+    /// last problem of a session, the session's summary and a new session.
     void nextProblem();
     /// "Show the working".
     void showWorking();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Row {
@@ -67,6 +84,8 @@ private:
     PracticeOptions options() const;
     void optionsChanged();
     void showProblem(Problem problem);
+    void showScore();
+    void clearMark(Question q);
     QString answer(Question q) const;
 
     std::uint64_t m_seed;
@@ -74,8 +93,9 @@ private:
     std::optional<ProblemGenerator> m_generator;
     std::optional<Exercise> m_exercise;
     bool m_counted = false;  // the problem on show has been checked once
-    std::uint64_t m_right = 0;
-    std::uint64_t m_asked = 0;
+    int m_problem = 0;       // the problem on show in the session, from 1
+    SessionScore m_session;
+    QTimer* m_levelChange = nullptr;  // a level chosen by arrows takes effect once they rest
 
     std::array<QCheckBox*, 3> m_classes{};
     QComboBox* m_level = nullptr;
@@ -84,6 +104,9 @@ private:
     std::array<Row, allQuestions.size()> m_rows{};
     QComboBox* m_status = nullptr;
     QLabel* m_score = nullptr;
+    QLabel* m_progress = nullptr;
+    QLabel* m_reasons = nullptr;
+    QPushButton* m_check = nullptr;
 };
 
 }  // namespace octaval

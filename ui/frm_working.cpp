@@ -9,10 +9,16 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTextTable>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "engine/subnets.h"
 #include "report/binary_report.h"
@@ -80,6 +86,22 @@ QString span(const QString& text, const FieldLook& look) {
              look.bold ? QStringLiteral("font-weight:bold") : QString(), text.toHtmlEscaped());
 }
 
+// The bits that the chosen step speaks of: on a colour of their own, far from the fields' tints
+// and legible at 7:1 and more, and underlined, so that they stand out in grey scale too.
+FieldLook markedLook(const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Base).lightnessF() < 0.5;
+    return dark ? FieldLook{QColor(0xff, 0xd5, 0x4f), QColor(Qt::black), true}
+                : FieldLook{QColor(0x1a, 0x23, 0x7e), QColor(Qt::white), true};
+}
+
+QString markedSpan(const QString& text, const QPalette& palette) {
+    const FieldLook look = markedLook(palette);
+    return QStringLiteral(
+               "<span style=\"background-color:%1;color:%2;font-weight:bold;"
+               "text-decoration:underline\">%3</span>")
+        .arg(look.background.name(), look.text.name(), text.toHtmlEscaped());
+}
+
 // The fields of a bit row one after the other, as their runs of bits stand in the row.
 std::vector<BitField> fieldRuns(const BitFields& fields) {
     std::vector<BitField> runs;
@@ -89,6 +111,123 @@ std::vector<BitField> fieldRuns(const BitFields& fields) {
 }
 
 }  // namespace
+
+// The steps, one under the other, each with its number hanging beside its title and text; one
+// of them is chosen, by a click or the arrow keys, and the list reports it. A single stop for
+// Tab, so that the keys walk the steps and Tab goes on to the buttons.
+class StepList final : public QTextBrowser {
+public:
+    explicit StepList(QWidget* parent) : QTextBrowser(parent) {
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        setFocusPolicy(Qt::StrongFocus);
+        setTabChangesFocus(true);
+        setOpenLinks(false);
+        viewport()->setCursor(Qt::PointingHandCursor);
+    }
+
+    std::function<void(int)> chosen;
+
+    void setSteps(const QList<std::pair<QString, QString>>& steps) {
+        m_steps = steps;
+        m_current = -1;
+        choose(steps.isEmpty() ? -1 : 0);
+    }
+
+    int current() const { return m_current; }
+
+    void choose(int step) {
+        if (step < -1 || step >= int(m_steps.size())) return;
+        m_current = step;
+        const int scrolled = verticalScrollBar()->value();
+        QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\">");
+        const QString chosenColours = QStringLiteral(" bgcolor=\"%1\" style=\"color:%2\"")
+                                          .arg(palette().color(QPalette::Highlight).name(),
+                                               palette().color(QPalette::HighlightedText).name());
+        // Room for a number of two digits and its point, so that the numbers hang beside the text.
+        const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("000.")) + 8;
+        for (qsizetype i = 0; i < m_steps.size(); ++i) {
+            const QString colours = i == step ? chosenColours : QString();
+            html += QStringLiteral(
+                        "<tr><td align=\"right\" valign=\"top\" width=\"%5\"%1>"
+                        "%2.</td><td%1><b>%3</b><br>%4</td></tr>")
+                        .arg(colours)
+                        .arg(i + 1)
+                        .arg(m_steps[i].first.toHtmlEscaped(), m_steps[i].second.toHtmlEscaped())
+                        .arg(numberWidth);
+        }
+        setHtml(html + QStringLiteral("</table>"));
+        verticalScrollBar()->setValue(scrolled);
+        if (step >= 0) scrollTo(step);
+        // A screen reader hears the chosen step whole.
+        setAccessibleDescription(
+            step < 0 ? QString()
+                     : QCoreApplication::translate("octaval::frmWorking", "Step %1 of %2: %3. %4")
+                           .arg(step + 1)
+                           .arg(m_steps.size())
+                           .arg(m_steps[step].first, m_steps[step].second));
+        if (chosen) chosen(step);
+    }
+
+    // The height that shows every step without scrolling at the list's width.
+    int wholeHeight() const { return int(document()->size().height()) + 2 * frameWidth() + 2; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const QTextCursor at = cursorForPosition(event->position().toPoint());
+        if (const QTextTable* table = at.currentTable()) {
+            setFocus(Qt::MouseFocusReason);
+            choose(table->cellAt(at).row());
+            return;
+        }
+        QTextBrowser::mousePressEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const int last = int(m_steps.size()) - 1;
+        int step = m_current;
+        switch (event->key()) {
+            case Qt::Key_Up:
+                step = std::max(0, m_current - 1);
+                break;
+            case Qt::Key_Down:
+                step = std::min(last, m_current + 1);
+                break;
+            case Qt::Key_Home:
+                step = 0;
+                break;
+            case Qt::Key_End:
+                step = last;
+                break;
+            default:
+                QTextBrowser::keyPressEvent(event);
+                return;
+        }
+        if (step != m_current) choose(step);
+    }
+
+    void changeEvent(QEvent* event) override {
+        // The chosen step's colours follow the palette.
+        if (event->type() == QEvent::PaletteChange && m_current >= 0) choose(m_current);
+        QTextBrowser::changeEvent(event);
+    }
+
+private:
+    // Brings the whole of a step into view, its top where it is taller than the view.
+    void scrollTo(int step) {
+        const QList<QTextFrame*> frames = document()->rootFrame()->childFrames();
+        const auto* table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable*>(frames.front());
+        if (!table) return;
+        QScrollBar* bar = verticalScrollBar();
+        const int bottom = cursorRect(table->cellAt(step, 1).lastCursorPosition()).bottom();
+        if (bottom > viewport()->height())
+            bar->setValue(bar->value() + bottom - viewport()->height());
+        const int top = cursorRect(table->cellAt(step, 0).firstCursorPosition()).top();
+        if (top < 0) bar->setValue(bar->value() + top);
+    }
+
+    QList<std::pair<QString, QString>> m_steps;
+    int m_current = -1;
+};
 
 frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmWorking"));
@@ -131,13 +270,10 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid->setColumnStretch(1, 1);
     layout->addWidget(m_bits);
 
-    m_steps = new QPlainTextEdit(this);
+    m_steps = new StepList(this);
     m_steps->setObjectName(QStringLiteral("steps"));
     m_steps->setAccessibleName(tr("Steps"));
-    m_steps->setReadOnly(true);
-    m_steps->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_steps->setTabChangesFocus(true);
-    m_steps->installEventFilter(this);
+    m_steps->chosen = [this](int) { drawBits(); };
     layout->addWidget(m_steps, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -150,13 +286,42 @@ frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(m_copy, &QPushButton::clicked, this, &frmWorking::copyWorking);
+    // Ctrl+C copies the working from anywhere in the window.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmWorking::copyWorking);
+
+    // From the top of the window to its bottom.
+    QWidget* previous = m_bitRows[0];
+    for (QWidget* next : {static_cast<QWidget*>(m_bitRows[1]), static_cast<QWidget*>(m_bitRows[2]),
+                          static_cast<QWidget*>(m_bitRows[3]), static_cast<QWidget*>(m_steps),
+                          static_cast<QWidget*>(m_copy), static_cast<QWidget*>(close)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     // Room for the bit rows and some lines of steps, in the font's own measure, so that the
-    // window grows with the scale and the font.
+    // window grows with the scale and the font; the first working makes it as large as it needs.
     const QFontMetrics metrics(fixed);
-    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 64 + 24, fontMetrics().lineSpacing() * 30);
+    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 88 + 24, fontMetrics().lineSpacing() * 30);
     followPalette(this);
     m_steps->setFocus();
+}
+
+QStringList frmWorking::steps() const {
+    QStringList lines;
+    if (m_stale || !m_press) return lines;
+    const Explanation e = explain(*m_press, windowPhrasebook());
+    for (const QString& line : toQString(stepsText(e)).split(u'\n', Qt::SkipEmptyParts))
+        lines << line;
+    return lines;
+}
+
+int frmWorking::currentStep() const {
+    return m_steps->current();
+}
+
+void frmWorking::setCurrentStep(int step) {
+    m_steps->choose(step);
 }
 
 void frmWorking::showWorking(std::shared_ptr<const Press> press) {
@@ -192,24 +357,69 @@ void frmWorking::redraw() {
     const Explanation e = explain(p, windowPhrasebook());
     m_text = toQString(workingText(e));
     m_heading->setText(toQString(workingHeading(e)));
-    m_steps->setPlainText(toQString(stepsText(e)));
+    m_marks.clear();
+    QList<std::pair<QString, QString>> steps;
+    for (const WorkingStep& step : e.steps) {
+        steps.append({toQString(step.title), toQString(step.text)});
+        m_marks.push_back(step.marks);
+    }
     m_steps->show();
     m_copy->setEnabled(true);
     m_bits->setVisible(p.outcome.passed());
-    if (!p.outcome.passed()) return;
+    m_steps->setSteps(steps);  // draws the bits of the first step
+    if (!m_sized) {
+        // Large enough for every step of the press without scrolling, where the screen allows.
+        m_sized = true;
+        layout()->activate();
+        const int missing = m_steps->wholeHeight() - m_steps->height();
+        const QRect room = screen() ? screen()->availableGeometry() : QRect();
+        if (missing > 0)
+            resize(width(), room.isValid() ? std::min(height() + missing, room.height() * 9 / 10)
+                                           : height() + missing);
+    }
+}
+
+void frmWorking::drawBits() {
+    if (!m_press || !m_press->outcome.passed()) return;
+    const Press& p = *m_press;
+    const Explanation e = explain(p, windowPhrasebook());
+    const int step = m_steps->current();
+    const std::array<quint32, 4> marks = step >= 0 && std::size_t(step) < m_marks.size()
+                                             ? m_marks[std::size_t(step)]
+                                             : std::array<quint32, 4>{};
 
     const auto list = SubnetList::of(p.state);
     const std::vector<BitField> runs = fieldRuns(bitFields(list));
     const auto rows = bitRows(p.state);
     auto* grid = static_cast<QGridLayout*>(m_bits->layout());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        // The row as the binary report writes it, cut at its '|' into the runs of its fields.
+        // The row as the binary report writes it, cut at its '|' into the runs of its fields; in
+        // each run, the bits the chosen step speaks of drawn apart.
         const QStringList pieces = toQString(e.bits[r]).split(u'|');
         QString html, words;
+        quint32 bit = quint32{1} << 31;
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             const BitField field = runs[std::size_t(i)];
             if (i > 0) html += u'|';
-            html += span(pieces[i], fieldLook(field, palette()));
+            QString run;
+            bool marked = false;
+            const auto flush = [&] {
+                if (run.isEmpty()) return;
+                html +=
+                    marked ? markedSpan(run, palette()) : span(run, fieldLook(field, palette()));
+                run.clear();
+            };
+            for (const QChar c : pieces[i]) {
+                const bool isBit = c == u'0' || c == u'1';
+                const bool m = isBit && (marks[r] & bit);
+                if (isBit && m != marked) {
+                    flush();
+                    marked = m;
+                }
+                run += c;
+                if (isBit) bit >>= 1;
+            }
+            flush();
             QString bits = pieces[i];
             bits.remove(u'.');
             words += (i > 0 ? QStringLiteral(", ") : QString()) + fieldWords(field) + u' ' + bits;
@@ -241,22 +451,7 @@ void frmWorking::copyWorking() {
     QGuiApplication::clipboard()->setText(m_text);
 }
 
-bool frmWorking::eventFilter(QObject* watched, QEvent* event) {
-    // Ctrl+C in the steps copies a selection as usual, and the whole working without one.
-    if (watched == m_steps && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        !m_steps->textCursor().hasSelection()) {
-        copyWorking();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmWorking::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        copyWorking();
-        return;
-    }
     if (event->matches(QKeySequence::Cancel)) {
         close();
         return;

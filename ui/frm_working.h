@@ -5,19 +5,22 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "report/press.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace octaval {
 
+class StepList;
+
 /// The Working window: how a press came to its answer, the address, mask, network and broadcast
 /// bit by bit with their fields drawn apart, and the steps in words and numbers, as
-/// octaval-cli --explain prints them. Not modal: it stays open beside the main window and
-/// follows its presses.
+/// octaval-cli --explain prints them, each with its title and a hanging number. Choosing a step
+/// (a click, or the arrow keys) marks in the bit rows the bits it speaks of. Not modal: it stays
+/// open beside the main window and follows its presses.
 class frmWorking final : public QWidget {
     Q_OBJECT
 
@@ -30,6 +33,11 @@ public:
 
     /// The whole working as text, as it is copied.
     const QString& text() const { return m_text; }
+    /// The steps as --explain numbers them, one a line ("1. Class: ...").
+    QStringList steps() const;
+    /// The chosen step, from 0; -1 without steps.
+    int currentStep() const;
+    void setCurrentStep(int step);
 
 public slots:
     /// Takes the press whose working the window shows, without bringing the window up; a closed
@@ -39,13 +47,13 @@ public slots:
     void copyWorking();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void redraw();
+    void drawBits();
 
     std::shared_ptr<const Press> m_press;
     bool m_stale = true;  // the texts are not yet those of m_press
@@ -54,8 +62,10 @@ private:
     QWidget* m_bits;
     std::array<QLabel*, 4> m_bitRows{};
     QLabel* m_legend;
-    QPlainTextEdit* m_steps;
+    StepList* m_steps;
     QPushButton* m_copy;
+    std::vector<std::array<quint32, 4>> m_marks;  // each step's bits, by row
+    bool m_sized = false;  // the window has been made large enough for its first working
 };
 
 }  // namespace octaval

@@ -19,10 +19,21 @@
 
 namespace octaval {
 
-/// One step of the working: a short title and what it finds, in one paragraph.
+/// The rows of the bit rows, in their order: address, mask, network, broadcast.
+enum class BitRowName : unsigned char { address, mask, network, broadcast };
+
+/// One step of the working: a short title and what it finds, in one paragraph, with the bits of
+/// the bit rows it speaks of, so that a front end can show them when the step is chosen.
 struct WorkingStep {
+    /// What the step is about, the same in every language: "reading", "check", "class",
+    /// "naturalMask", "fields", "subnets", "hosts", "blockSize", "addressSubnet", "network",
+    /// "broadcast", "range", "status". The practice names a step by it.
+    std::string_view key;
     std::string title;
     std::string text;
+    /// For each bit row, the bits the step speaks of (bit 31 the row's first); all zero for a
+    /// step about no bits, and for every step of a press that the checks stopped.
+    std::array<Address, 4> marks{};
 };
 
 /// The working of one press. Texts the user typed are shown with control characters escaped.
@@ -63,6 +74,9 @@ struct Explanation {
     std::string lastSubnet;
 
     std::vector<WorkingStep> steps;
+
+    /// The first step with the key, or null.
+    const WorkingStep* step(std::string_view key) const;
 };
 
 /// The working of a press, in the words of the phrasebook.

@@ -141,21 +141,36 @@ private:
                           {listed(why)});
     }
 
+    // The rule as checks 6 to 8 apply it: by the first octet's range, some of the mask's first
+    // octets must hold a 255. One is enough; they need not cover the class's network bits.
     std::string maskVersusClass() const {
         const double first = m_p.state.ipOctet[0];
         const AddressClass c = addressClass(first);
         const int n = networkMaskOctets(c);
-        const std::string letter(1, c.letter);
-        const std::string mask = rowText(m_p.boxes, Box::Text5);
+        const std::string above = std::to_string(c.letter == 'A' ? 0 : c.letter == 'B' ? 127 : 191);
+        const std::string below = std::to_string(c.letter == 'A'   ? 128
+                                                 : c.letter == 'B' ? 192
+                                                                   : 240);
+        std::string masked;
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (k > 0) masked += '.';
+            masked += shown(m_p.state.maskOctet[k]);
+        }
         return m_book.say(
-            counted("Working",
-                    "The first octet %1 makes the address class %2, and for that class one "
-                    "of the mask's first %3 octets must be 255 to cover its network bits. "
-                    "The mask %4 has no 255 there.",
-                    "The first octet %1 makes the address class %2, and for that class the "
-                    "mask's first octet must be 255 to cover its network bits. The mask %4 "
-                    "has no 255 there."),
-            n, {shown(first), letter, std::to_string(n), mask});
+                   counted("Working",
+                           "For a first octet above %1 and below %2, as %3 is, the mask must "
+                           "have a 255 among its first %n octets. The mask %4 has none.",
+                           "For a first octet above %1 and below %2, as %3 is, the mask's "
+                           "first octet must be 255. The mask %4 has another."),
+                   n, {above, below, shown(first), masked}) +
+               ' ' +
+               m_book.say(counted("Working",
+                                  "A single 255 there is enough: the check does not ask the "
+                                  "mask to cover the class's network bits, which the class "
+                                  "fixes whatever the mask.",
+                                  "That is the whole rule: the check asks nothing of the "
+                                  "mask's other octets."),
+                          n);
     }
 
     std::string maskShape() const {
@@ -200,10 +215,10 @@ private:
 void addRefusal(const Press& p, Explanation& e) {
     const Phrasebook& book = *e.book;
     e.rejectedBy = checkName(p.outcome.rejection);
-    e.steps.push_back({book.say(phrase("Working", "Check")),
+    e.steps.push_back({"check", book.say(phrase("Working", "Check")),
                        book.say(stopsAt(p.outcome.rejection)) + ' ' + Rejected(p, book).text()});
     e.steps.push_back(
-        {book.say(phrase("Caption", "Status")),
+        {"status", book.say(phrase("Caption", "Status")),
          book.say(phrase("Working", "The status is %1, and every output box stays empty."),
                   {quoted(book, book.status(e.status))})});
 }

@@ -56,10 +56,10 @@ Legend       '|' between the class's network bits (24), the subnet bits (3) and 
 5. Hosts: 2^5 - 2 = 30 usable hosts in each subnet: host bits all zeros name the subnet itself, all ones its broadcast address.
 6. Block size: The last subnet bit has the value 32 in octet 4, so the subnets follow each other in steps of 32 there: 192.168.1.0, 192.168.1.32, 192.168.1.64 and so on.
 7. The address's subnet: The address's subnet bits read 010: subnet 2 of 0 to 7, not reserved.
-8. Network: The address And the mask: 192.168.1.70 And 255.255.255.224 = 192.168.1.64, each bit 1 only where both are 1.
+8. Network: The address And the mask: 192.168.1.70 And 255.255.255.224 = 192.168.1.64, each bit 1 only where both are 1; this is the network address, which the row Subnet shows.
 9. Broadcast: The network Or the inverted mask: 192.168.1.64 Or 0.0.0.31 = 192.168.1.95, the bits that the mask leaves all set to 1.
 10. First and last subnet: The network with bits 25 to 27 set to 001 and to 110: subnet 1 is 192.168.1.32 and subnet 6 is 192.168.1.192 (the rows Subnet 1 and Subnet N).
-11. Status: The subnet field of the network, bits 25 to 27, reads 010: neither all zeros nor all ones. The host field of the address, bits 28 to 32, reads 00110: neither all zeros nor all ones. A later finding replaces an earlier one: the status is “OK”.
+11. Status: The subnet field of the network, bits 25 to 27, reads 010: neither all zeros nor all ones. The host field of the address, bits 28 to 32, reads 00110: neither all zeros nor all ones. With no finding the status stays “OK”.
 """
 LINE = b"192\t168\t1\t70\t255\t255\t255\t224"
 ESCAPED = REPORT.replace("192.168.1.70", "1\\t92.168.1.7\\n0\\x1b", 1)
@@ -103,6 +103,10 @@ CASES = {
     "batch line beyond 64 MiB": (["--batch"], b"1" * (64 << 20) + b"1\n" + LINE, 1, TOO_LONG + JSON),
     "working": (["--explain", "192.168.1.70/27"], b"", 0, EXPLAIN),
     "working of a refused mask": (["--explain", "10.1.2.3", "255.0.255.0"], b"", 1, "Working of 10.1.2.3 255.0.255.0: Illegal subnet mask\n\n1. Check: The press stops at the check of the mask's shape. A mask starts with 255 and its octets never rise from left to right; below a 255 only the last octet may fall again to 0 (255.a.b.0). Here octet 3 (255) is above octet 2 (0).\n2. Status: The status is \u201cIllegal subnet mask\u201d, and every output box stays empty.\n"),
+    "working: the mask-versus-class rule as checked": (["--explain", "192.168.1.1", "0.0.0.0"], b"", 1, Part("For a first octet above 191 and below 240, as 192 is, the mask must have a 255 among its first 3 octets. The mask 0.0.0.0 has none.")),
+    "working: a box read unusually": (["--explain", "--", "1e2.1.2.3", "255.0.0.0"], b"", 0, Part("\n1. Reading: Octet 1 of the address, \u201c1e2\u201d, reads as 100: the letter e starts a power of ten.\n")),
+    "working: the And of the numbers read": (["--explain", "--", "1e2.1.2.3", "255.0.0.0"], b"", 0, Part(": 100.1.2.3 And 255.0.0.0 = 100.0.0.0,")),
+    "working under 255.a.b.0 agrees with the status": (["--explain", "10.1.2.3", "255.254.254.0"], b"", 1, Part("The press, though, reads the network's bits 9 to 22, 00000000000000: all zeros, so it takes the address's subnet as reserved (all zeros).")),
     "explain and list": (["--explain", "--list", "10.1.2.3"], b"", 2, "--list and --explain exclude each other"),
     "batch of addresses": (["--batch", "--addresses"], ADDRESS_LINES, 1, ADDRESS_ANSWERS),
     "list of class D": (["--list", "224.1.2.3"], b"", 1, Diagnostic("Class D has no subnets")),

@@ -4,12 +4,15 @@
 # octaval-cli --practice: a session on a pseudo-terminal as a learner has it, and worksheets as
 # a teacher's tools read them, checked against --batch. Run by CTest with OCTAVAL_CLI set.
 import csv
+import fcntl
 import io
 import json
 import os
 import pty
 import select
+import struct
 import subprocess
+import termios
 import unittest
 
 CLI = os.environ["OCTAVAL_CLI"]
@@ -80,13 +83,29 @@ class SessionTest(unittest.TestCase):
         os.write(session.fd, f"{first['status'].upper()}\n".encode())
         self.assertIn("right", session.read_until("Problem 2 of 2"))
         session.answer("", eof=True)  # Ctrl+D at the prompt
-        self.assertIn("Score: 3 of 4 right", session.read_until("right\r\n"))
+        self.assertIn("Score: 3 of 4 answers right\r\n", session.read_until("right\r\n"))
         self.assertEqual(session.end(), 0)
 
-    def test_empty_line_ends_the_session(self):
-        session = Session("--seed", "7")
+    def test_empty_line_skips_the_question(self):
+        session = Session("--seed", "7", "--count", "1", "--questions", "network,class")
         session.answer("")
-        self.assertIn("Score: 0 of 0 right", session.read_until("right\r\n"))
+        self.assertIn("    not answered\r\n", session.read_until("Class? "))
+        os.write(session.fd, b"\x04")
+        self.assertIn("Score: 0 of 0 answers right, 1 not answered",
+                      session.read_until("answered\r\n"))
+        self.assertEqual(session.end(), 0)
+
+    def test_a_known_mistake_is_told_why_within_the_terminal_width(self):
+        args = ("--seed", "42", "--count", "1", "--questions", "hosts")
+        bits = int(worksheet(*args)[0]["answers"]["hostLine"].split(" ")[0])
+        session = Session(*args)
+        fcntl.ioctl(session.fd, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 40, 0, 0))
+        session.answer(str(2 ** bits))
+        reason = session.read_until("Score").split("\r\n")[1:-2]
+        self.assertTrue(all(len(line) <= 40 for line in reason), reason)
+        self.assertIn(f"which counts the network and the broadcast address; neither is a host, "
+                      f"so 2^{bits} - 2 = {2 ** bits - 2} are usable. Step ",
+                      " ".join(line.strip() for line in reason))
         self.assertEqual(session.end(), 0)
 
 

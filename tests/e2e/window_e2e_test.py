@@ -58,35 +58,45 @@ def presses(app, rows):
 
 
 def working(app):
-    # Ctrl+B opens the working of the last press (10.1.2.3 255.255.0.0); its steps and the fields
-    # of its bit rows read through the bus; Escape closes it.
+    # Ctrl+B opens the working of the last press (10.1.2.3 255.255.0.0); its steps, the chosen
+    # one, and the fields of its bit rows read through the bus; Escape closes it.
     app.do(app.at(dt.INPUTS[0]), "ctrl+b")
     window = app.window("Working")
     assert app.windows()["Working"].get_role() == Atspi.Role.FRAME  # a window, as the main one
-    steps = dt.Atspi.Text.get_text(window["Steps"], 0, -1)
-    assert "2^8 - 2 = 254 usable subnets" in steps and "Status:" in steps, steps
+    steps = dt.Atspi.Text.get_text(window["label:Steps"], 0, -1)
+    assert "2^8 - 2 = 254 usable subnets" in steps and "Status" in steps, steps
+    # The chosen step is heard whole, as the steps' description.
+    chosen = window["label:Steps"].get_description()
+    assert chosen.startswith("Step 1 of ") and "The first octet, 10," in chosen, chosen
     fields = window["label:IP address in binary"].get_description()
     assert fields == "the class's network bits 00001010, the subnet bits 00000001, the host bits " \
         "0000001000000011", fields
-    app.do(app.at("Steps", 1, window), "Escape")
+    app.do(app.at("label:Steps", 1, window), "Escape")
     dt.wait_for(lambda: "Working" not in app.windows(), "Working to close", app.process)
 
 
 def practice(app):
     # Ctrl+P opens Practice beside the main window; a wrong answer is marked with the expected
-    # value (the mark is also the description of the answer's box), which then is right; Escape
-    # closes the window.
+    # value (the mark is also the description of the answer's box), which then is right; the
+    # score is heard by its name, what it counts by its description; Enter moves on from an
+    # answer, Ctrl+Enter checks; Escape closes the window.
     app.do(app.at(dt.INPUTS[0]), "ctrl+p")
     window = app.window("Practice")
     assert app.windows()["Practice"].get_role() == Atspi.Role.FRAME
+    # The lists are named by their captions, not by the choice they show.
+    assert window["Level"].get_role() == Atspi.Role.COMBO_BOX
+    assert window["Status message"].get_role() == Atspi.Role.COMBO_BOX
     mark = window["Class"].get_description
-    app.do(app.at("Class", 1, window), "ctrl+a", ["type", "x"])  # type takes the rest of a line
-    app.do("Return")
+    app.do(app.at("Class", 1, window), "ctrl+a", ["type", "e"])  # type takes the rest of a line
+    app.do("ctrl+Return")
     dt.wait_for(lambda: mark().startswith("wrong, expected "), "a mark", app.process)
-    letter = mark().removeprefix("wrong, expected ")
+    letter = mark().removeprefix("wrong, expected ")[0]
     app.do(app.at("Class", 1, window), "ctrl+a", ["type", letter])
-    app.do("Return")
+    app.do("ctrl+Return")
     dt.wait_for(lambda: mark() == "right", "right", app.process)
+    score = [n.removeprefix("label:") for n in app.window("Practice") if n.startswith(
+        ("Score: ", "label:Score: "))]
+    assert score and re.match(r"Score: 0 of 1 answers right, \d+ not answered$", score[0]), score
     app.do("Escape")
     dt.wait_for(lambda: "Practice" not in app.windows(), "Practice to close", app.process)
 

@@ -151,17 +151,19 @@ TEST(Practice, SeedsGiveTheirProblems) {
     }
 }
 
+// The exercise of every question about an address and mask written on one line.
+Exercise exercise(std::string_view inputs) {
+    Problem problem;
+    problem.inputs = *parseAddressText(inputs);
+    return Exercise(problem, allQuestions);
+}
+
 // Answers are read leniently where their meaning is clear, strictly where it is not (the window
 // and the terminal session read a lower-case class and mark "right").
 TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
-    const auto exercise = [](std::string_view address, std::string_view mask) {
-        Problem problem;
-        problem.inputs = *parseAddressText(std::string(address) + " " + std::string(mask));
-        return Exercise(problem, allQuestions);
-    };
-    const Exercise c27 = exercise("192.168.1.70", "255.255.255.224");
-    const Exercise a8 = exercise("10.1.2.3", "255.0.0.0");
-    const Exercise zeros = exercise("130.1.0.5", "255.255.255.0");
+    const Exercise c27 = exercise("192.168.1.70 255.255.255.224");
+    const Exercise a8 = exercise("10.1.2.3 255.0.0.0");
+    const Exercise zeros = exercise("130.1.0.5 255.255.255.0");
     // Exercise, question, answer, right.
     const std::vector<std::tuple<const Exercise*, Question, std::string_view, bool>> rows = {
         {&c27, Question::network, " 192 .168.1.064\t", true},
@@ -192,8 +194,119 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
     };
     for (const auto& [e, q, answer, right] : rows)
         EXPECT_EQ(e->check(q, answer).right, right) << questionKey(q) << " '" << answer << "'";
-    EXPECT_EQ(c27.check(Question::network, "x").text(), "wrong, expected 192.168.1.64");
     EXPECT_EQ(a8.check(Question::subnets, "2").text(), "wrong, expected no subnets");
+}
+
+// A blank answer is not answered and one that cannot be read is told so, neither marked wrong.
+TEST(Practice, TellsBlankAndUnreadableAnswersApart) {
+    const Exercise e = exercise("192.168.1.70/27");
+    // Question, answer, the mark's text.
+    const std::vector<std::tuple<Question, std::string_view, std::string_view>> rows = {
+        {Question::network, " \t", "not answered"},
+        {Question::network, "abc", "cannot read “abc” as an address"},
+        {Question::classLetter, "F", "cannot read “F” as a class"},
+        {Question::hosts, "thirty", "cannot read “thirty” as a number"},
+        {Question::status, "fine", "cannot read “fine” as a status message"},
+        {Question::status, "No host(s)", "wrong, expected OK"},
+    };
+    for (const auto& [q, answer, text] : rows) {
+        const Mark mark = e.check(q, answer);
+        EXPECT_EQ(mark.text(), text) << questionKey(q) << " '" << answer << "'";
+        EXPECT_FALSE(mark.right);
+    }
+}
+
+// A phrasebook of a few words of French and Spanish, as the window's translations hold them.
+class Words final : public Phrasebook {
+public:
+    explicit Words(std::map<std::string_view, std::string_view> words)
+        : m_words(std::move(words)) {}
+    std::string translated(Phrase p, std::int64_t count) const override {
+        const auto it = m_words.find(p.source);
+        return it == m_words.end() ? Phrasebook::translated(p, count) : std::string(it->second);
+    }
+
+private:
+    std::map<std::string_view, std::string_view> m_words;
+};
+
+// Answers in the reader's language and in English, digits grouped as either groups them.
+TEST(Practice, ReadsAnswersInTheReadersLanguage) {
+    const Words french({{"no subnets", "aucun sous-réseau"},
+                        {"class", "classe"},
+                        {"hosts", "hôtes"},
+                        {"OK", "OK"},
+                        {"No host(s)", "Aucun hôte"}});
+    const Words spanish(
+        {{"no subnets", "sin subredes"}, {"no subnet", "ninguna subred"}, {"class", "clase"}});
+    const Exercise c24 = exercise("200.1.2.3/24"), b16 = exercise("130.1.2.3/16"),
+                   none = exercise("200.1.2.3/32");
+    // Exercise, question, phrasebook, answer.
+    const std::vector<std::tuple<const Exercise*, Question, const Phrasebook*, std::string_view>>
+        rows = {
+            {&c24, Question::subnets, &french, "aucun sous-réseau"},
+            {&c24, Question::classLetter, &french, "Classe C"},
+            {&c24, Question::hosts, &french, "254 hôtes"},
+            {&c24, Question::hosts, &french, "254 hosts"},
+            {&b16, Question::subnets, &spanish, "ninguna subred"},
+            {&b16, Question::classLetter, &spanish, "clase b"},
+            {&b16, Question::hosts, &spanish, "65.534"},
+            {&b16, Question::hosts, &french, "65\u202F534"},
+            {&b16, Question::hosts, &french, "65\u00A0534"},
+            {&none, Question::status, &french, "aucun hôte"},
+        };
+    for (const auto& [e, q, book, answer] : rows)
+        EXPECT_TRUE(e->check(q, answer, *book).right) << questionKey(q) << " '" << answer << "'";
+}
+
+// A wrong answer that one slip of the working gives is told why, with the step that shows it.
+TEST(Practice, NamesTheMistakeOfAWrongAnswer) {
+    // 192.168.1.64 to .95, blocks of 32; subnet zero .0 and the all-ones subnet .224.
+    const Exercise c27 = exercise("192.168.1.70/27"), b20 = exercise("172.16.5.9/20"),
+                   b8 = exercise("130.1.2.3/8");
+    using M = Mistake;
+    // Exercise, question, answer, the mistake (none for a slip of no known kind), its step.
+    const std::vector<
+        std::tuple<const Exercise*, Question, std::string_view, std::optional<M>, std::string_view>>
+        rows = {
+            {&c27, Question::broadcast, "192.168.1.94", M::lastHostAsBroadcast, "broadcast"},
+            {&c27, Question::broadcast, "192.168.1.96", M::nextNetworkAsBroadcast, "broadcast"},
+            {&c27, Question::network, "192.168.1.65", M::firstHostAsNetwork, "network"},
+            {&c27, Question::network, "192.168.1.0", M::naturalMask, "network"},
+            {&c27, Question::broadcast, "192.168.1.255", M::naturalMask, "broadcast"},
+            {&c27, Question::network, "192.168.1.96", M::neighbourBlock, "blockSize"},
+            {&c27, Question::broadcast, "192.168.1.63", M::neighbourBlock, "blockSize"},
+            {&c27, Question::subnets, "8", M::reservedCounted, "subnets"},
+            {&c27, Question::hosts, "32", M::reservedCounted, "hosts"},
+            {&c27, Question::subnets, "7", M::oneReservedCounted, "subnets"},
+            {&c27, Question::networkBits, "27", M::maskLength, "class"},
+            {&c27, Question::subnetBits, "27", M::maskLength, "fields"},
+            {&c27, Question::subnetBits, "11", M::wrongOctet, "fields"},
+            {&c27, Question::hostBits, "8", M::wrongOctet, "fields"},
+            {&b20, Question::hostBits, "8", M::wrongOctet, "fields"},
+            {&b20, Question::hostBits, "16", M::wrongOctet, "fields"},
+            {&b8, Question::hostBits, "24", M::maskLength, "fields"},
+            {&c27, Question::firstSubnet, "192.168.1.0", M::subnetZero, "range"},
+            {&c27, Question::lastSubnet, "192.168.1.224", M::allOnesSubnet, "range"},
+            {&c27, Question::classLetter, "B", M::wrongLeadingBits, "class"},
+            {&c27, Question::broadcast, "192.168.1.64", M::otherBox, "broadcast"},
+            {&c27, Question::hostBits, "3", M::otherBox, "fields"},
+            {&c27, Question::network, "192.168.1.13", std::nullopt, ""},
+            {&c27, Question::hosts, "29", std::nullopt, ""},
+        };
+    for (const auto& [e, q, answer, mistake, step] : rows) {
+        const Mark mark = e->check(q, answer);
+        SCOPED_TRACE(std::string(questionKey(q)) + " '" + std::string(answer) + "'");
+        EXPECT_FALSE(mark.right);
+        EXPECT_EQ(mark.mistake, mistake);
+        EXPECT_EQ(mark.step, step);
+        // The reason quotes the answer and names the step by its number and title.
+        EXPECT_EQ(mark.why.empty(), !mistake);
+        if (mistake) {
+            EXPECT_NE(mark.why.find(std::string(answer)), std::string::npos) << mark.why;
+            EXPECT_NE(mark.why.find(" of the working, “"), std::string::npos) << mark.why;
+        }
+    }
 }
 
 // A question is asked only when the press shows its answer.

@@ -4,11 +4,13 @@
 // context menu, showing what the report layer explains for the same press and following each
 // press, copied whole, walked by Tab and closed by Escape, its field colours legible in a light
 // and a dark palette.
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 
 #include "report/working/text.h"
 #include "tests/ui/main_window_test.h"
@@ -41,7 +43,7 @@ class WorkingTest : public MainWindowTest {
     Q_OBJECT
 
     frmWorking* working() const { return m_main->findChild<frmWorking*>(); }
-    QString steps() const { return working()->findChild<QPlainTextEdit*>()->toPlainText(); }
+    QString steps() const { return working()->steps().join(u'\n') + u'\n'; }
 
 private slots:
     void init() { showMain(); }
@@ -53,7 +55,7 @@ private slots:
         key(m_main.get(), Qt::Key_B, Qt::ControlModifier);
         QVERIFY(QTest::qWaitForWindowActive(working()));
         QCOMPARE(working()->windowTitle(), u"Working");
-        QVERIFY(!working()->findChild<QPlainTextEdit*>()->isVisible());
+        QVERIFY(!working()->findChild<QWidget*>(u"steps"_s)->isVisible());
         QVERIFY(!working()->text().contains(u'\n'));
         for (const QString& inputs : {u"192.168.1.70/27"_s, u"150.1.1.1 254.0.0.0"_s}) {
             pressIn(inputs);
@@ -61,8 +63,8 @@ private slots:
             QCOMPARE(steps(), QString::fromStdString(stepsText(e)));
             QCOMPARE(working()->text(), QString::fromStdString(workingText(e)));
         }
-        // Copied by Ctrl+C anywhere in it, in the steps without a selection, and by the button.
-        for (const char* focus : {"copy", "steps"}) {
+        // Copied by Ctrl+C anywhere in it, and by the button.
+        for (const char* focus : {"copy", "steps", "bits2"}) {
             QGuiApplication::clipboard()->clear();
             working()->findChild<QWidget*>(QString::fromLatin1(focus))->setFocus();
             key(working(), Qt::Key_C, Qt::ControlModifier);
@@ -105,6 +107,45 @@ private slots:
         QVERIFY(!m_main->box(Box::Text19)->toolTip().isEmpty());
     }
 
+    // Each step shows its title and text beside its number, and the window opens large enough
+    // for all of them; choosing a step by the keys marks in the bit rows the bits it speaks of.
+    void stepsMarkTheirBits() {
+        pressIn(u"192.168.1.70/27"_s);
+        m_main->showWorking();
+        QVERIFY(QTest::qWaitForWindowActive(working()));
+        // (Where the screen is too small for them, the window takes nine tenths of its height.)
+        QVERIFY(!working()->findChild<QAbstractScrollArea*>()->verticalScrollBar()->isVisible() ||
+                working()->height() >= working()->screen()->availableGeometry().height() * 9 / 10);
+        const Explanation e = explain(pressOf(u"192.168.1.70/27"_s), windowPhrasebook());
+        auto* steps = working()->findChild<QWidget*>(u"steps"_s);
+        steps->setFocus();
+        const auto marked = [this](const char* row) {
+            static const QRegularExpression span(u"#1a237e;[^>]*>([01.]+)<"_s);
+            QString bits;
+            for (const auto& m :
+                 span.globalMatch(working()->findChild<QLabel*>(QString::fromLatin1(row))->text()))
+                bits += m.captured(1);
+            return bits;
+        };
+        // Step, row, the bits marked there: the class's leading bits, the subnet field of the
+        // network and the host field of the address.
+        const std::vector<std::tuple<std::string_view, const char*, QString>> rows = {
+            {"class", "bits1", u"110"_s},
+            {"range", "bits3", u"010"_s},
+            {"status", "bits1", u"00110"_s}};
+        for (const auto& [stepKey, row, bits] : rows) {
+            const auto at = std::find_if(e.steps.begin(), e.steps.end(),
+                                         [&](const WorkingStep& s) { return s.key == stepKey; });
+            QVERIFY(at != e.steps.end());
+            key(steps, Qt::Key_Home);
+            for (auto i = e.steps.begin(); i != at; ++i)
+                key(steps, Qt::Key_Down);
+            QCOMPARE(working()->currentStep(), int(at - e.steps.begin()));
+            QCOMPARE(marked(row), bits);
+            QVERIFY(steps->accessibleDescription().contains(QString::fromStdString(at->text)));
+        }
+    }
+
     // The fields' colours read at 4.5:1 or better in a light and a dark palette.
     void legibleFields() {
         QFont font = QApplication::font();
@@ -116,6 +157,7 @@ private slots:
              {QPalette(QColor(0x30, 0x30, 0x30)), QPalette(QColor(0xef, 0xef, 0xef))}) {
             QApplication::setPalette(palette);
             QCoreApplication::processEvents();
+            // The first step, the class, marks bits of the address row.
             for (const char* name : {"bits1", "bits2", "legend"}) {
                 auto* label = working()->findChild<QLabel*>(QString::fromLatin1(name));
                 QFont fixed = label->font();

@@ -134,6 +134,158 @@
         <source>wrong, expected %1</source>
         <translation>falsch, erwartet: %1</translation>
     </message>
+    <message>
+        <source>not answered</source>
+        <translation>nicht beantwortet</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as an address</source>
+        <translation>%1 ist als Adresse nicht lesbar</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a class</source>
+        <translation>%1 ist als Klasse nicht lesbar</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a status message</source>
+        <translation>%1 ist als Statusmeldung nicht lesbar</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a number</source>
+        <translation>%1 ist als Zahl nicht lesbar</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>subnets</source>
+        <translation>Subnetze</translation>
+    </message>
+    <message>
+        <source>subnet</source>
+        <translation>Subnetz</translation>
+    </message>
+    <message>
+        <source>hosts</source>
+        <translation>Hosts</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>bits</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>bit</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>%1 is the first usable host; the network address is the one before it, %2, with every host bit 0.</source>
+        <translation>%1 ist der erste nutzbare Host; die Netzadresse ist die davor, %2, mit allen Hostbits auf 0.</translation>
+    </message>
+    <message>
+        <source>%1 is the address And the natural mask %2 of class %3; the network comes from the mask given, %4.</source>
+        <translation>%1 ist die Adresse UND die natürliche Maske %2 der Klasse %3; das Netz ergibt sich aus der gegebenen Maske, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the network of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 ist das Netz eines Nachbarblocks; die Blöcke sind %2 Adressen lang, und %3 liegt im Block von %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>%1 is the last usable host; the broadcast address is the one after it, %2, with every host bit 1.</source>
+        <translation>%1 ist der letzte nutzbare Host; die Broadcast-Adresse ist die danach, %2, mit allen Hostbits auf 1.</translation>
+    </message>
+    <message>
+        <source>%1 is the network address of the next block; the broadcast address is the one before it, %2.</source>
+        <translation>%1 ist die Netzadresse des nächsten Blocks; die Broadcast-Adresse ist die davor, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast under the natural mask %2 of class %3; the broadcast comes from the mask given, %4.</source>
+        <translation>%1 ist der Broadcast unter der natürlichen Maske %2 der Klasse %3; der Broadcast ergibt sich aus der gegebenen Maske, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 ist der Broadcast eines Nachbarblocks; die Blöcke sind %2 Adressen lang, und %3 liegt im Block von %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>%1 is subnet zero, whose subnet bits are all zeros; it is reserved, so Subnet 1 is the next one, %2.</source>
+        <translation>%1 ist Subnetz null, dessen Subnetzbits alle 0 sind; es ist reserviert, also ist Subnetz 1 das nächste, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the all-ones subnet, whose subnet bits are all ones; it is reserved, so Subnet N is the one before it, %2.</source>
+        <translation>%1 ist das Subnetz aus lauter Einsen, dessen Subnetzbits alle 1 sind; es ist reserviert, also ist Subnetz N das davor, %2.</translation>
+    </message>
+    <message>
+        <source>Class %1 starts with the bits %2; the first octet %3 is %4 in binary, and its leading bits %5 give class %6.</source>
+        <translation>Klasse %1 beginnt mit den Bits %2; das erste Oktett %3 ist binär %4, und seine führenden Bits %5 ergeben Klasse %6.</translation>
+    </message>
+    <message>
+        <source>%1 is the number of the mask&apos;s one bits; the network bits are fixed by the class: class %2 has %3.</source>
+        <translation>%1 ist die Zahl der Einsbits der Maske; die Netzbits legt die Klasse fest: Klasse %2 hat %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts every one bit of the mask from octet 1; the class&apos;s first %2 bits are its network bits, and only the one bits after them are subnet bits: %3.</source>
+        <translation>%1 zählt alle Einsbits der Maske ab Oktett 1; die ersten %2 Bits sind die Netzbits der Klasse, und nur die Einsbits danach sind Subnetzbits: %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts the mask&apos;s one bits from octet %2 on, as for a class of %3 network bits; class %4 has %5, so they count from octet %6 on: %7.</source>
+        <translation>%1 zählt die Einsbits der Maske ab Oktett %2, wie bei einer Klasse mit %3 Netzbits; Klasse %4 hat %5, also wird ab Oktett %6 gezählt: %7.</translation>
+    </message>
+    <message>
+        <source>%1 counts every zero bit of the mask; the host bits are those after the class&apos;s and the subnet bits: 32 - %2 - %3 = %4.</source>
+        <translation>%1 zählt alle Nullbits der Maske; Hostbits sind die Bits nach den Netzbits der Klasse und den Subnetzbits: 32 - %2 - %3 = %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts every bit after the class&apos;s network bits, from octet %2 on; the %3 subnet bits among them are not host bits: %4.</source>
+        <translation>%1 zählt alle Bits nach den Netzbits der Klasse, ab Oktett %2; die %3 Subnetzbits darunter sind keine Hostbits: %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts the host bits of octet 4 alone; they begin in octet %2: %3.</source>
+        <translation>%1 zählt nur die Hostbits von Oktett 4; sie beginnen in Oktett %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts subnet zero and the all-ones subnet; both are reserved, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 ist 2^%2 und zählt Subnetz null und das Subnetz aus lauter Einsen mit; beide sind reserviert, also sind 2^%2 - 2 = %3 nutzbar.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts the network and the broadcast address; neither is a host, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 ist 2^%2 und zählt die Netz- und die Broadcast-Adresse mit; keine davon ist ein Host, also sind 2^%2 - 2 = %3 nutzbar.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the two reserved subnets; both are reserved: 2^%2 - 2 = %3.</source>
+        <translation>%1 ist 2^%2 - 1 und lässt nur eines der beiden reservierten Subnetze weg; beide sind reserviert: 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the network and the broadcast address; 2^%2 - 2 = %3.</source>
+        <translation>%1 ist 2^%2 - 1 und lässt nur eine von Netz- und Broadcast-Adresse weg; 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is the answer to %2.</source>
+        <translation>%1 ist die Antwort auf %2.</translation>
+    </message>
+    <message>
+        <source>Step %1 of the working, %2, shows it.</source>
+        <translation>Schritt %1 des Rechenwegs, %2, zeigt es.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right</source>
+        <translation>Ergebnis: %1 von %2 Antworten richtig</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right, %3 not answered</source>
+        <translation>Ergebnis: %1 von %2 Antworten richtig, %3 nicht beantwortet</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 von %3 richtig</translation>
+    </message>
+    <message>
+        <source>no subnet</source>
+        <translation>kein Subnetz</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -363,10 +515,6 @@
         <translation>Die natürliche Maske der Klasse %1 ist %2: 1-Bits für ihre %3 Netzbits.</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat keine 1-Bits über die %3 der Klasse hinaus: keine Subnetzbits.</translation>
-    </message>
-    <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
         <translation>Die Maske %1 hat keine 1-Bits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
@@ -431,14 +579,6 @@
         <translation>Das Subnetz der Adresse</translation>
     </message>
     <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
-        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind; da die Maske kürzer als die Klasse ist, löscht sie auch Netzbits, wo die Netzbits der Klasse und die Subnetzbits allein %4 ergeben.</translation>
-    </message>
-    <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
-        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind.</translation>
-    </message>
-    <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
         <translation>Das Netz ODER die invertierte Maske: %1 ODER %2 = %3, die Bits, die die Maske freilässt, alle auf 1 gesetzt.</translation>
     </message>
@@ -495,10 +635,6 @@
         <translation>Das Hostfeld der Adresse, %1.</translation>
     </message>
     <message>
-        <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Ein späterer Befund ersetzt einen früheren: der Status ist %1.</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Prüfung</translation>
     </message>
@@ -515,35 +651,11 @@
         <translation>Rechenweg für %1 %2: %3</translation>
     </message>
     <message numerus="yes">
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
-        <translation>
-            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss das erste Oktett der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
-            <numerusform>Das erste Oktett %1 macht die Adresse zur Klasse %2, und für diese Klasse muss eines der ersten %3 Oktette der Maske 255 sein, um ihre Netzbits abzudecken. Die Maske %4 hat dort keine 255.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
         <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
         <translation>
             <numerusform>Sein führendes Bit %1 ergibt Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
             <numerusform>Seine führenden Bits %1 ergeben Klasse %2 (erstes Oktett %3 bis %4), deren Netz die ersten %5 Bits der Adresse sind.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bit über die %3 der Klasse hinaus (%5): das ist das Subnetzbit.</numerusform>
-            <numerusform>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest, und die Maske hat %4 1-Bits über die %3 der Klasse hinaus (%5): das sind die Subnetzbits.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>Die Maske %1 hat %2 1-Bit über die %3 der Klasse hinaus (%4): das ist das Subnetzbit.</numerusform>
-            <numerusform>Die Maske %1 hat %2 1-Bits über die %3 der Klasse hinaus (%4): das sind die Subnetzbits.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -553,6 +665,134 @@
             <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert (bei einem Subnetzbit beide). Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
             <numerusform>%1 - 2 = %2 nutzbare Subnetze: Die Subnetze, deren Subnetzbits nur Nullen oder nur Einsen sind, sind reserviert. Wo Subnetz null und das Subnetz mit nur Einsen genutzt werden dürfen, gibt es %1 = %3 Subnetze.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>an empty box reads as 0</source>
+        <translation>ein leeres Feld wird als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>blanks are skipped</source>
+        <translation>Leerzeichen werden übergangen</translation>
+    </message>
+    <message>
+        <source>&amp;H starts a hexadecimal number</source>
+        <translation>&amp;H leitet eine Hexadezimalzahl ein</translation>
+    </message>
+    <message>
+        <source>&amp;O starts an octal number</source>
+        <translation>&amp;O leitet eine Oktalzahl ein</translation>
+    </message>
+    <message>
+        <source>the letter %1 starts a power of ten</source>
+        <translation>der Buchstabe %1 leitet eine Zehnerpotenz ein</translation>
+    </message>
+    <message>
+        <source>it does not start with a number, so it reads as 0</source>
+        <translation>es beginnt nicht mit einer Zahl und wird daher als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>reading stops at %1, which cannot continue the number</source>
+        <translation>das Lesen endet bei %1, das die Zahl nicht fortsetzen kann</translation>
+    </message>
+    <message>
+        <source>written otherwise, it is the same number</source>
+        <translation>anders geschrieben, ist es dieselbe Zahl</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the address, %2, reads as %3: %4.</source>
+        <translation>Oktett %1 der Adresse, %2, wird als %3 gelesen: %4.</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the mask, %2, reads as %3: %4.</source>
+        <translation>Oktett %1 der Maske, %2, wird als %3 gelesen: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>For a first octet above %1 and below %2, as %3 is, the mask must have a 255 among its first %n octets. The mask %4 has none.</source>
+        <comment>For a first octet above %1 and below %2, as %3 is, the mask&apos;s first octet must be 255. The mask %4 has another.</comment>
+        <translation>
+            <numerusform>Bei einem ersten Oktett über %1 und unter %2, wie %3, muss das erste Oktett der Maske 255 sein. Die Maske %4 hat dort einen anderen Wert.</numerusform>
+            <numerusform>Bei einem ersten Oktett über %1 und unter %2, wie %3, muss unter den ersten %n Oktetten der Maske eine 255 sein. Die Maske %4 hat keine.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A single 255 there is enough: the check does not ask the mask to cover the class&apos;s network bits, which the class fixes whatever the mask.</source>
+        <comment>That is the whole rule: the check asks nothing of the mask&apos;s other octets.</comment>
+        <translation>
+            <numerusform>Das ist die ganze Regel: Die Prüfung verlangt nichts von den übrigen Oktetten der Maske.</numerusform>
+            <numerusform>Eine einzige 255 dort genügt: Die Prüfung verlangt nicht, dass die Maske die Netzbits der Klasse abdeckt; die legt die Klasse fest, wie auch immer die Maske lautet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them.</source>
+        <translation>Die Maske %1 ist kürzer als die %3 Netzbits der Klasse %2; die Klasse legt sie trotzdem fest.</translation>
+    </message>
+    <message>
+        <source>Beyond them the mask has no one bits: no subnet bits.</source>
+        <translation>Danach hat die Maske keine Einsbits: keine Subnetzbits.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Beyond them the mask has %1 one bits (%2): these are the subnet bits.</source>
+        <comment>Beyond them the mask has %1 one bit (%2): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>Danach hat die Maske %1 Einsbit (%2): das ist das Subnetzbit.</numerusform>
+            <numerusform>Danach hat die Maske %1 Einsbits (%2): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>Die Maske %1 hat %2 Einsbit nach den %3 der Klasse (%4): das ist das Subnetzbit.</numerusform>
+            <numerusform>Die Maske %1 hat %2 Einsbits nach den %3 der Klasse (%4): das sind die Subnetzbits.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The press tests fields of these lengths right after the class&apos;s bits: bits %1 to %2 as the subnet field and bits %3 to 32 as the host field. With this mask they are not where its one bits lie, which the bit rows mark: the press&apos;s fields decide the status and the rows Subnet 1 and Subnet N, the mask&apos;s bits the network and the broadcast.</source>
+        <translation>Die Berechnung prüft Felder dieser Längen direkt nach den Bits der Klasse: die Bits %1 bis %2 als Subnetzfeld und die Bits %3 bis 32 als Hostfeld. Bei dieser Maske liegen sie nicht dort, wo ihre Einsbits stehen, die die Bitzeilen markieren: Die Felder der Berechnung bestimmen den Status und die Zeilen Subnetz 1 und Subnetz N, die Bits der Maske das Netz und den Broadcast.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in the network: host bits all zeros name the network itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 nutzbare Hosts im Netz: Hostbits mit nur Nullen bezeichnen das Netz selbst, mit nur Einsen seine Broadcast-Adresse.</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all zeros, so it takes the address&apos;s subnet as reserved (all zeros).</source>
+        <translation>Die Berechnung liest jedoch die Bits %1 bis %2 des Netzes, %3: nur Nullen, also gilt das Subnetz der Adresse als reserviert (nur Nullen).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all ones, so it takes the address&apos;s subnet as reserved (all ones).</source>
+        <translation>Die Berechnung liest jedoch die Bits %1 bis %2 des Netzes, %3: nur Einsen, also gilt das Subnetz der Adresse als reserviert (nur Einsen).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: neither all zeros nor all ones, so it takes the address&apos;s subnet as not reserved.</source>
+        <translation>Die Berechnung liest jedoch die Bits %1 bis %2 des Netzes, %3: weder nur Nullen noch nur Einsen, also gilt das Subnetz der Adresse als nicht reserviert.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s bits under the mask&apos;s subnet bits read %1: subnet %2 of 0 to %3 in the list of every subnet.</source>
+        <translation>Die Bits der Adresse unter den Subnetzbits der Maske lauten %1: Subnetz %2 von 0 bis %3 in der Liste aller Subnetze.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows. The mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind; das ist die Netzadresse, die die Zeile Subnetz zeigt. Da die Maske kürzer ist als die Klasse, löscht sie auch Netzbits, wo die Netzbits der Klasse und die Subnetzbits allein %4 ergeben.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows.</source>
+        <translation>Die Adresse UND die Maske: %1 UND %2 = %3, jedes Bit nur dort 1, wo beide 1 sind; das ist die Netzadresse, die die Zeile Subnetz zeigt.</translation>
+    </message>
+    <message>
+        <source>The later finding replaces the earlier one: the status is %1.</source>
+        <translation>Der spätere Befund ersetzt den früheren: Der Status ist %1.</translation>
+    </message>
+    <message>
+        <source>The status is %1.</source>
+        <translation>Der Status ist %1.</translation>
+    </message>
+    <message>
+        <source>With no finding the status stays %1.</source>
+        <translation>Ohne Befund bleibt der Status %1.</translation>
     </message>
 </context>
 <context>
@@ -633,10 +873,6 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>Üben</translation>
     </message>
     <message>
-        <source>Classes</source>
-        <translation>Klassen</translation>
-    </message>
-    <message>
         <source>Class %1</source>
         <translation>Klasse %1</translation>
     </message>
@@ -677,8 +913,20 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>Punkte</translation>
     </message>
     <message>
-        <source>Score: %1 of %2 right</source>
-        <translation>Punkte: %1 von %2 richtig</translation>
+        <source>Cla&amp;sses</source>
+        <translation>&amp;Klassen</translation>
+    </message>
+    <message>
+        <source>The last session: %1.</source>
+        <translation>Die letzte Runde: %1.</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2</source>
+        <translation>Aufgabe %1 von %2</translation>
+    </message>
+    <message>
+        <source>Counted at the first check of each problem</source>
+        <translation>Gezählt bei der ersten Prüfung jeder Aufgabe</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1095,10 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>Legend: </source>
         <translation>Legende: </translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3. %4</source>
+        <translation>Schritt %1 von %2: %3. %4</translation>
     </message>
 </context>
 </TS>

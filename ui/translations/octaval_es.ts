@@ -134,6 +134,158 @@
         <source>wrong, expected %1</source>
         <translation>incorrecto; se esperaba: %1</translation>
     </message>
+    <message>
+        <source>not answered</source>
+        <translation>sin responder</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as an address</source>
+        <translation>no se puede leer %1 como dirección</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a class</source>
+        <translation>no se puede leer %1 como clase</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a status message</source>
+        <translation>no se puede leer %1 como mensaje de estado</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a number</source>
+        <translation>no se puede leer %1 como número</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>subnets</source>
+        <translation>subredes</translation>
+    </message>
+    <message>
+        <source>subnet</source>
+        <translation>subred</translation>
+    </message>
+    <message>
+        <source>hosts</source>
+        <translation>hosts</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>host</translation>
+    </message>
+    <message>
+        <source>bits</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>bit</source>
+        <translation>bit</translation>
+    </message>
+    <message>
+        <source>%1 is the first usable host; the network address is the one before it, %2, with every host bit 0.</source>
+        <translation>%1 es el primer host utilizable; la dirección de red es la anterior, %2, con todos los bits de host a 0.</translation>
+    </message>
+    <message>
+        <source>%1 is the address And the natural mask %2 of class %3; the network comes from the mask given, %4.</source>
+        <translation>%1 es la dirección Y la máscara natural %2 de la clase %3; la red se obtiene con la máscara dada, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the network of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 es la red de un bloque vecino; los bloques tienen %2 direcciones, y %3 está en el bloque de %4 a %5.</translation>
+    </message>
+    <message>
+        <source>%1 is the last usable host; the broadcast address is the one after it, %2, with every host bit 1.</source>
+        <translation>%1 es el último host utilizable; la dirección de difusión es la siguiente, %2, con todos los bits de host a 1.</translation>
+    </message>
+    <message>
+        <source>%1 is the network address of the next block; the broadcast address is the one before it, %2.</source>
+        <translation>%1 es la dirección de red del bloque siguiente; la dirección de difusión es la anterior, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast under the natural mask %2 of class %3; the broadcast comes from the mask given, %4.</source>
+        <translation>%1 es la difusión con la máscara natural %2 de la clase %3; la difusión se obtiene con la máscara dada, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 es la difusión de un bloque vecino; los bloques tienen %2 direcciones, y %3 está en el bloque de %4 a %5.</translation>
+    </message>
+    <message>
+        <source>%1 is subnet zero, whose subnet bits are all zeros; it is reserved, so Subnet 1 is the next one, %2.</source>
+        <translation>%1 es la subred cero, cuyos bits de subred son todos ceros; está reservada, así que la subred 1 es la siguiente, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the all-ones subnet, whose subnet bits are all ones; it is reserved, so Subnet N is the one before it, %2.</source>
+        <translation>%1 es la subred de todo unos, cuyos bits de subred son todos unos; está reservada, así que la subred N es la anterior, %2.</translation>
+    </message>
+    <message>
+        <source>Class %1 starts with the bits %2; the first octet %3 is %4 in binary, and its leading bits %5 give class %6.</source>
+        <translation>La clase %1 empieza por los bits %2; el primer octeto %3 es %4 en binario, y sus bits iniciales %5 dan la clase %6.</translation>
+    </message>
+    <message>
+        <source>%1 is the number of the mask&apos;s one bits; the network bits are fixed by the class: class %2 has %3.</source>
+        <translation>%1 es el número de bits a 1 de la máscara; los bits de red los fija la clase: la clase %2 tiene %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts every one bit of the mask from octet 1; the class&apos;s first %2 bits are its network bits, and only the one bits after them are subnet bits: %3.</source>
+        <translation>%1 cuenta todos los bits a 1 de la máscara desde el octeto 1; los primeros %2 bits son los bits de red de la clase, y solo los bits a 1 que los siguen son bits de subred: %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts the mask&apos;s one bits from octet %2 on, as for a class of %3 network bits; class %4 has %5, so they count from octet %6 on: %7.</source>
+        <translation>%1 cuenta los bits a 1 de la máscara desde el octeto %2, como para una clase de %3 bits de red; la clase %4 tiene %5, así que se cuentan desde el octeto %6: %7.</translation>
+    </message>
+    <message>
+        <source>%1 counts every zero bit of the mask; the host bits are those after the class&apos;s and the subnet bits: 32 - %2 - %3 = %4.</source>
+        <translation>%1 cuenta todos los bits a 0 de la máscara; los bits de host son los que siguen a los de la clase y a los de subred: 32 - %2 - %3 = %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts every bit after the class&apos;s network bits, from octet %2 on; the %3 subnet bits among them are not host bits: %4.</source>
+        <translation>%1 cuenta todos los bits que siguen a los bits de red de la clase, desde el octeto %2; los %3 bits de subred entre ellos no son bits de host: %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts the host bits of octet 4 alone; they begin in octet %2: %3.</source>
+        <translation>%1 cuenta solo los bits de host del octeto 4; empiezan en el octeto %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts subnet zero and the all-ones subnet; both are reserved, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 es 2^%2, que cuenta la subred cero y la subred de todo unos; ambas están reservadas, así que 2^%2 - 2 = %3 son utilizables.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts the network and the broadcast address; neither is a host, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 es 2^%2, que cuenta la dirección de red y la de difusión; ninguna es un host, así que 2^%2 - 2 = %3 son utilizables.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the two reserved subnets; both are reserved: 2^%2 - 2 = %3.</source>
+        <translation>%1 es 2^%2 - 1, que deja fuera solo una de las dos subredes reservadas; ambas están reservadas: 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the network and the broadcast address; 2^%2 - 2 = %3.</source>
+        <translation>%1 es 2^%2 - 1, que deja fuera solo una de las direcciones de red y de difusión; 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is the answer to %2.</source>
+        <translation>%1 es la respuesta a %2.</translation>
+    </message>
+    <message>
+        <source>Step %1 of the working, %2, shows it.</source>
+        <translation>El paso %1 del cálculo, %2, lo muestra.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right</source>
+        <translation>Puntuación: %1 de %2 respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right, %3 not answered</source>
+        <translation>Puntuación: %1 de %2 respuestas correctas, %3 sin responder</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 de %3 correctas</translation>
+    </message>
+    <message>
+        <source>no subnet</source>
+        <translation>ninguna subred</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -363,10 +515,6 @@
         <translation>La máscara natural de la clase %1 es %2: bits a uno para sus %3 bits de red.</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y no tiene bits a uno más allá de los %3 de la clase: no hay bits de subred.</translation>
-    </message>
-    <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
         <translation>La máscara %1 no tiene bits a uno más allá de los %2 de la clase: no hay bits de subred.</translation>
     </message>
@@ -431,14 +579,6 @@
         <translation>La subred de la dirección</translation>
     </message>
     <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
-        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1; como la máscara es más corta que la clase, borra también bits de red, donde los bits de red de la clase y los bits de subred por sí solos dan %4.</translation>
-    </message>
-    <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
-        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1.</translation>
-    </message>
-    <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
         <translation>La red O la máscara invertida: %1 O %2 = %3, los bits que la máscara deja libres, todos puestos a 1.</translation>
     </message>
@@ -495,10 +635,6 @@
         <translation>El campo de host de la dirección, %1.</translation>
     </message>
     <message>
-        <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Un resultado posterior sustituye a uno anterior: el estado es %1.</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Comprobación</translation>
     </message>
@@ -515,35 +651,11 @@
         <translation>Cálculo de %1 %2: %3</translation>
     </message>
     <message numerus="yes">
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
-        <translation>
-            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase el primer octeto de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
-            <numerusform>El primer octeto %1 hace que la dirección sea de clase %2, y para esa clase uno de los %3 primeros octetos de la máscara debe ser 255 para cubrir sus bits de red. La máscara %4 no tiene ahí ningún 255.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
         <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
         <translation>
             <numerusform>Su bit inicial %1 da la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
             <numerusform>Sus bits iniciales %1 dan la clase %2 (primer octeto de %3 a %4), cuya red son los %5 primeros bits de la dirección.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bit a uno más allá de los %3 de la clase (%5): ese es el bit de subred.</numerusform>
-            <numerusform>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente, y tiene %4 bits a uno más allá de los %3 de la clase (%5): esos son los bits de subred.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>La máscara %1 tiene %2 bit a uno más allá de los %3 de la clase (%4): ese es el bit de subred.</numerusform>
-            <numerusform>La máscara %1 tiene %2 bits a uno más allá de los %3 de la clase (%4): esos son los bits de subred.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -553,6 +665,134 @@
             <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas (con un solo bit de subred, las dos). Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
             <numerusform>%1 - 2 = %2 subredes utilizables: las subredes cuyos bits de subred son todo ceros o todo unos están reservadas. Donde se pueden usar la subred cero y la subred de todo unos, %1 = %3 subredes.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>an empty box reads as 0</source>
+        <translation>una casilla vacía se lee como 0</translation>
+    </message>
+    <message>
+        <source>blanks are skipped</source>
+        <translation>los espacios se omiten</translation>
+    </message>
+    <message>
+        <source>&amp;H starts a hexadecimal number</source>
+        <translation>&amp;H inicia un número hexadecimal</translation>
+    </message>
+    <message>
+        <source>&amp;O starts an octal number</source>
+        <translation>&amp;O inicia un número octal</translation>
+    </message>
+    <message>
+        <source>the letter %1 starts a power of ten</source>
+        <translation>la letra %1 inicia una potencia de diez</translation>
+    </message>
+    <message>
+        <source>it does not start with a number, so it reads as 0</source>
+        <translation>no empieza por un número, así que se lee como 0</translation>
+    </message>
+    <message>
+        <source>reading stops at %1, which cannot continue the number</source>
+        <translation>la lectura se detiene en %1, que no puede continuar el número</translation>
+    </message>
+    <message>
+        <source>written otherwise, it is the same number</source>
+        <translation>escrito de otro modo, es el mismo número</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the address, %2, reads as %3: %4.</source>
+        <translation>El octeto %1 de la dirección, %2, se lee como %3: %4.</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the mask, %2, reads as %3: %4.</source>
+        <translation>El octeto %1 de la máscara, %2, se lee como %3: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>For a first octet above %1 and below %2, as %3 is, the mask must have a 255 among its first %n octets. The mask %4 has none.</source>
+        <comment>For a first octet above %1 and below %2, as %3 is, the mask&apos;s first octet must be 255. The mask %4 has another.</comment>
+        <translation>
+            <numerusform>Para un primer octeto mayor que %1 y menor que %2, como %3, el primer octeto de la máscara debe ser 255. La máscara %4 tiene otro valor.</numerusform>
+            <numerusform>Para un primer octeto mayor que %1 y menor que %2, como %3, la máscara debe tener un 255 entre sus %n primeros octetos. La máscara %4 no tiene ninguno.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A single 255 there is enough: the check does not ask the mask to cover the class&apos;s network bits, which the class fixes whatever the mask.</source>
+        <comment>That is the whole rule: the check asks nothing of the mask&apos;s other octets.</comment>
+        <translation>
+            <numerusform>Esa es toda la regla: la comprobación no exige nada de los demás octetos de la máscara.</numerusform>
+            <numerusform>Basta con un solo 255: la comprobación no exige que la máscara cubra los bits de red de la clase, que la clase fija sea cual sea la máscara.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them.</source>
+        <translation>La máscara %1 es más corta que los %3 bits de red de la clase %2; la clase los fija igualmente.</translation>
+    </message>
+    <message>
+        <source>Beyond them the mask has no one bits: no subnet bits.</source>
+        <translation>Más allá, la máscara no tiene bits a 1: ningún bit de subred.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Beyond them the mask has %1 one bits (%2): these are the subnet bits.</source>
+        <comment>Beyond them the mask has %1 one bit (%2): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>Más allá, la máscara tiene %1 bit a 1 (%2): es el bit de subred.</numerusform>
+            <numerusform>Más allá, la máscara tiene %1 bits a 1 (%2): son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>La máscara %1 tiene %2 bit a 1 más allá de los %3 de la clase (%4): es el bit de subred.</numerusform>
+            <numerusform>La máscara %1 tiene %2 bits a 1 más allá de los %3 de la clase (%4): son los bits de subred.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The press tests fields of these lengths right after the class&apos;s bits: bits %1 to %2 as the subnet field and bits %3 to 32 as the host field. With this mask they are not where its one bits lie, which the bit rows mark: the press&apos;s fields decide the status and the rows Subnet 1 and Subnet N, the mask&apos;s bits the network and the broadcast.</source>
+        <translation>El cálculo comprueba campos de estas longitudes justo después de los bits de la clase: los bits %1 a %2 como campo de subred y los bits %3 a 32 como campo de host. Con esta máscara no están donde están sus bits a 1, que marcan las filas de bits: los campos del cálculo deciden el estado y las filas Subred 1 y Subred N; los bits de la máscara, la red y la difusión.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in the network: host bits all zeros name the network itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 hosts utilizables en la red: los bits de host todo ceros designan la propia red, todo unos su dirección de difusión.</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all zeros, so it takes the address&apos;s subnet as reserved (all zeros).</source>
+        <translation>Sin embargo, el cálculo lee los bits %1 a %2 de la red, %3: todo ceros, así que toma la subred de la dirección como reservada (todo ceros).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all ones, so it takes the address&apos;s subnet as reserved (all ones).</source>
+        <translation>Sin embargo, el cálculo lee los bits %1 a %2 de la red, %3: todo unos, así que toma la subred de la dirección como reservada (todo unos).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: neither all zeros nor all ones, so it takes the address&apos;s subnet as not reserved.</source>
+        <translation>Sin embargo, el cálculo lee los bits %1 a %2 de la red, %3: ni todo ceros ni todo unos, así que toma la subred de la dirección como no reservada.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s bits under the mask&apos;s subnet bits read %1: subnet %2 of 0 to %3 in the list of every subnet.</source>
+        <translation>Los bits de la dirección bajo los bits de subred de la máscara son %1: subred %2 de 0 a %3 en la lista de todas las subredes.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows. The mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1; es la dirección de red, que muestra la fila Subred. La máscara, más corta que la clase, borra también bits de red, donde los bits de red de la clase y los de subred solos dan %4.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows.</source>
+        <translation>La dirección Y la máscara: %1 Y %2 = %3, cada bit a 1 solo donde ambos son 1; es la dirección de red, que muestra la fila Subred.</translation>
+    </message>
+    <message>
+        <source>The later finding replaces the earlier one: the status is %1.</source>
+        <translation>El hallazgo posterior sustituye al anterior: el estado es %1.</translation>
+    </message>
+    <message>
+        <source>The status is %1.</source>
+        <translation>El estado es %1.</translation>
+    </message>
+    <message>
+        <source>With no finding the status stays %1.</source>
+        <translation>Sin hallazgos, el estado sigue siendo %1.</translation>
     </message>
 </context>
 <context>
@@ -633,10 +873,6 @@ Más en octaval(1) y en el README.</translation>
         <translation>Práctica</translation>
     </message>
     <message>
-        <source>Classes</source>
-        <translation>Clases</translation>
-    </message>
-    <message>
         <source>Class %1</source>
         <translation>Clase %1</translation>
     </message>
@@ -677,8 +913,20 @@ Más en octaval(1) y en el README.</translation>
         <translation>Aciertos</translation>
     </message>
     <message>
-        <source>Score: %1 of %2 right</source>
-        <translation>Aciertos: %1 de %2</translation>
+        <source>Cla&amp;sses</source>
+        <translation>C&amp;lases</translation>
+    </message>
+    <message>
+        <source>The last session: %1.</source>
+        <translation>La última sesión: %1.</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2</source>
+        <translation>Problema %1 de %2</translation>
+    </message>
+    <message>
+        <source>Counted at the first check of each problem</source>
+        <translation>Contado en la primera comprobación de cada problema</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1095,10 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Legend: </source>
         <translation>Leyenda: </translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3. %4</source>
+        <translation>Paso %1 de %2: %3. %4</translation>
     </message>
 </context>
 </TS>

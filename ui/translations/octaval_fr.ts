@@ -134,6 +134,158 @@
         <source>wrong, expected %1</source>
         <translation>faux, attendu&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>not answered</source>
+        <translation>sans réponse</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as an address</source>
+        <translation>impossible de lire %1 comme une adresse</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a class</source>
+        <translation>impossible de lire %1 comme une classe</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a status message</source>
+        <translation>impossible de lire %1 comme un message d’état</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a number</source>
+        <translation>impossible de lire %1 comme un nombre</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
+    <message>
+        <source>subnets</source>
+        <translation>sous-réseaux</translation>
+    </message>
+    <message>
+        <source>subnet</source>
+        <translation>sous-réseau</translation>
+    </message>
+    <message>
+        <source>hosts</source>
+        <translation>hôtes</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>hôte</translation>
+    </message>
+    <message>
+        <source>bits</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>bit</source>
+        <translation>bit</translation>
+    </message>
+    <message>
+        <source>%1 is the first usable host; the network address is the one before it, %2, with every host bit 0.</source>
+        <translation>%1 est le premier hôte utilisable&#xa0;; l’adresse de réseau est celle qui le précède, %2, avec tous les bits d’hôte à 0.</translation>
+    </message>
+    <message>
+        <source>%1 is the address And the natural mask %2 of class %3; the network comes from the mask given, %4.</source>
+        <translation>%1 est l’adresse ET le masque naturel %2 de la classe %3&#xa0;; le réseau se calcule avec le masque donné, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the network of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 est le réseau d’un bloc voisin&#xa0;; les blocs comptent %2 adresses, et %3 se trouve dans le bloc de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>%1 is the last usable host; the broadcast address is the one after it, %2, with every host bit 1.</source>
+        <translation>%1 est le dernier hôte utilisable&#xa0;; l’adresse de diffusion est celle qui le suit, %2, avec tous les bits d’hôte à 1.</translation>
+    </message>
+    <message>
+        <source>%1 is the network address of the next block; the broadcast address is the one before it, %2.</source>
+        <translation>%1 est l’adresse de réseau du bloc suivant&#xa0;; l’adresse de diffusion est celle qui la précède, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast under the natural mask %2 of class %3; the broadcast comes from the mask given, %4.</source>
+        <translation>%1 est la diffusion sous le masque naturel %2 de la classe %3&#xa0;; la diffusion se calcule avec le masque donné, %4.</translation>
+    </message>
+    <message>
+        <source>%1 is the broadcast of a neighbouring block; the blocks are %2 addresses long, and %3 lies in the block from %4 to %5.</source>
+        <translation>%1 est la diffusion d’un bloc voisin&#xa0;; les blocs comptent %2 adresses, et %3 se trouve dans le bloc de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>%1 is subnet zero, whose subnet bits are all zeros; it is reserved, so Subnet 1 is the next one, %2.</source>
+        <translation>%1 est le sous-réseau zéro, dont les bits de sous-réseau sont tous à 0&#xa0;; il est réservé, donc le sous-réseau 1 est le suivant, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the all-ones subnet, whose subnet bits are all ones; it is reserved, so Subnet N is the one before it, %2.</source>
+        <translation>%1 est le sous-réseau tout à 1, dont les bits de sous-réseau sont tous à 1&#xa0;; il est réservé, donc le sous-réseau N est celui qui le précède, %2.</translation>
+    </message>
+    <message>
+        <source>Class %1 starts with the bits %2; the first octet %3 is %4 in binary, and its leading bits %5 give class %6.</source>
+        <translation>La classe %1 commence par les bits %2&#xa0;; le premier octet %3 s’écrit %4 en binaire, et ses bits de tête %5 donnent la classe %6.</translation>
+    </message>
+    <message>
+        <source>%1 is the number of the mask&apos;s one bits; the network bits are fixed by the class: class %2 has %3.</source>
+        <translation>%1 est le nombre de bits à 1 du masque&#xa0;; les bits de réseau sont fixés par la classe&#xa0;: la classe %2 en a %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts every one bit of the mask from octet 1; the class&apos;s first %2 bits are its network bits, and only the one bits after them are subnet bits: %3.</source>
+        <translation>%1 compte tous les bits à 1 du masque depuis l’octet 1&#xa0;; les %2 premiers bits sont les bits de réseau de la classe, et seuls les bits à 1 qui les suivent sont des bits de sous-réseau&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 counts the mask&apos;s one bits from octet %2 on, as for a class of %3 network bits; class %4 has %5, so they count from octet %6 on: %7.</source>
+        <translation>%1 compte les bits à 1 du masque à partir de l’octet %2, comme pour une classe de %3 bits de réseau&#xa0;; la classe %4 en a %5, on compte donc à partir de l’octet %6&#xa0;: %7.</translation>
+    </message>
+    <message>
+        <source>%1 counts every zero bit of the mask; the host bits are those after the class&apos;s and the subnet bits: 32 - %2 - %3 = %4.</source>
+        <translation>%1 compte tous les bits à 0 du masque&#xa0;; les bits d’hôte sont ceux qui suivent les bits de la classe et de sous-réseau&#xa0;: 32 - %2 - %3 = %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts every bit after the class&apos;s network bits, from octet %2 on; the %3 subnet bits among them are not host bits: %4.</source>
+        <translation>%1 compte tous les bits qui suivent les bits de réseau de la classe, à partir de l’octet %2&#xa0;; les %3 bits de sous-réseau parmi eux ne sont pas des bits d’hôte&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>%1 counts the host bits of octet 4 alone; they begin in octet %2: %3.</source>
+        <translation>%1 ne compte que les bits d’hôte de l’octet 4&#xa0;; ils commencent dans l’octet %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts subnet zero and the all-ones subnet; both are reserved, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 vaut 2^%2, ce qui compte le sous-réseau zéro et le sous-réseau tout à 1&#xa0;; tous deux sont réservés, donc 2^%2 - 2 = %3 sont utilisables.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2, which counts the network and the broadcast address; neither is a host, so 2^%2 - 2 = %3 are usable.</source>
+        <translation>%1 vaut 2^%2, ce qui compte l’adresse de réseau et l’adresse de diffusion&#xa0;; aucune n’est un hôte, donc 2^%2 - 2 = %3 sont utilisables.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the two reserved subnets; both are reserved: 2^%2 - 2 = %3.</source>
+        <translation>%1 vaut 2^%2 - 1, ce qui n’écarte qu’un des deux sous-réseaux réservés&#xa0;; tous deux sont réservés&#xa0;: 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is 2^%2 - 1, which leaves out only one of the network and the broadcast address; 2^%2 - 2 = %3.</source>
+        <translation>%1 vaut 2^%2 - 1, ce qui n’écarte que l’une des adresses de réseau et de diffusion&#xa0;; 2^%2 - 2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is the answer to %2.</source>
+        <translation>%1 est la réponse à %2.</translation>
+    </message>
+    <message>
+        <source>Step %1 of the working, %2, shows it.</source>
+        <translation>L’étape %1 du détail du calcul, %2, le montre.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right</source>
+        <translation>Score&#xa0;: %1 réponses justes sur %2</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 answers right, %3 not answered</source>
+        <translation>Score&#xa0;: %1 réponses justes sur %2, %3 sans réponse</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1&#xa0;: %2 justes sur %3</translation>
+    </message>
+    <message>
+        <source>no subnet</source>
+        <translation>aucun sous-réseau</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -363,10 +515,6 @@
         <translation>Le masque naturel de la classe %1 est %2&#xa0;: des bits à un pour ses %3 bits de réseau.</translation>
     </message>
     <message>
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has no one bits beyond the class&apos;s %3: no subnet bits.</source>
-        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il n’a aucun bit à un au-delà des %3 de la classe&#xa0;: pas de bits de sous-réseau.</translation>
-    </message>
-    <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
         <translation>Le masque %1 n’a aucun bit à un au-delà des %2 de la classe&#xa0;: pas de bits de sous-réseau.</translation>
     </message>
@@ -431,14 +579,6 @@
         <translation>Le sous-réseau de l’adresse</translation>
     </message>
     <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; the mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
-        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1&#x202f;; le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
-    </message>
-    <message>
-        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1.</source>
-        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1.</translation>
-    </message>
-    <message>
         <source>The network Or the inverted mask: %1 Or %2 = %3, the bits that the mask leaves all set to 1.</source>
         <translation>Le réseau OU le masque inversé&#xa0;: %1 OU %2 = %3, les bits que le masque laisse libres tous mis à 1.</translation>
     </message>
@@ -495,10 +635,6 @@
         <translation>Le champ d’hôte de l’adresse, %1.</translation>
     </message>
     <message>
-        <source>A later finding replaces an earlier one: the status is %1.</source>
-        <translation>Un constat ultérieur remplace un constat antérieur&#xa0;: l’état est %1.</translation>
-    </message>
-    <message>
         <source>Check</source>
         <translation>Contrôle</translation>
     </message>
@@ -515,35 +651,11 @@
         <translation>Détail du calcul de %1 %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
-        <source>The first octet %1 makes the address class %2, and for that class one of the mask&apos;s first %3 octets must be 255 to cover its network bits. The mask %4 has no 255 there.</source>
-        <comment>The first octet %1 makes the address class %2, and for that class the mask&apos;s first octet must be 255 to cover its network bits. The mask %4 has no 255 there.</comment>
-        <translation>
-            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe le premier octet du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
-            <numerusform>Le premier octet %1 place l’adresse dans la classe %2, et pour cette classe l’un des %3 premiers octets du masque doit valoir 255 pour couvrir ses bits de réseau. Le masque %4 n’y a pas de 255.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Its leading bits %1 give class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</source>
         <comment>Its leading bit %1 gives class %2 (first octet %3 to %4), whose network is the first %5 bits of the address.</comment>
         <translation>
             <numerusform>Son bit de tête %1 donne la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
             <numerusform>Ses bits de tête %1 donnent la classe %2 (premier octet de %3 à %4), dont le réseau est formé des %5 premiers bits de l’adresse.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bits beyond the class&apos;s %3 (%5): these are the subnet bits.</source>
-        <comment>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them, and has %4 one bit beyond the class&apos;s %3 (%5): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bit à un au-delà des %3 de la classe (%5)&#xa0;: c’est le bit de sous-réseau.</numerusform>
-            <numerusform>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#x202f;; la classe les fixe quand même, et il a %4 bits à un au-delà des %3 de la classe (%5)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
-        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): these are the subnet bits.</comment>
-        <translation>
-            <numerusform>Le masque %1 a %2 bit à un au-delà des %3 de la classe (%4)&#xa0;: c’est le bit de sous-réseau.</numerusform>
-            <numerusform>Le masque %1 a %2 bits à un au-delà des %3 de la classe (%4)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -553,6 +665,134 @@
             <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés (avec un seul bit de sous-réseau, les deux). Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
             <numerusform>%1 - 2 = %2 sous-réseaux utilisables&#xa0;: les sous-réseaux dont les bits de sous-réseau sont tous à 0 ou tous à 1 sont réservés. Là où le sous-réseau zéro et le sous-réseau aux bits tous à 1 sont permis, %1 = %3 sous-réseaux.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>an empty box reads as 0</source>
+        <translation>une case vide se lit 0</translation>
+    </message>
+    <message>
+        <source>blanks are skipped</source>
+        <translation>les espaces sont ignorées</translation>
+    </message>
+    <message>
+        <source>&amp;H starts a hexadecimal number</source>
+        <translation>&amp;H introduit un nombre hexadécimal</translation>
+    </message>
+    <message>
+        <source>&amp;O starts an octal number</source>
+        <translation>&amp;O introduit un nombre octal</translation>
+    </message>
+    <message>
+        <source>the letter %1 starts a power of ten</source>
+        <translation>la lettre %1 introduit une puissance de dix</translation>
+    </message>
+    <message>
+        <source>it does not start with a number, so it reads as 0</source>
+        <translation>il ne commence pas par un nombre, il se lit donc 0</translation>
+    </message>
+    <message>
+        <source>reading stops at %1, which cannot continue the number</source>
+        <translation>la lecture s’arrête à %1, qui ne peut pas prolonger le nombre</translation>
+    </message>
+    <message>
+        <source>written otherwise, it is the same number</source>
+        <translation>écrit autrement, c’est le même nombre</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the address, %2, reads as %3: %4.</source>
+        <translation>L’octet %1 de l’adresse, %2, se lit %3&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>Octet %1 of the mask, %2, reads as %3: %4.</source>
+        <translation>L’octet %1 du masque, %2, se lit %3&#xa0;: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>For a first octet above %1 and below %2, as %3 is, the mask must have a 255 among its first %n octets. The mask %4 has none.</source>
+        <comment>For a first octet above %1 and below %2, as %3 is, the mask&apos;s first octet must be 255. The mask %4 has another.</comment>
+        <translation>
+            <numerusform>Pour un premier octet supérieur à %1 et inférieur à %2, comme %3, le premier octet du masque doit valoir 255. Le masque %4 a une autre valeur.</numerusform>
+            <numerusform>Pour un premier octet supérieur à %1 et inférieur à %2, comme %3, le masque doit avoir un 255 parmi ses %n premiers octets. Le masque %4 n’en a aucun.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A single 255 there is enough: the check does not ask the mask to cover the class&apos;s network bits, which the class fixes whatever the mask.</source>
+        <comment>That is the whole rule: the check asks nothing of the mask&apos;s other octets.</comment>
+        <translation>
+            <numerusform>C’est toute la règle&#xa0;: le contrôle n’exige rien des autres octets du masque.</numerusform>
+            <numerusform>Un seul 255 suffit&#xa0;: le contrôle n’exige pas que le masque couvre les bits de réseau de la classe, que la classe fixe quel que soit le masque.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mask %1 is shorter than class %2&apos;s %3 network bits; the class still fixes them.</source>
+        <translation>Le masque %1 est plus court que les %3 bits de réseau de la classe %2&#xa0;; la classe les fixe malgré tout.</translation>
+    </message>
+    <message>
+        <source>Beyond them the mask has no one bits: no subnet bits.</source>
+        <translation>Au-delà, le masque n’a aucun bit à 1&#xa0;: aucun bit de sous-réseau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Beyond them the mask has %1 one bits (%2): these are the subnet bits.</source>
+        <comment>Beyond them the mask has %1 one bit (%2): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>Au-delà, le masque a %1 bit à 1 (%2)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Au-delà, le masque a %1 bits à 1 (%2)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The mask %1 has %2 one bits beyond the class&apos;s %3 (%4): these are the subnet bits.</source>
+        <comment>The mask %1 has %2 one bit beyond the class&apos;s %3 (%4): this is the subnet bit.</comment>
+        <translation>
+            <numerusform>Le masque %1 a %2 bit à 1 au-delà des %3 de la classe (%4)&#xa0;: c’est le bit de sous-réseau.</numerusform>
+            <numerusform>Le masque %1 a %2 bits à 1 au-delà des %3 de la classe (%4)&#xa0;: ce sont les bits de sous-réseau.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The press tests fields of these lengths right after the class&apos;s bits: bits %1 to %2 as the subnet field and bits %3 to 32 as the host field. With this mask they are not where its one bits lie, which the bit rows mark: the press&apos;s fields decide the status and the rows Subnet 1 and Subnet N, the mask&apos;s bits the network and the broadcast.</source>
+        <translation>Le calcul contrôle des champs de ces longueurs juste après les bits de la classe&#xa0;: les bits %1 à %2 comme champ de sous-réseau et les bits %3 à 32 comme champ d’hôte. Avec ce masque, ils ne sont pas là où se trouvent ses bits à 1, que marquent les lignes de bits&#xa0;: les champs du calcul décident de l’état et des lignes S.-réseau 1 et S.-réseau N, les bits du masque du réseau et de la diffusion.</translation>
+    </message>
+    <message>
+        <source>%1 - 2 = %2 usable hosts in the network: host bits all zeros name the network itself, all ones its broadcast address.</source>
+        <translation>%1 - 2 = %2 hôtes utilisables dans le réseau&#xa0;: des bits d’hôte tous à 0 désignent le réseau lui-même, tous à 1 son adresse de diffusion.</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all zeros, so it takes the address&apos;s subnet as reserved (all zeros).</source>
+        <translation>Le calcul lit pourtant les bits %1 à %2 du réseau, %3&#xa0;: tous à 0, il tient donc le sous-réseau de l’adresse pour réservé (tous à 0).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: all ones, so it takes the address&apos;s subnet as reserved (all ones).</source>
+        <translation>Le calcul lit pourtant les bits %1 à %2 du réseau, %3&#xa0;: tous à 1, il tient donc le sous-réseau de l’adresse pour réservé (tous à 1).</translation>
+    </message>
+    <message>
+        <source>The press, though, reads the network&apos;s bits %1 to %2, %3: neither all zeros nor all ones, so it takes the address&apos;s subnet as not reserved.</source>
+        <translation>Le calcul lit pourtant les bits %1 à %2 du réseau, %3&#xa0;: ni tous à 0 ni tous à 1, il tient donc le sous-réseau de l’adresse pour non réservé.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s bits under the mask&apos;s subnet bits read %1: subnet %2 of 0 to %3 in the list of every subnet.</source>
+        <translation>Les bits de l’adresse sous les bits de sous-réseau du masque se lisent %1&#xa0;: sous-réseau %2 de 0 à %3 dans la liste de tous les sous-réseaux.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows. The mask being shorter than the class clears network bits too, where the class&apos;s network bits and the subnet bits alone give %4.</source>
+        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1&#xa0;; c’est l’adresse de réseau, que montre la ligne Sous-réseau. Le masque, plus court que la classe, efface aussi des bits de réseau, là où les bits de réseau de la classe et les bits de sous-réseau seuls donnent %4.</translation>
+    </message>
+    <message>
+        <source>The address And the mask: %1 And %2 = %3, each bit 1 only where both are 1; this is the network address, which the row Subnet shows.</source>
+        <translation>L’adresse ET le masque&#xa0;: %1 ET %2 = %3, chaque bit à 1 seulement là où les deux sont à 1&#xa0;; c’est l’adresse de réseau, que montre la ligne Sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The later finding replaces the earlier one: the status is %1.</source>
+        <translation>Le constat ultérieur remplace le précédent&#xa0;: l’état est %1.</translation>
+    </message>
+    <message>
+        <source>The status is %1.</source>
+        <translation>L’état est %1.</translation>
+    </message>
+    <message>
+        <source>With no finding the status stays %1.</source>
+        <translation>Sans constat, l’état reste %1.</translation>
     </message>
 </context>
 <context>
@@ -633,10 +873,6 @@ Plus dans octaval(1) et le README.</translation>
         <translation>Exercices</translation>
     </message>
     <message>
-        <source>Classes</source>
-        <translation>Classes</translation>
-    </message>
-    <message>
         <source>Class %1</source>
         <translation>Classe %1</translation>
     </message>
@@ -677,8 +913,20 @@ Plus dans octaval(1) et le README.</translation>
         <translation>Score</translation>
     </message>
     <message>
-        <source>Score: %1 of %2 right</source>
-        <translation>Score&#xa0;: %1 sur %2</translation>
+        <source>Cla&amp;sses</source>
+        <translation>&amp;Classes</translation>
+    </message>
+    <message>
+        <source>The last session: %1.</source>
+        <translation>La dernière série&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2</source>
+        <translation>Exercice %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Counted at the first check of each problem</source>
+        <translation>Compté à la première vérification de chaque exercice</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1095,10 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Legend: </source>
         <translation>Légende&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3. %4</source>
+        <translation>Étape %1 sur %2&#xa0;: %3. %4</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 the Octaval developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/session.h"
+
+namespace octaval {
+
+void SessionScore::count(const Mark& mark) {
+    Tally& t = m_tallies[static_cast<std::size_t>(mark.question)];
+    if (mark.verdict == Mark::Verdict::notAnswered)
+        ++t.notAnswered;
+    else if (mark.right)
+        ++t.right;
+    else
+        ++t.wrong;
+}
+
+std::uint64_t SessionScore::total(std::uint64_t Tally::*member) const {
+    std::uint64_t sum = 0;
+    for (const Tally& t : m_tallies)
+        sum += t.*member;
+    return sum;
+}
+
+std::string SessionScore::text(const Phrasebook& book) const {
+    const std::string right = std::to_string(this->right()),
+                      answered = std::to_string(this->right() + wrong());
+    if (notAnswered() == 0)
+        return book.say(phrase("Practice", "Score: %1 of %2 answers right"), {right, answered});
+    return book.say(phrase("Practice", "Score: %1 of %2 answers right, %3 not answered"),
+                    {right, answered, std::to_string(notAnswered())});
+}
+
+std::vector<std::string> SessionScore::byQuestion(const Phrasebook& book) const {
+    std::vector<std::string> lines;
+    for (const Question q : allQuestions) {
+        const Tally& t = m_tallies[static_cast<std::size_t>(q)];
+        if (t.right + t.wrong + t.notAnswered == 0) continue;
+        lines.push_back(book.say(phrase("Practice", "%1: %2 of %3 right"),
+                                 {book.caption(questionPrompt(q)), std::to_string(t.right),
+                                  std::to_string(t.right + t.wrong + t.notAnswered)}));
+    }
+    return lines;
+}
+
+std::vector<Question> SessionScore::weak() const {
+    std::vector<Question> kinds;
+    for (const Question q : allQuestions) {
+        const Tally& t = m_tallies[static_cast<std::size_t>(q)];
+        if (t.wrong > t.right) kinds.push_back(q);
+    }
+    return kinds;
+}
+
+}  // namespace octaval
