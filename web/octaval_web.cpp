@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,10 @@
 #include "report/address_text.h"
 #include "report/batch.h"
 #include "report/captions.h"
+#include "report/phrasebook.h"
 #include "report/press.h"
 #include "report/working/text.h"
+#include "web/phrases.h"
 
 namespace {
 
@@ -28,6 +31,15 @@ std::u16string output16;
 
 octaval::CalculatorState pageState;
 octaval::BatchBoxes pageBoxes;
+octaval::PressResult pageResult;
+
+// The page's language; English until the page chooses another.
+std::optional<octaval::web::TablePhrasebook> pageBook;
+
+const octaval::Phrasebook& book() {
+    if (pageBook) return *pageBook;
+    return octaval::Phrasebook::english();
+}
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
@@ -105,9 +117,9 @@ extern "C" const char16_t* octaval_output16() {
 extern "C" std::uint32_t octaval_press() {
     const auto texts = inputTexts();
     output.clear();
-    octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
-                             {texts[4], texts[5], texts[6], texts[7]}, pageState, pageBoxes,
-                             output);
+    pageResult = octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
+                                          {texts[4], texts[5], texts[6], texts[7]}, pageState,
+                                          pageBoxes, output);
     return static_cast<std::uint32_t>(output.size());
 }
 
@@ -191,6 +203,42 @@ extern "C" std::uint32_t octaval_working() {
     const octaval::PressResult result = octaval::Recalculate(p.state, p.boxes);
     p.outcome = result.outcome;
     p.numbers = result.numbers;
-    output = octaval::workingText(octaval::explain(p));
+    output = octaval::workingText(octaval::explain(p, book()));
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// Chooses the language of the texts below by its code (the input's first `length` bytes, "de");
+/// English for a code without a translation. Returns whether the code has one.
+extern "C" std::uint32_t octaval_language(std::uint32_t length) {
+    pageBook.reset();
+    for (const octaval::web::PhraseTable& table : octaval::web::languages)
+        if (table.code == inputBytes(0, length)) pageBook.emplace(table);
+    return pageBook ? 1 : 0;
+}
+
+/// One of the window's texts in the page's language: the input holds its context
+/// (`contextLength` bytes), then its English source (`sourceLength` bytes). Returns the length.
+extern "C" std::uint32_t octaval_translate(std::uint32_t contextLength,
+                                           std::uint32_t sourceLength) {
+    const std::string_view context = inputBytes(0, contextLength);
+    const std::string_view source = inputBytes(contextLength, sourceLength);
+    output = pageBook ? std::string(pageBook->lookUp(context, source)) : std::string(source);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The texts of the last press that the page shows in its language, as the window shows them:
+/// the three result lines (Text18 to Text20; a blank one stays blank) and the status, one a line.
+/// Returns the length.
+extern "C" std::uint32_t octaval_shown() {
+    output.clear();
+    for (const octaval::Box line :
+         {octaval::Box::Text18, octaval::Box::Text19, octaval::Box::Text20}) {
+        const std::string text = pageBoxes.outputs().text(line);
+        output += pageResult.outcome.passed() && text != " "
+                      ? book().resultLine(line, octaval::lineNumbers(pageResult.numbers))
+                      : text;
+        output += '\n';
+    }
+    output += book().status(pageBoxes.outputs().text(octaval::Box::Text21));
     return static_cast<std::uint32_t>(output.size());
 }
