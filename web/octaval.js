@@ -207,6 +207,7 @@
             event.preventDefault();
             recalculate();
         });
+        buildList();
         const select = document.getElementById('language');
         select.value = chooseLanguage(select);
         setLanguage(select.value);
@@ -303,6 +304,98 @@
         } else {
             boxes[21].textContent = translate('Status', 'OK');
         }
+        listHeader.forEach((cell, k) => { cell.textContent = translate('Caption', columns[k]); });
+        listScroll.setAttribute('aria-label', translate('Caption', 'Subnet'));
+        if (lastTexts) updateList(true);
+    }
+
+    // Every subnet: a table of a constant number of rows that shows the part of the list that
+    // the slider below it (or the wheel over it) scrolls to, so that a list of 4,194,304 rows
+    // costs no more than one of four.
+    const listRows = 16;
+    const columns = ['Subnet', 'Network', 'First host', 'Last host', 'Broadcast', 'Marks'];
+    let listCount = 0, listFirst = 0, listFound = -1, listHeader = [], listBody = [];
+    let listScroll, listMessage, csvLink;
+    function buildList() {
+        const table = document.getElementById('list');
+        listScroll = document.getElementById('list-scroll');
+        listMessage = document.getElementById('list-message');
+        csvLink = document.getElementById('csv');
+        listHeader = columns.map(() => element('th', { scope: 'col' }));
+        table.tHead.rows[0].append(...listHeader);
+        for (let k = 0; k < listRows; ++k) {
+            const row = element('tr');
+            row.append(...columns.map(() => element('td')));
+            table.tBodies[0].append(row);
+            listBody.push(row);
+        }
+        const scrollTo = (first) => {
+            listFirst = Math.max(0, Math.min(first, Number(listScroll.max)));
+            drawList();
+        };
+        listScroll.addEventListener('input', () => scrollTo(Number(listScroll.value)));
+        table.addEventListener('wheel', (event) => {
+            if (!listCount || !event.deltaY) return;
+            event.preventDefault();
+            scrollTo(listFirst + Math.sign(event.deltaY) * 3);
+        }, { passive: false });
+        const findBox = document.getElementById('find');
+        const find = () => {
+            const bytes = encoder.encode(findBox.value);
+            putBytes(bytes);
+            const number = wasm.octaval_list_find(bytes.length);
+            listMessage.textContent = output(wasm.octaval_output_length());
+            if (number < 0) return;  // 2^32 - 1 reads as -1: no row
+            listFound = number;
+            scrollTo(number);
+        };
+        findBox.addEventListener('keydown', (event) => {
+            if (event.key !== 'Enter') return;
+            event.preventDefault();
+            find();
+        });
+        document.getElementById('find-button').addEventListener('click', find);
+        // The CSV is made when it is asked for, in pieces, as octaval-cli --list --csv writes it.
+        csvLink.addEventListener('click', () => {
+            if (csvLink.href.startsWith('blob:')) return;
+            const parts = [];
+            for (let next = 0; next < listCount;) {
+                next = wasm.octaval_list_csv(next, 1 << 20);
+                parts.push(bytesIn(wasm.octaval_output(), wasm.octaval_output_length()).slice());
+            }
+            csvLink.href = URL.createObjectURL(new Blob(parts, { type: 'text/csv' }));
+        });
+    }
+
+    // The list of the last press; `keep` keeps its place (another language).
+    function updateList(keep) {
+        listCount = wasm.octaval_list();
+        listMessage.textContent = listCount ? '' : output(wasm.octaval_output_length());
+        if (csvLink.href.startsWith('blob:')) URL.revokeObjectURL(csvLink.href);
+        csvLink.href = '#';
+        csvLink.hidden = !listCount;
+        document.getElementById('list').setAttribute('aria-rowcount', String(listCount + 1));
+        listScroll.max = String(Math.max(0, listCount - listRows));
+        if (!keep) {
+            listFirst = 0;
+            listFound = -1;
+        }
+        drawList();
+    }
+
+    function drawList() {
+        const text = output(wasm.octaval_list_rows(listFirst, listRows));
+        const lines = text ? text.slice(0, -1).split('\n') : [];
+        listBody.forEach((row, k) => {
+            const cells = k < lines.length ? lines[k].split('\t') : null;
+            row.hidden = !cells;
+            row.setAttribute('aria-rowindex', String(listFirst + k + 2));
+            if (listFirst + k === listFound) row.setAttribute('aria-current', 'true');
+            else row.removeAttribute('aria-current');
+            [...row.cells].forEach((cell, c) => { cell.textContent = cells ? cells[c] : ''; });
+        });
+        listScroll.value = String(listFirst);
+        listScroll.setAttribute('aria-valuetext', lines.length ? lines[0].split('\t')[0] : '0');
     }
 
     // The texts of the last press that are words, in the page's language: the result lines,
@@ -320,6 +413,7 @@
         show(JSON.parse(press(texts)));
         lastTexts = texts;
         showWords(texts);
+        updateList(false);
         if (!performance.getEntriesByName('octaval-answer').length) performance.mark('octaval-answer');
         // The address bar follows the press, so that it can be passed on as a link to it.
         const line = encoder.encode(texts.join('\t'));

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "engine/calculator.h"
@@ -20,6 +21,7 @@
 #include "report/captions.h"
 #include "report/phrasebook.h"
 #include "report/press.h"
+#include "report/subnet_rows.h"
 #include "report/working/text.h"
 #include "web/phrases.h"
 
@@ -32,6 +34,10 @@ std::u16string output16;
 octaval::CalculatorState pageState;
 octaval::BatchBoxes pageBoxes;
 octaval::PressResult pageResult;
+
+// The subnet list of the page's last press that passed, and its writer.
+std::optional<octaval::SubnetList> pageList;
+std::optional<octaval::SubnetListWriter> listWriter;
 
 // The page's language; English until the page chooses another.
 std::optional<octaval::web::TablePhrasebook> pageBook;
@@ -241,4 +247,95 @@ extern "C" std::uint32_t octaval_shown() {
     }
     output += book().status(pageBoxes.outputs().text(octaval::Box::Text21));
     return static_cast<std::uint32_t>(output.size());
+}
+
+/// Makes the subnet list of the last press, for the calls below. Returns its number of rows;
+/// 0 for a press without subnets, with the reason in the output.
+extern "C" std::uint32_t octaval_list() {
+    listWriter.reset();
+    pageList.reset();
+    if (pageResult.outcome.passed()) pageList = octaval::SubnetList::of(pageState);
+    if (!pageList) {
+        const std::string why =
+            pageResult.outcome.passed()
+                ? octaval::noSubnetsMessage(pageBoxes.outputs().text(octaval::Box::Text17))
+                : book().status(pageBoxes.outputs().text(octaval::Box::Text21));
+        output = pageBook ? pageBook->lookUp("octaval::frmSubnets", "No subnets to list: %1")
+                          : "No subnets to list: %1";
+        output = octaval::filledIn(output, {why});
+        return 0;
+    }
+    listWriter.emplace(*pageList, octaval::ListFormat::csv);
+    return static_cast<std::uint32_t>(pageList->count());
+}
+
+/// The cells of `count` rows of the list from row `first` on, as the window's table shows
+/// them: TAB between the cells, a line feed after each row. Returns the length.
+extern "C" std::uint32_t octaval_list_rows(std::uint32_t first, std::uint32_t count) {
+    output.clear();
+    if (!listWriter) return 0;
+    const std::uint64_t end =
+        std::min<std::uint64_t>(pageList->count(), std::uint64_t{first} + count);
+    for (std::uint64_t number = first; number < end; ++number) {
+        for (std::size_t column = 0; column < octaval::subnetColumnCaptions.size(); ++column) {
+            if (column) output += '\t';
+            output += listWriter->cellText(static_cast<std::uint32_t>(number),
+                                           static_cast<octaval::SubnetColumn>(column));
+        }
+        output += '\n';
+    }
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The list as octaval-cli --list --csv writes it, in pieces: about `size` bytes of rows from
+/// row `first` on, the header before row 0. Returns the number of the next row, the list's
+/// count after the last; the piece is in the output, its length from octaval_output_length.
+extern "C" std::uint32_t octaval_list_csv(std::uint32_t first, std::uint32_t size) {
+    output.clear();
+    if (!listWriter) return 0;
+    if (first == 0) listWriter->appendHeader(output);
+    return static_cast<std::uint32_t>(listWriter->appendRows(output, first, size));
+}
+
+/// The length of the output.
+extern "C" std::uint32_t octaval_output_length() {
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The row that a search names (the input's first `length` bytes): its number, or 2^32 - 1 with
+/// the reason it names none in the output, in the window's words.
+extern "C" std::uint32_t octaval_list_find(std::uint32_t length) {
+    output.clear();
+    if (!pageList) return UINT32_MAX;
+    const auto found = octaval::findSubnet(*pageList, inputBytes(0, length));
+    const auto words = [](std::string_view source) {
+        return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
+    };
+    if (const auto* number = std::get_if<std::uint32_t>(&found)) {
+        output = octaval::filledIn(words("Subnet %1"), {std::to_string(*number)});
+        return *number;
+    }
+    const auto& miss = std::get<octaval::SubnetMiss>(found);
+    std::array<char, 16> network{};
+    switch (miss.why) {
+        case octaval::SubnetMiss::Why::empty:
+            output = words("Type an address or a subnet number");
+            break;
+        case octaval::SubnetMiss::Why::pastLast:
+            output = octaval::filledIn(words("There is no subnet %1: they are numbered 0 to %2"),
+                                       {miss.text, std::to_string(pageList->count() - 1)});
+            break;
+        case octaval::SubnetMiss::Why::notAnAddress:
+            output = octaval::filledIn(
+                words("'%1' is neither an address (such as 10.1.2.3) nor a subnet number"),
+                {miss.text});
+            break;
+        case octaval::SubnetMiss::Why::outside:
+            output = octaval::filledIn(
+                words("%1 is not in the network %2"),
+                {miss.text,
+                 octaval::addressText(pageList->address() & pageList->classField(), network)});
+            break;
+    }
+    return UINT32_MAX;
 }

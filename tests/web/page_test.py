@@ -182,7 +182,7 @@ class PageTest(unittest.TestCase):
                     self.browser.page("Input.insertText", text=f"/{mask}")
                     self.browser.key("Enter", text="\r", vk=13)
                     english = json.loads(cli_batch(("\t".join(self.browser.js(
-                        "[...document.querySelectorAll('input')].map((e) => e.value)")) +
+                        "[...document.querySelectorAll('#inputs input')].map((e) => e.value)")) +
                         "\n").encode()))
                     shown = [self.browser.js(f"{self.box(name(c))}.textContent")
                              for c in ("Network", "Subnet", "Host", "Status")]
@@ -198,13 +198,55 @@ class PageTest(unittest.TestCase):
         self.choose("en")
         self.type_into("IP address, octet 1", "10")
         self.choose("de")
-        self.assertEqual(self.browser.js("[...document.querySelectorAll('input')].map((e) => e.value)"),
+        self.assertEqual(self.browser.js("[...document.querySelectorAll('#inputs input')].map((e) => e.value)"),
                          ["10", "168", "1", "70", "255", "0", "0", "0"])
         german = Words("de")
         self.assertEqual(self.browser.js(f"{self.box(german('Caption', 'Network'))}.textContent"),
                          german.line("24 bits, Class C"))
         self.browser.open(self.site.url)
         self.assertEqual(self.browser.js("document.documentElement.lang"), "de")
+
+    def list_rows(self):
+        return self.browser.js("[...document.querySelectorAll('#list tbody tr')].filter((r) => "
+                               "!r.hidden).map((r) => [...r.cells].map((c) => c.textContent))")
+
+    def test_every_subnet(self):
+        # 22 subnet bits: the longest list, with the same number of row elements at its end.
+        link = "10.1.2.3/30"
+        self.browser.open(f"{self.site.url}#{link}")
+        elements = "document.querySelectorAll('#list tr').length"
+        count = self.browser.js(elements)
+        self.assertLess(count, 100)
+        self.assertEqual(self.browser.js("document.getElementById('list').ariaRowCount"),
+                         str(4194304 + 1))
+        far = 4_000_000
+        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
+                        f"s.value = '{far}'; s.dispatchEvent(new Event('input')); }})()")
+        csv = subprocess.run([CLI, "--list", "--csv", link], stdout=subprocess.PIPE,
+                             check=True).stdout.split(b"\r\n")
+        self.assertEqual([row[:5] for row in self.list_rows()[:2]],
+                         [csv[far + 1 + k].decode().split(",")[:5] for k in range(2)])
+        self.assertEqual(self.browser.js(elements), count)
+        # A search by address and by number, and one that names no subnet.
+        for text, number, message in [("10.200.1.1", 3276864, "Subnet 3276864"),
+                                      ("17", 17, "Subnet 17"),
+                                      ("4194304", None,
+                                       "There is no subnet 4194304: they are numbered 0 to 4194303")]:
+            with self.subTest(text):
+                self.browser.js(f"document.getElementById('find').value = {json.dumps(text)}, "
+                                "document.getElementById('find-button').click()")
+                self.assertEqual(self.browser.js("document.getElementById('list-message')"
+                                                 ".textContent"), message)
+                if number is not None:
+                    self.assertEqual(self.browser.js(
+                        "document.querySelector('#list tr[aria-current]').cells[0].textContent"),
+                        str(number))
+        # The CSV as the command line writes it, of a list of 1,024 rows.
+        self.browser.open(f"{self.site.url}#172.16.5.4/26")
+        self.browser.js("document.getElementById('csv').click()")
+        page = self.browser.js("fetch(document.getElementById('csv').href).then((r) => r.text())")
+        self.assertEqual(page.encode(), subprocess.run(
+            [CLI, "--list", "--csv", "172.16.5.4/26"], stdout=subprocess.PIPE, check=True).stdout)
 
     # What a key, a paste or the first octet does to the rows: the key presses or pasted text, the
     # box they go into, the eight texts after it and the focused box.
