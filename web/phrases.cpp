@@ -28,16 +28,8 @@ std::string TablePhrasebook::translated(Phrase p, std::int64_t count) const {
     // Not translated: the English sources, with the English singular.
     if (text.data() == p.source.data()) return Phrasebook::translated(p, count);
     if (!p.counted) return std::string(text);
-    std::string filled;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text.substr(at, 2) == "%n") {
-            filled += std::to_string(count);
-            ++at;
-        } else {
-            filled += text[at];
-        }
-    }
-    return filled;
+    // The form for the count, with %n filled in as the English sources have it.
+    return Phrasebook::translated(counted(p.context, text, text), count);
 }
 
 }  // namespace octaval::web
