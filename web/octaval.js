@@ -341,10 +341,7 @@
         }, { passive: false });
         const findBox = document.getElementById('find');
         const find = () => {
-            const bytes = encoder.encode(findBox.value);
-            putBytes(bytes);
-            const number = wasm.octaval_list_find(bytes.length);
-            listMessage.textContent = output(wasm.octaval_output_length());
+            const number = search(findBox.value);
             if (number < 0) return;  // 2^32 - 1 reads as -1: no row
             listFound = number;
             scrollTo(number);
@@ -367,10 +364,24 @@
         });
     }
 
-    // The list of the last press; `keep` keeps its place (another language).
+    // The search's answer in the list's message; the row's number, or -1.
+    let searched = null;
+    function search(text) {
+        searched = text;
+        const bytes = encoder.encode(text);
+        putBytes(bytes);
+        const number = wasm.octaval_list_find(bytes.length);
+        listMessage.textContent = output(wasm.octaval_output_length());
+        return number;
+    }
+
+    // The list of the last press; `keep` keeps its place and words its message anew (another
+    // language).
     function updateList(keep) {
         listCount = wasm.octaval_list();
         listMessage.textContent = listCount ? '' : output(wasm.octaval_output_length());
+        if (keep && listCount && searched !== null) search(searched);
+        if (!keep) searched = null;
         if (csvLink.href.startsWith('blob:')) URL.revokeObjectURL(csvLink.href);
         csvLink.href = '#';
         csvLink.hidden = !listCount;

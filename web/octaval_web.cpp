@@ -47,6 +47,11 @@ const octaval::Phrasebook& book() {
     return octaval::Phrasebook::english();
 }
 
+// One of the subnet list window's own texts in the page's language.
+std::string subnetsWords(std::string_view source) {
+    return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
+}
+
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
 }
@@ -260,9 +265,7 @@ extern "C" std::uint32_t octaval_list() {
             pageResult.outcome.passed()
                 ? octaval::noSubnetsMessage(pageBoxes.outputs().text(octaval::Box::Text17))
                 : book().status(pageBoxes.outputs().text(octaval::Box::Text21));
-        output = pageBook ? pageBook->lookUp("octaval::frmSubnets", "No subnets to list: %1")
-                          : "No subnets to list: %1";
-        output = octaval::filledIn(output, {why});
+        output = octaval::filledIn(subnetsWords("No subnets to list: %1"), {why});
         return 0;
     }
     listWriter.emplace(*pageList, octaval::ListFormat::csv);
@@ -276,13 +279,22 @@ extern "C" std::uint32_t octaval_list_rows(std::uint32_t first, std::uint32_t co
     if (!listWriter) return 0;
     const std::uint64_t end =
         std::min<std::uint64_t>(pageList->count(), std::uint64_t{first} + count);
+    std::array<char, 16> address{};
     for (std::uint64_t number = first; number < end; ++number) {
-        for (std::size_t column = 0; column < octaval::subnetColumnCaptions.size(); ++column) {
-            if (column) output += '\t';
-            output += listWriter->cellText(static_cast<std::uint32_t>(number),
-                                           static_cast<octaval::SubnetColumn>(column));
-        }
-        output += '\n';
+        const auto n = static_cast<std::uint32_t>(number);
+        for (std::size_t column = 0; column + 1 < octaval::subnetColumnCaptions.size(); ++column)
+            output += listWriter->cellText(n, static_cast<octaval::SubnetColumn>(column)) + '\t';
+        // The marks in the window's words.
+        const octaval::SubnetRowTexts row = listWriter->rowTexts(n);
+        std::string marks;
+        if (!row.reserved.empty())
+            marks = subnetsWords(row.reserved == "all zeros" ? "reserved, all zeros"
+                                                             : "reserved, all ones");
+        if (row.holdsAddress)
+            marks += (marks.empty() ? "" : "; ") +
+                     octaval::filledIn(subnetsWords("holds %1"),
+                                       {octaval::addressText(pageList->address(), address)});
+        output += marks + '\n';
     }
     return static_cast<std::uint32_t>(output.size());
 }
@@ -308,31 +320,29 @@ extern "C" std::uint32_t octaval_list_find(std::uint32_t length) {
     output.clear();
     if (!pageList) return UINT32_MAX;
     const auto found = octaval::findSubnet(*pageList, inputBytes(0, length));
-    const auto words = [](std::string_view source) {
-        return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
-    };
     if (const auto* number = std::get_if<std::uint32_t>(&found)) {
-        output = octaval::filledIn(words("Subnet %1"), {std::to_string(*number)});
+        output = octaval::filledIn(subnetsWords("Subnet %1"), {std::to_string(*number)});
         return *number;
     }
     const auto& miss = std::get<octaval::SubnetMiss>(found);
     std::array<char, 16> network{};
     switch (miss.why) {
         case octaval::SubnetMiss::Why::empty:
-            output = words("Type an address or a subnet number");
+            output = subnetsWords("Type an address or a subnet number");
             break;
         case octaval::SubnetMiss::Why::pastLast:
-            output = octaval::filledIn(words("There is no subnet %1: they are numbered 0 to %2"),
-                                       {miss.text, std::to_string(pageList->count() - 1)});
+            output =
+                octaval::filledIn(subnetsWords("There is no subnet %1: they are numbered 0 to %2"),
+                                  {miss.text, std::to_string(pageList->count() - 1)});
             break;
         case octaval::SubnetMiss::Why::notAnAddress:
             output = octaval::filledIn(
-                words("'%1' is neither an address (such as 10.1.2.3) nor a subnet number"),
+                subnetsWords("'%1' is neither an address (such as 10.1.2.3) nor a subnet number"),
                 {miss.text});
             break;
         case octaval::SubnetMiss::Why::outside:
             output = octaval::filledIn(
-                words("%1 is not in the network %2"),
+                subnetsWords("%1 is not in the network %2"),
                 {miss.text,
                  octaval::addressText(pageList->address() & pageList->classField(), network)});
             break;

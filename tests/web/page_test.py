@@ -190,6 +190,9 @@ class PageTest(unittest.TestCase):
                                              ("networkLine", "subnetLine", "hostLine", "status")])
                     self.assertEqual(self.browser.js(f"{self.box(name('Subnet N', 3))}.textContent"),
                                      english["lastSubnet"][2])
+                    heading = words("Working", "Working of %1 %2: %3").split("%1")[0]
+                    self.assertTrue(self.browser.js("document.getElementById('working')"
+                                                    f".textContent.startsWith({json.dumps(heading)})"))
                     self.assertEqual(self.browser.js("document.getElementById('Command1')"
                                                      ".textContent"),
                                      words("octaval::frmMain", "Recalculate"))
@@ -241,6 +244,20 @@ class PageTest(unittest.TestCase):
                     self.assertEqual(self.browser.js(
                         "document.querySelector('#list tr[aria-current]').cells[0].textContent"),
                         str(number))
+        # The window's words for the list's header, marks and messages.
+        self.addCleanup(self.browser.js, "localStorage.clear()")
+        self.choose("fr")
+        words = Words("fr")
+        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
+                        "s.value = '0'; s.dispatchEvent(new Event('input')); })()")
+        self.assertEqual(
+            [self.browser.js("document.querySelector('#list th:nth-child(3)').textContent"),
+             self.list_rows()[0][5],
+             self.browser.js("document.getElementById('list-message').textContent")],
+            [words("Caption", "First host"), words("octaval::frmSubnets", "reserved, all zeros"),
+             words("octaval::frmSubnets", "There is no subnet %1: they are numbered 0 to %2")
+             .replace("%1", "4194304").replace("%2", "4194303")])
+        self.choose("en")
         # The CSV as the command line writes it, of a list of 1,024 rows.
         self.browser.open(f"{self.site.url}#172.16.5.4/26")
         self.browser.js("document.getElementById('csv').click()")
