@@ -201,8 +201,11 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
     ProblemGenerator generator(seed, request.options);
     SessionScore score;
     bool ended = false;
+    std::uint64_t drawn = 0;
     for (std::uint32_t n = 1; n <= request.count && !ended; ++n) {
-        const Exercise e(generator.next(), request.options.questions);
+        // More problems that ask what was answered wrong, as in the window.
+        const Exercise e(nextProblem(generator, score, request.options.questions, drawn),
+                         request.options.questions);
         out += "\nProblem " + std::to_string(n) + " of " + std::to_string(request.count) +
                ": IP address " + e.problem().address() + ", subnet mask " + e.problem().mask() +
                '\n';

@@ -17,6 +17,12 @@ std::string folded(std::string_view text) {
         if (gap) out += ' ';
         gap = false;
         out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        // The capitals of the Latin-1 letters (U+00C0 to U+00DE but the sign ×), two bytes in
+        // UTF-8 whose second is 0x20 below their small letter's: "HÔTES", "ÜBERGABE".
+        const auto byte = [](char b) { return static_cast<unsigned char>(b); };
+        if (out.size() >= 2 && byte(out[out.size() - 2]) == 0xC3 && byte(c) >= 0x80 &&
+            byte(c) <= 0x9E && byte(c) != 0x97)
+            out.back() = static_cast<char>(byte(c) + 0x20);
     }
     return out;
 }

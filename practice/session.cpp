@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/session.h"
 
+#include <algorithm>
+
 namespace octaval {
 
 void SessionScore::count(const Mark& mark) {
@@ -49,6 +51,25 @@ std::vector<Question> SessionScore::weak() const {
         if (t.wrong > t.right) kinds.push_back(q);
     }
     return kinds;
+}
+
+Problem nextProblem(ProblemGenerator& generator, const SessionScore& score,
+                    std::span<const Question> questions, std::uint64_t& drawn) {
+    const std::vector<Question> weak = score.weak();
+    Problem problem = generator.next();
+    ++drawn;
+    for (int tries = 0; tries < 8 && !weak.empty(); ++tries) {
+        const Exercise e(problem, questions);
+        const auto& asked = e.questions();
+        if (std::all_of(weak.begin(), weak.end(), [&](Question q) {
+                return std::find(asked.begin(), asked.end(), q) != asked.end() &&
+                       (q != Question::status || !e.press().outcome.ok());
+            }))
+            break;
+        problem = generator.next();
+        ++drawn;
+    }
+    return problem;
 }
 
 }  // namespace octaval

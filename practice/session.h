@@ -7,10 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "practice/exercise.h"
+#include "practice/generator.h"
 
 namespace octaval {
 
@@ -42,5 +44,11 @@ private:
 
     std::array<Tally, allQuestions.size()> m_tallies{};
 };
+
+/// The next problem of a session, of those the questions ask: where the learner got kinds wrong, up
+/// to eight more draws look for a problem that asks them all (the status only where the press
+/// does not end "OK"). Every draw is counted in drawn.
+Problem nextProblem(ProblemGenerator& generator, const SessionScore& score,
+                    std::span<const Question> questions, std::uint64_t& drawn);
 
 }  // namespace octaval

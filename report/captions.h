@@ -49,7 +49,7 @@ inline constexpr std::array<BoxRow, 11> boxRows = {{
 constexpr std::string_view rowCaption(Box first) {
     for (const BoxRow& row : boxRows)
         if (row.first == first) return row.caption;
-    // Fails a constant evaluation at compile time; the page's module is built without exceptions.
+    // No row begins there: a fault of the caller, which a constant evaluation refuses to compile.
     std::abort();
 }
 

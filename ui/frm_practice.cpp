@@ -262,21 +262,7 @@ void frmPractice::nextProblem() {
     }
     ++m_problem;
     // More problems that ask what was answered wrong, where a few draws find one.
-    const std::vector<Question> weak = m_session.weak();
-    Problem drawn = m_generator->next();
-    ++m_drawn;
-    for (int tries = 0; tries < 8 && !weak.empty(); ++tries) {
-        const Exercise e(drawn, allQuestions);
-        const auto& asked = e.questions();
-        if (std::all_of(weak.begin(), weak.end(), [&](Question q) {
-                return std::find(asked.begin(), asked.end(), q) != asked.end() &&
-                       (q != Question::status || !e.press().outcome.ok());
-            }))
-            break;
-        drawn = m_generator->next();
-        ++m_drawn;
-    }
-    showProblem(std::move(drawn));
+    showProblem(octaval::nextProblem(*m_generator, m_session, allQuestions, m_drawn));
     m_reasons->setText(summary);
     m_reasons->setVisible(!summary.isEmpty());
 }

@@ -108,6 +108,21 @@ class SessionTest(unittest.TestCase):
                       " ".join(line.strip() for line in reason))
         self.assertEqual(session.end(), 0)
 
+    def test_a_kind_answered_wrong_is_asked_again(self):
+        # After a wrong status the next problem is one whose status is not "OK", drawn on from the
+        # seed's sequence, where the worksheet of the seed goes on with one that is.
+        args = ("--seed", "2", "--level", "contiguous", "--questions", "status")
+        sheet = worksheet(*args, "--count", "10")
+        self.assertEqual([p["answers"]["status"] for p in sheet[:2]], ["OK", "OK"])
+        again = next(p for p in sheet[1:] if p["answers"]["status"] != "OK")
+        session = Session(*args, "--count", "2")
+        session.answer("Illegal IP address")
+        self.assertIn("wrong", session.read_until("Problem 2 of 2"))
+        self.assertIn(f"IP address {again['address']}, subnet mask {again['mask']}\r\n",
+                      session.read_until("? "))
+        os.write(session.fd, b"\x04")
+        self.assertEqual(session.end(), 0)
+
 
 class WorksheetTest(unittest.TestCase):
     def test_level_and_seed_give_their_problems(self):

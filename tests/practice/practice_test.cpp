@@ -246,14 +246,14 @@ TEST(Practice, ReadsAnswersInTheReadersLanguage) {
         rows = {
             {&c24, Question::subnets, &french, "aucun sous-réseau"},
             {&c24, Question::classLetter, &french, "Classe C"},
-            {&c24, Question::hosts, &french, "254 hôtes"},
+            {&c24, Question::hosts, &french, "254 HÔTES"},
             {&c24, Question::hosts, &french, "254 hosts"},
             {&b16, Question::subnets, &spanish, "ninguna subred"},
             {&b16, Question::classLetter, &spanish, "clase b"},
             {&b16, Question::hosts, &spanish, "65.534"},
             {&b16, Question::hosts, &french, "65\u202F534"},
             {&b16, Question::hosts, &french, "65\u00A0534"},
-            {&none, Question::status, &french, "aucun hôte"},
+            {&none, Question::status, &french, "AUCUN HÔTE"},
         };
     for (const auto& [e, q, book, answer] : rows)
         EXPECT_TRUE(e->check(q, answer, *book).right) << questionKey(q) << " '" << answer << "'";
