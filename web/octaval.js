@@ -304,7 +304,8 @@
         } else {
             boxes[21].textContent = translate('Status', 'OK');
         }
-        listHeader.forEach((cell, k) => { cell.textContent = translate('Caption', columns[k]); });
+        const captions = output(wasm.octaval_list_columns()).split('\t');
+        listHeader.forEach((cell, k) => { cell.textContent = captions[k]; });
         listScroll.setAttribute('aria-label', translate('Caption', 'Subnet'));
         if (lastTexts) updateList(true);
     }
@@ -313,7 +314,7 @@
     // the slider below it (or the wheel over it) scrolls to, so that a list of 4,194,304 rows
     // costs no more than one of four.
     const listRows = 16;
-    const columns = ['Subnet', 'Network', 'First host', 'Last host', 'Broadcast', 'Marks'];
+    const columns = 6;  // the module's octaval_list_columns
     let listCount = 0, listFirst = 0, listFound = -1, listHeader = [], listBody = [];
     let listScroll, listMessage, csvLink;
     function buildList() {
@@ -321,11 +322,11 @@
         listScroll = document.getElementById('list-scroll');
         listMessage = document.getElementById('list-message');
         csvLink = document.getElementById('csv');
-        listHeader = columns.map(() => element('th', { scope: 'col' }));
+        listHeader = Array.from({ length: columns }, () => element('th', { scope: 'col' }));
         table.tHead.rows[0].append(...listHeader);
         for (let k = 0; k < listRows; ++k) {
             const row = element('tr');
-            row.append(...columns.map(() => element('td')));
+            row.append(...Array.from({ length: columns }, () => element('td')));
             table.tBodies[0].append(row);
             listBody.push(row);
         }

@@ -272,6 +272,14 @@ extern "C" std::uint32_t octaval_list() {
     return static_cast<std::uint32_t>(pageList->count());
 }
 
+/// The captions of the list's columns in the page's language, TAB-separated. Returns the length.
+extern "C" std::uint32_t octaval_list_columns() {
+    output.clear();
+    for (const std::string_view caption : octaval::subnetColumnCaptions)
+        output += (output.empty() ? "" : "\t") + book().caption(caption);
+    return static_cast<std::uint32_t>(output.size());
+}
+
 /// The cells of `count` rows of the list from row `first` on, as the window's table shows
 /// them: TAB between the cells, a line feed after each row. Returns the length.
 extern "C" std::uint32_t octaval_list_rows(std::uint32_t first, std::uint32_t count) {
