@@ -50,12 +50,13 @@ void BatchBoxes::setText(Box box, std::string_view text) {
         m_outputs.setText(box, text);
 }
 
-void appendPressLine(const OctetTexts& address, const OctetTexts& mask, CalculatorState& state,
-                     BatchBoxes& boxes, std::string& out) {
+PressResult appendPressLine(const OctetTexts& address, const OctetTexts& mask,
+                            CalculatorState& state, BatchBoxes& boxes, std::string& out) {
     setInputs(boxes, address, mask);
-    Recalculate(state, boxes);
+    const PressResult result = Recalculate(state, boxes);
     appendResultJson(out, boxes.outputs());
     out += '\n';
+    return result;
 }
 
 bool processBatchLine(std::string_view line, std::uint64_t lineNumber, CalculatorState& state,

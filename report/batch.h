@@ -49,9 +49,9 @@ private:
 
 /// Puts the address and mask texts into Text1..Text8, presses "Recalculate" and appends the
 /// result object and a line feed: the answer of a well-formed batch line. The texts must stay
-/// valid until it returns.
-void appendPressLine(const OctetTexts& address, const OctetTexts& mask, CalculatorState& state,
-                     BatchBoxes& boxes, std::string& out);
+/// valid until it returns. Returns how the press ended and its numbers.
+PressResult appendPressLine(const OctetTexts& address, const OctetTexts& mask,
+                            CalculatorState& state, BatchBoxes& boxes, std::string& out);
 
 /// Answers one line (without its line feed; a trailing CR is dropped): with exactly eight fields
 /// it puts them into Text1..Text8, presses "Recalculate" and appends the result object; else it

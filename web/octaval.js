@@ -117,6 +117,33 @@
         });
     }
 
+    // One of the window's texts in the page's language.
+    function translate(context, source) {
+        const first = encoder.encode(context), second = encoder.encode(source);
+        const bytes = new Uint8Array(first.length + second.length);
+        bytes.set(first);
+        bytes.set(second, first.length);
+        putBytes(bytes);
+        return output(wasm.octaval_translate(first.length, second.length));
+    }
+
+    // The page speaks the languages of the window's translations and English; the choice is
+    // kept, else the browser's first language that the page speaks.
+    const languageKey = 'octaval-language';
+    function storedLanguage() {
+        try {
+            return localStorage.getItem(languageKey);
+        } catch (error) {
+            return null;  // storage refused (a file:// page in some browsers, private modes)
+        }
+    }
+    function chooseLanguage(select) {
+        const spoken = [...select.options].map((option) => option.value);
+        const wanted = [storedLanguage(), ...(navigator.languages || [navigator.language])];
+        return wanted.map((code) => String(code || '').toLowerCase().split('-')[0])
+            .find((code) => spoken.includes(code)) || 'en';
+    }
+
     const boxes = {};  // Text1 .. Text33 by number
     let addressRow = [], maskRow = [];
 
@@ -137,6 +164,7 @@
             const div = element('div', { class: 'row', role: 'group', 'aria-labelledby': captionId });
             if (row.key === 'networkLine') div.classList.add('line');
             div.append(element('span', { class: 'caption', id: captionId }, row.caption));
+            row.captionElement = div.lastChild;
             // The class letter has a box of an octet's width, as in the window.
             const narrow = row.boxes > 1 || row.key === 'class';
             const octets = element('span', { class: narrow ? 'octets' : 'single' });
@@ -159,6 +187,7 @@
                     // The status box takes the focus, as in the window; the others do not.
                     if (row.key === 'status') box.tabIndex = 0;
                 }
+                box.octet = row.boxes > 1 ? k + 1 : 0;
                 boxes[number] = box;
                 if (k > 0 && (input || row.first <= 16)) {
                     octets.append(element('span', { class: 'dot', 'aria-hidden': 'true' }, '.'));
@@ -172,12 +201,23 @@
             if (row.first === 5) maskRow = row4;
         });
         ['0', '0', '0', '0', '255', '255', '255', '0'].forEach((text, k) => { boxes[k + 1].value = text; });
-        boxes[21].textContent = 'OK';
         addressRow.forEach((box, k) => wire(box, 0, k));
         maskRow.forEach((box, k) => wire(box, 1, k));
         document.getElementById('calculator').addEventListener('submit', (event) => {
             event.preventDefault();
             recalculate();
+        });
+        buildList();
+        const select = document.getElementById('language');
+        select.value = chooseLanguage(select);
+        setLanguage(select.value);
+        select.addEventListener('change', () => {
+            setLanguage(select.value);
+            try {
+                localStorage.setItem(languageKey, select.value);
+            } catch (error) {
+                // Not kept; the page still speaks it until it is closed.
+            }
         });
         addressRow[0].focus();
         follow();
@@ -234,12 +274,158 @@
         });
     }
 
+    // The captions, the boxes' names, the button and the words of the last press in a language;
+    // what is typed in the boxes stays.
+    let lastTexts = null;
+    function setLanguage(code) {
+        const bytes = encoder.encode(code);
+        putBytes(bytes);
+        wasm.octaval_language(bytes.length);
+        document.documentElement.lang = code;
+        const octetName = translate('Caption', '%1, octet %2');
+        for (const row of rows.cached) {
+            const caption = translate('Caption', row.caption);
+            row.captionElement.textContent = caption;
+            for (let k = 0; k < row.boxes; ++k) {
+                const box = boxes[row.first + k];
+                box.setAttribute('aria-label', box.octet
+                    ? octetName.replace('%1', caption).replace('%2', String(box.octet)) : caption);
+            }
+        }
+        for (const e of document.querySelectorAll('[data-context]')) {
+            if (!e.dataset.source) e.dataset.source = e.textContent;
+            e.textContent = translate(e.dataset.context, e.dataset.source);
+        }
+        if (lastTexts) {
+            // Pressed again, as the window presses each time on a fresh calculator, so that the
+            // words are those of the press the boxes show even after a call of octaval.press.
+            press(lastTexts);
+            showWords(lastTexts);
+        } else {
+            boxes[21].textContent = translate('Status', 'OK');
+        }
+        const captions = output(wasm.octaval_list_columns()).split('\t');
+        listHeader.forEach((cell, k) => { cell.textContent = captions[k]; });
+        listScroll.setAttribute('aria-label', translate('Caption', 'Subnet'));
+        if (lastTexts) updateList(true);
+    }
+
+    // Every subnet: a table of a constant number of rows that shows the part of the list that
+    // the slider below it (or the wheel over it) scrolls to, so that a list of 4,194,304 rows
+    // costs no more than one of four.
+    const listRows = 16;
+    const columns = 6;  // the module's octaval_list_columns
+    let listCount = 0, listFirst = 0, listFound = -1, listHeader = [], listBody = [];
+    let listScroll, listMessage, csvLink;
+    function buildList() {
+        const table = document.getElementById('list');
+        listScroll = document.getElementById('list-scroll');
+        listMessage = document.getElementById('list-message');
+        csvLink = document.getElementById('csv');
+        listHeader = Array.from({ length: columns }, () => element('th', { scope: 'col' }));
+        table.tHead.rows[0].append(...listHeader);
+        for (let k = 0; k < listRows; ++k) {
+            const row = element('tr');
+            row.append(...Array.from({ length: columns }, () => element('td')));
+            table.tBodies[0].append(row);
+            listBody.push(row);
+        }
+        const scrollTo = (first) => {
+            listFirst = Math.max(0, Math.min(first, Number(listScroll.max)));
+            drawList();
+        };
+        listScroll.addEventListener('input', () => scrollTo(Number(listScroll.value)));
+        table.addEventListener('wheel', (event) => {
+            if (!listCount || !event.deltaY) return;
+            event.preventDefault();
+            scrollTo(listFirst + Math.sign(event.deltaY) * 3);
+        }, { passive: false });
+        const findBox = document.getElementById('find');
+        const find = () => {
+            const number = search(findBox.value);
+            if (number < 0) return;  // 2^32 - 1 reads as -1: no row
+            listFound = number;
+            scrollTo(number);
+        };
+        findBox.addEventListener('keydown', (event) => {
+            if (event.key !== 'Enter') return;
+            event.preventDefault();
+            find();
+        });
+        document.getElementById('find-button').addEventListener('click', find);
+        // The CSV is made when it is asked for, in pieces, as octaval-cli --list --csv writes it.
+        csvLink.addEventListener('click', () => {
+            if (csvLink.href.startsWith('blob:')) return;
+            const parts = [];
+            for (let next = 0; next < listCount;) {
+                next = wasm.octaval_list_csv(next, 1 << 20);
+                parts.push(bytesIn(wasm.octaval_output(), wasm.octaval_output_length()).slice());
+            }
+            csvLink.href = URL.createObjectURL(new Blob(parts, { type: 'text/csv' }));
+        });
+    }
+
+    // The search's answer in the list's message; the row's number, or -1.
+    let searched = null;
+    function search(text) {
+        searched = text;
+        const bytes = encoder.encode(text);
+        putBytes(bytes);
+        const number = wasm.octaval_list_find(bytes.length);
+        listMessage.textContent = output(wasm.octaval_output_length());
+        return number;
+    }
+
+    // The list of the last press; `keep` keeps its place and words its message anew (another
+    // language).
+    function updateList(keep) {
+        listCount = wasm.octaval_list();
+        listMessage.textContent = listCount ? '' : output(wasm.octaval_output_length());
+        if (keep && listCount && searched !== null) search(searched);
+        if (!keep) searched = null;
+        if (csvLink.href.startsWith('blob:')) URL.revokeObjectURL(csvLink.href);
+        csvLink.href = '#';
+        csvLink.hidden = !listCount;
+        document.getElementById('list').setAttribute('aria-rowcount', String(listCount + 1));
+        listScroll.max = String(Math.max(0, listCount - listRows));
+        if (!keep) {
+            listFirst = 0;
+            listFound = -1;
+        }
+        drawList();
+    }
+
+    function drawList() {
+        const text = output(wasm.octaval_list_rows(listFirst, listRows));
+        const lines = text ? text.slice(0, -1).split('\n') : [];
+        listBody.forEach((row, k) => {
+            const cells = k < lines.length ? lines[k].split('\t') : null;
+            row.hidden = !cells;
+            row.setAttribute('aria-rowindex', String(listFirst + k + 2));
+            if (listFirst + k === listFound) row.setAttribute('aria-current', 'true');
+            else row.removeAttribute('aria-current');
+            [...row.cells].forEach((cell, c) => { cell.textContent = cells ? cells[c] : ''; });
+        });
+        listScroll.value = String(listFirst);
+        listScroll.setAttribute('aria-valuetext', lines.length ? lines[0].split('\t')[0] : '0');
+    }
+
+    // The texts of the last press that are words, in the page's language: the result lines,
+    // the status and the working.
+    function showWords(texts) {
+        const [network, subnet, host, status] = output(wasm.octaval_shown()).split('\n');
+        [network, subnet, host, status].forEach((text, k) => { boxes[18 + k].textContent = text; });
+        putTexts(texts);
+        document.getElementById('working').textContent = output(wasm.octaval_working());
+    }
+
     function recalculate() {
         const texts = [];
         for (let n = 1; n <= 8; ++n) texts.push(boxes[n].value);
         show(JSON.parse(press(texts)));
-        putTexts(texts);
-        document.getElementById('working').textContent = output(wasm.octaval_working());
+        lastTexts = texts;
+        showWords(texts);
+        updateList(false);
         if (!performance.getEntriesByName('octaval-answer').length) performance.mark('octaval-answer');
         // The address bar follows the press, so that it can be passed on as a link to it.
         const line = encoder.encode(texts.join('\t'));

@@ -8,8 +8,10 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "engine/calculator.h"
@@ -17,8 +19,11 @@
 #include "report/address_text.h"
 #include "report/batch.h"
 #include "report/captions.h"
+#include "report/phrasebook.h"
 #include "report/press.h"
+#include "report/subnet_rows.h"
 #include "report/working/text.h"
+#include "web/phrases.h"
 
 namespace {
 
@@ -28,6 +33,24 @@ std::u16string output16;
 
 octaval::CalculatorState pageState;
 octaval::BatchBoxes pageBoxes;
+octaval::PressResult pageResult;
+
+// The subnet list of the page's last press that passed, and its writer.
+std::optional<octaval::SubnetList> pageList;
+std::optional<octaval::SubnetListWriter> listWriter;
+
+// The page's language; English until the page chooses another.
+std::optional<octaval::web::TablePhrasebook> pageBook;
+
+const octaval::Phrasebook& book() {
+    if (pageBook) return *pageBook;
+    return octaval::Phrasebook::english();
+}
+
+// One of the subnet list window's own texts in the page's language.
+std::string subnetsWords(std::string_view source) {
+    return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
+}
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
@@ -105,9 +128,9 @@ extern "C" const char16_t* octaval_output16() {
 extern "C" std::uint32_t octaval_press() {
     const auto texts = inputTexts();
     output.clear();
-    octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
-                             {texts[4], texts[5], texts[6], texts[7]}, pageState, pageBoxes,
-                             output);
+    pageResult = octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
+                                          {texts[4], texts[5], texts[6], texts[7]}, pageState,
+                                          pageBoxes, output);
     return static_cast<std::uint32_t>(output.size());
 }
 
@@ -191,6 +214,146 @@ extern "C" std::uint32_t octaval_working() {
     const octaval::PressResult result = octaval::Recalculate(p.state, p.boxes);
     p.outcome = result.outcome;
     p.numbers = result.numbers;
-    output = octaval::workingText(octaval::explain(p));
+    output = octaval::workingText(octaval::explain(p, book()));
     return static_cast<std::uint32_t>(output.size());
+}
+
+/// Chooses the language of the texts below by its code (the input's first `length` bytes, "de");
+/// English for a code without a translation. Returns whether the code has one.
+extern "C" std::uint32_t octaval_language(std::uint32_t length) {
+    pageBook.reset();
+    for (const octaval::web::PhraseTable& table : octaval::web::languages)
+        if (table.code == inputBytes(0, length)) pageBook.emplace(table);
+    return pageBook ? 1 : 0;
+}
+
+/// One of the window's texts in the page's language: the input holds its context
+/// (`contextLength` bytes), then its English source (`sourceLength` bytes). Returns the length.
+extern "C" std::uint32_t octaval_translate(std::uint32_t contextLength,
+                                           std::uint32_t sourceLength) {
+    const std::string_view context = inputBytes(0, contextLength);
+    const std::string_view source = inputBytes(contextLength, sourceLength);
+    output = pageBook ? std::string(pageBook->lookUp(context, source)) : std::string(source);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The texts of the last press that the page shows in its language, as the window shows them:
+/// the three result lines (Text18 to Text20; a blank one stays blank) and the status, one a line.
+/// Returns the length.
+extern "C" std::uint32_t octaval_shown() {
+    output.clear();
+    for (const octaval::Box line :
+         {octaval::Box::Text18, octaval::Box::Text19, octaval::Box::Text20}) {
+        const std::string text = pageBoxes.outputs().text(line);
+        output += pageResult.outcome.passed() && text != " "
+                      ? book().resultLine(line, octaval::lineNumbers(pageResult.numbers))
+                      : text;
+        output += '\n';
+    }
+    output += book().status(pageBoxes.outputs().text(octaval::Box::Text21));
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// Makes the subnet list of the last press, for the calls below. Returns its number of rows;
+/// 0 for a press without subnets, with the reason in the output.
+extern "C" std::uint32_t octaval_list() {
+    listWriter.reset();
+    pageList.reset();
+    if (pageResult.outcome.passed()) pageList = octaval::SubnetList::of(pageState);
+    if (!pageList) {
+        const std::string why =
+            pageResult.outcome.passed()
+                ? octaval::noSubnetsMessage(pageBoxes.outputs().text(octaval::Box::Text17))
+                : book().status(pageBoxes.outputs().text(octaval::Box::Text21));
+        output = octaval::filledIn(subnetsWords("No subnets to list: %1"), {why});
+        return 0;
+    }
+    listWriter.emplace(*pageList, octaval::ListFormat::csv);
+    return static_cast<std::uint32_t>(pageList->count());
+}
+
+/// The captions of the list's columns in the page's language, TAB-separated. Returns the length.
+extern "C" std::uint32_t octaval_list_columns() {
+    output.clear();
+    for (const std::string_view caption : octaval::subnetColumnCaptions)
+        output += (output.empty() ? "" : "\t") + book().caption(caption);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The cells of `count` rows of the list from row `first` on, as the window's table shows
+/// them: TAB between the cells, a line feed after each row. Returns the length.
+extern "C" std::uint32_t octaval_list_rows(std::uint32_t first, std::uint32_t count) {
+    output.clear();
+    if (!listWriter) return 0;
+    const std::uint64_t end =
+        std::min<std::uint64_t>(pageList->count(), std::uint64_t{first} + count);
+    std::array<char, 16> address{};
+    for (std::uint64_t number = first; number < end; ++number) {
+        const auto n = static_cast<std::uint32_t>(number);
+        for (std::size_t column = 0; column + 1 < octaval::subnetColumnCaptions.size(); ++column)
+            output += listWriter->cellText(n, static_cast<octaval::SubnetColumn>(column)) + '\t';
+        // The marks in the window's words.
+        const octaval::SubnetRowTexts row = listWriter->rowTexts(n);
+        std::string marks;
+        if (!row.reserved.empty())
+            marks = subnetsWords(row.reserved == "all zeros" ? "reserved, all zeros"
+                                                             : "reserved, all ones");
+        if (row.holdsAddress)
+            marks += (marks.empty() ? "" : "; ") +
+                     octaval::filledIn(subnetsWords("holds %1"),
+                                       {octaval::addressText(pageList->address(), address)});
+        output += marks + '\n';
+    }
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The list as octaval-cli --list --csv writes it, in pieces: about `size` bytes of rows from
+/// row `first` on, the header before row 0. Returns the number of the next row, the list's
+/// count after the last; the piece is in the output, its length from octaval_output_length.
+extern "C" std::uint32_t octaval_list_csv(std::uint32_t first, std::uint32_t size) {
+    output.clear();
+    if (!listWriter) return 0;
+    if (first == 0) listWriter->appendHeader(output);
+    return static_cast<std::uint32_t>(listWriter->appendRows(output, first, size));
+}
+
+/// The length of the output.
+extern "C" std::uint32_t octaval_output_length() {
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The row that a search names (the input's first `length` bytes): its number, or 2^32 - 1 with
+/// the reason it names none in the output, in the window's words.
+extern "C" std::uint32_t octaval_list_find(std::uint32_t length) {
+    output.clear();
+    if (!pageList) return UINT32_MAX;
+    const auto found = octaval::findSubnet(*pageList, inputBytes(0, length));
+    if (const auto* number = std::get_if<std::uint32_t>(&found)) {
+        output = octaval::filledIn(subnetsWords("Subnet %1"), {std::to_string(*number)});
+        return *number;
+    }
+    const auto& miss = std::get<octaval::SubnetMiss>(found);
+    std::array<char, 16> network{};
+    switch (miss.why) {
+        case octaval::SubnetMiss::Why::empty:
+            output = subnetsWords("Type an address or a subnet number");
+            break;
+        case octaval::SubnetMiss::Why::pastLast:
+            output =
+                octaval::filledIn(subnetsWords("There is no subnet %1: they are numbered 0 to %2"),
+                                  {miss.text, std::to_string(pageList->count() - 1)});
+            break;
+        case octaval::SubnetMiss::Why::notAnAddress:
+            output = octaval::filledIn(
+                subnetsWords("'%1' is neither an address (such as 10.1.2.3) nor a subnet number"),
+                {miss.text});
+            break;
+        case octaval::SubnetMiss::Why::outside:
+            output = octaval::filledIn(
+                subnetsWords("%1 is not in the network %2"),
+                {miss.text,
+                 octaval::addressText(pageList->address() & pageList->classField(), network)});
+            break;
+    }
+    return UINT32_MAX;
 }

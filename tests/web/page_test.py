@@ -10,15 +10,49 @@ OCTAVAL_CLI (a native octaval-cli)."""
 import gzip
 import json
 import os
+import re
 import subprocess
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import batch_texts  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
+import phrases  # noqa: E402
 from browser import Browser, Site  # noqa: E402
 
 CLI = os.environ["OCTAVAL_CLI"]
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
+                            "translations")
+
+
+class Words:
+    """A language's words as the window's translation has them, read from its .ts file through
+    the reader that makes the page's table."""
+    # The English result lines and the counted sources they are worded from.
+    LINES = [(r"(\d+) bits, Class (\w)", "%n bits, Class %1"), (r"(\d+) bits, no subnets()",
+             "%n bits, no subnets"), (r"(\d+) bits, (\d+) subnets", "%n bits, %1 subnets"),
+             (r"(\d+) bits, (\d+) hosts", "%n bits, %1 hosts")]
+
+    def __init__(self, code):
+        self.code = code
+        self.table = dict(phrases.messages(os.path.join(TRANSLATIONS, f"octaval_{code}.ts")))
+
+    def __call__(self, context, source):
+        return self.table[(context, source, "")][0]
+
+    def line(self, english):
+        """A result line or status of the window's."""
+        for pattern, source in self.LINES:
+            if match := re.fullmatch(pattern, english):
+                n = int(match[1])
+                forms = self.table[("Result", source, "")]
+                one = n <= 1 if self.code == "fr" else n == 1
+                return forms[0 if one else 1].replace("%n", str(n)).replace("%1", match[2])
+        for context in ("Result", "Status"):
+            if (context, english, "") in self.table:
+                return self(context, english)
+        return english
 
 
 def cli_batch(data: bytes) -> bytes:
@@ -117,6 +151,119 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.values(), address + mask)
                 self.browser.key("Enter", text="\r", vk=13)
                 self.assertEqual(self.shown(), json.loads(line))
+
+    # A press per kind of wording: plural and singular counts (French says zero in the singular),
+    # the class D line and a refused press's status.
+    WORDED = [("plural", "192.168.1.70/27"), ("one_bit", "192.168.1.70/25"),
+              ("zero_bits", "10.1.2.3/8"), ("class_d", "224.1.2.3/24"), ("refused", "300.1.1.1/24")]
+
+    def choose(self, code):
+        self.browser.js("(() => { const s = document.getElementById('language'); "
+                        f"s.value = '{code}'; s.dispatchEvent(new Event('change')); }})()")
+
+    def test_languages_speak_the_windows_words(self):
+        self.addCleanup(self.browser.js, "localStorage.clear()")
+        for code in ["de", "fr", "es"]:
+            words = Words(code)
+            name = lambda caption, k=0: (words("Caption", "%1, octet %2").replace(
+                "%1", words("Caption", caption)).replace("%2", str(k)) if k else
+                words("Caption", caption))
+            for case, link in self.WORDED:
+                with self.subTest(f"{code}_{case}"):
+                    self.browser.open(self.site.url)
+                    self.choose(code)
+                    self.assertEqual(self.browser.js("document.documentElement.lang"), code)
+                    # Typed into the boxes by their names in the language.
+                    address, mask = link.split("/")
+                    inputs = [name("IP address", k) for k in range(1, 5)]
+                    for box, text in zip(inputs, address.split(".")):
+                        self.type_into(box, text)
+                    self.browser.js(f"{self.box(name('Subnet mask', 4))}.focus()")
+                    self.browser.page("Input.insertText", text=f"/{mask}")
+                    self.browser.key("Enter", text="\r", vk=13)
+                    english = json.loads(cli_batch(("\t".join(self.browser.js(
+                        "[...document.querySelectorAll('#inputs input')].map((e) => e.value)")) +
+                        "\n").encode()))
+                    shown = [self.browser.js(f"{self.box(name(c))}.textContent")
+                             for c in ("Network", "Subnet", "Host", "Status")]
+                    self.assertEqual(shown, [words.line(english[k]) for k in
+                                             ("networkLine", "subnetLine", "hostLine", "status")])
+                    self.assertEqual(self.browser.js(f"{self.box(name('Subnet N', 3))}.textContent"),
+                                     english["lastSubnet"][2])
+                    heading = words("Working", "Working of %1 %2: %3").split("%1")[0]
+                    self.assertTrue(self.browser.js("document.getElementById('working')"
+                                                    f".textContent.startsWith({json.dumps(heading)})"))
+                    self.assertEqual(self.browser.js("document.getElementById('Command1')"
+                                                     ".textContent"),
+                                     words("octaval::frmMain", "Recalculate"))
+        # Another language keeps what is typed and words the last press anew.
+        self.browser.open(f"{self.site.url}#192.168.1.70/27")
+        self.choose("en")
+        self.type_into("IP address, octet 1", "10")
+        self.choose("de")
+        self.assertEqual(self.browser.js("[...document.querySelectorAll('#inputs input')].map((e) => e.value)"),
+                         ["10", "168", "1", "70", "255", "0", "0", "0"])
+        german = Words("de")
+        self.assertEqual(self.browser.js(f"{self.box(german('Caption', 'Network'))}.textContent"),
+                         german.line("24 bits, Class C"))
+        self.browser.open(self.site.url)
+        self.assertEqual(self.browser.js("document.documentElement.lang"), "de")
+
+    def list_rows(self):
+        return self.browser.js("[...document.querySelectorAll('#list tbody tr')].filter((r) => "
+                               "!r.hidden).map((r) => [...r.cells].map((c) => c.textContent))")
+
+    def test_every_subnet(self):
+        # 22 subnet bits: the longest list, with the same number of row elements at its end.
+        link = "10.1.2.3/30"
+        self.browser.open(f"{self.site.url}#{link}")
+        elements = "document.querySelectorAll('#list tr').length"
+        count = self.browser.js(elements)
+        self.assertLess(count, 100)
+        self.assertEqual(self.browser.js("document.getElementById('list').ariaRowCount"),
+                         str(4194304 + 1))
+        far = 4_000_000
+        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
+                        f"s.value = '{far}'; s.dispatchEvent(new Event('input')); }})()")
+        csv = subprocess.run([CLI, "--list", "--csv", link], stdout=subprocess.PIPE,
+                             check=True).stdout.split(b"\r\n")
+        self.assertEqual([row[:5] for row in self.list_rows()[:2]],
+                         [csv[far + 1 + k].decode().split(",")[:5] for k in range(2)])
+        self.assertEqual(self.browser.js(elements), count)
+        # A search by address and by number, and one that names no subnet.
+        for text, number, message in [("10.200.1.1", 3276864, "Subnet 3276864"),
+                                      ("17", 17, "Subnet 17"),
+                                      ("4194304", None,
+                                       "There is no subnet 4194304: they are numbered 0 to 4194303")]:
+            with self.subTest(text):
+                self.browser.js(f"document.getElementById('find').value = {json.dumps(text)}, "
+                                "document.getElementById('find-button').click()")
+                self.assertEqual(self.browser.js("document.getElementById('list-message')"
+                                                 ".textContent"), message)
+                if number is not None:
+                    self.assertEqual(self.browser.js(
+                        "document.querySelector('#list tr[aria-current]').cells[0].textContent"),
+                        str(number))
+        # The window's words for the list's header, marks and messages.
+        self.addCleanup(self.browser.js, "localStorage.clear()")
+        self.choose("fr")
+        words = Words("fr")
+        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
+                        "s.value = '0'; s.dispatchEvent(new Event('input')); })()")
+        self.assertEqual(
+            [self.browser.js("document.querySelector('#list th:nth-child(3)').textContent"),
+             self.list_rows()[0][5],
+             self.browser.js("document.getElementById('list-message').textContent")],
+            [words("Caption", "First host"), words("octaval::frmSubnets", "reserved, all zeros"),
+             words("octaval::frmSubnets", "There is no subnet %1: they are numbered 0 to %2")
+             .replace("%1", "4194304").replace("%2", "4194303")])
+        self.choose("en")
+        # The CSV as the command line writes it, of a list of 1,024 rows.
+        self.browser.open(f"{self.site.url}#172.16.5.4/26")
+        self.browser.js("document.getElementById('csv').click()")
+        page = self.browser.js("fetch(document.getElementById('csv').href).then((r) => r.text())")
+        self.assertEqual(page.encode(), subprocess.run(
+            [CLI, "--list", "--csv", "172.16.5.4/26"], stdout=subprocess.PIPE, check=True).stdout)
 
     # What a key, a paste or the first octet does to the rows: the key presses or pasted text, the
     # box they go into, the eight texts after it and the focused box.
