@@ -75,10 +75,6 @@ private:
     bool m_ended = false;
 };
 
-bool onlyBlanks(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // Characters on a terminal line: UTF-8 continuation bytes take no column.
 std::size_t columns(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
@@ -217,7 +213,8 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
                 out += q == Question::status ? " (1 to 9 or the text)? " : "? ";
                 if (!flush()) return 1;
                 line = reader.next();
-                if (!line || onlyBlanks(*line) || line->find_first_not_of(" \t?") != line->npos)
+                if (!line || trimmed(*line).empty() ||
+                    line->find_first_not_of(" \t?") != line->npos)
                     break;
                 out += wrapped(practiceWorking(e.problem().inputs), width);
             }

@@ -231,10 +231,7 @@ bool writeSubnetRows(const SubnetList& list, ListFormat format,
 }
 
 std::variant<std::uint32_t, SubnetMiss> findSubnet(const SubnetList& list, std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    text = first == std::string_view::npos
-               ? std::string_view{}
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = trimmed(text);
     if (text.empty()) return SubnetMiss{SubnetMiss::Why::empty, {}};
     if (isDecimal(text)) {
         // Too many digits for any number is past any subnet too.
