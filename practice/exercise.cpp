@@ -41,11 +41,6 @@ bool shows(const Press& p, Question q) {
 
 using working::dotted;
 
-Address addressOf(const Octets& octets) {
-    return Address{octets[0]} << 24 | Address{octets[1]} << 16 | Address{octets[2]} << 8 |
-           Address{octets[3]};
-}
-
 }  // namespace
 
 std::string Mark::text(const Phrasebook& book) const {

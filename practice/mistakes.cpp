@@ -55,8 +55,7 @@ std::optional<std::uint64_t> valueOf(Question q, const std::string& expected) {
     if (isAddressQuestion(q)) {
         const auto octets = readDottedQuadLoosely(expected);
         if (!octets) return std::nullopt;
-        return std::uint64_t{(*octets)[0]} << 24 | std::uint64_t{(*octets)[1]} << 16 |
-               std::uint64_t{(*octets)[2]} << 8 | std::uint64_t{(*octets)[3]};
+        return addressOf(*octets);
     }
     if (q == Question::classLetter || q == Question::status) return std::nullopt;
     return readDecimal(expected);

@@ -37,6 +37,12 @@ std::optional<std::uint8_t> readOctet(std::string_view text);
 
 using Octets = std::array<std::uint8_t, 4>;
 
+/// The 32-bit value of four octets, the first the highest.
+constexpr std::uint32_t addressOf(const Octets& octets) {
+    return std::uint32_t{octets[0]} << 24 | std::uint32_t{octets[1]} << 16 |
+           std::uint32_t{octets[2]} << 8 | std::uint32_t{octets[3]};
+}
+
 /// A dotted quad as an address is written in a search: four octets of one to three digits each,
 /// joined by dots, nothing around them ("10.1.2.3").
 std::optional<Octets> readDottedQuad(std::string_view text);
