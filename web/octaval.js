@@ -208,9 +208,11 @@
             recalculate();
         });
         buildList();
+        buildPractice();
         const select = document.getElementById('language');
         select.value = chooseLanguage(select);
-        setLanguage(select.value);
+        // The page is written in English: another language is the only work before the answer.
+        if (select.value !== 'en') setLanguage(select.value);
         select.addEventListener('change', () => {
             setLanguage(select.value);
             try {
@@ -294,7 +296,8 @@
         }
         for (const e of document.querySelectorAll('[data-context]')) {
             if (!e.dataset.source) e.dataset.source = e.textContent;
-            e.textContent = translate(e.dataset.context, e.dataset.source);
+            // Without the window's mark of a shortcut key ("&Check").
+            e.textContent = translate(e.dataset.context, e.dataset.source).replace(/&(&?)/g, '$1');
         }
         if (lastTexts) {
             // Pressed again, as the window presses each time on a fresh calculator, so that the
@@ -304,10 +307,10 @@
         } else {
             boxes[21].textContent = translate('Status', 'OK');
         }
-        const captions = output(wasm.octaval_list_columns()).split('\t');
-        listHeader.forEach((cell, k) => { cell.textContent = captions[k]; });
-        listScroll.setAttribute('aria-label', translate('Caption', 'Subnet'));
+        listWorded = false;
         if (lastTexts) updateList(true);
+        practiceWorded = false;
+        if (practiceDetails.open) startPractice();
     }
 
     // Every subnet: a table of a constant number of rows that shows the part of the list that
@@ -316,9 +319,16 @@
     const listRows = 16;
     const columns = 6;  // the module's octaval_list_columns
     let listCount = 0, listFirst = 0, listFound = -1, listHeader = [], listBody = [];
-    let listScroll, listMessage, csvLink;
+    let listScroll, listMessage, csvLink, listWorded = false;
+    // What a press shows in the working and the list is made when they are open, so that
+    // nothing but the answer is made before the answer shows.
+    let workingDetails, listDetails, workingTexts = null, listMade = false;
     function buildList() {
         const table = document.getElementById('list');
+        workingDetails = document.getElementById('working-of-the-press');
+        listDetails = document.getElementById('every-subnet');
+        workingDetails.addEventListener('toggle', showWorking);
+        listDetails.addEventListener('toggle', () => { if (!listMade) updateList(false); });
         listScroll = document.getElementById('list-scroll');
         listMessage = document.getElementById('list-message');
         csvLink = document.getElementById('csv');
@@ -379,6 +389,14 @@
     // The list of the last press; `keep` keeps its place and words its message anew (another
     // language).
     function updateList(keep) {
+        listMade = listDetails.open;
+        if (!listMade) return;
+        if (!listWorded) {
+            const captions = output(wasm.octaval_list_columns()).split('\t');
+            listHeader.forEach((cell, k) => { cell.textContent = captions[k]; });
+            listScroll.setAttribute('aria-label', translate('Caption', 'Subnet'));
+            listWorded = true;
+        }
         listCount = wasm.octaval_list();
         listMessage.textContent = listCount ? '' : output(wasm.octaval_output_length());
         if (keep && listCount && searched !== null) search(searched);
@@ -410,12 +428,124 @@
         listScroll.setAttribute('aria-valuetext', lines.length ? lines[0].split('\t')[0] : '0');
     }
 
+    // Practice: problems from a seed, the library's marks and reasons, and the session's score.
+    let practiceDetails, practiceWorded = false, asked = [];
+    function buildPractice() {
+        practiceDetails = document.getElementById('practice');
+        const options = document.getElementById('practice-options');
+        practiceDetails.addEventListener('toggle', () => {
+            if (practiceDetails.open && !practiceWorded) startPractice();
+        });
+        options.addEventListener('change', startPractice);
+        options.addEventListener('submit', (event) => {
+            event.preventDefault();
+            startPractice();
+        });
+        document.getElementById('practice-problem').addEventListener('submit', (event) => {
+            event.preventDefault();
+            checkAnswers();
+        });
+        document.getElementById('next-problem').addEventListener('click', nextProblem);
+    }
+
+    // The level's choices and the status messages in the page's language.
+    function wordPractice() {
+        const level = document.getElementById('level');
+        const chosen = level.value;
+        level.replaceChildren();
+        statusChoices = [];
+        for (const line of output(wasm.octaval_practice_choices()).trimEnd().split('\n')) {
+            const [kind, value, text] = line.split('\t');
+            if (kind === 'level') level.append(element('option', { value }, text));
+            else statusChoices.push([value, text]);
+        }
+        if (chosen) level.value = chosen;
+        practiceWorded = true;
+    }
+    let statusChoices = [];
+
+    // A new session under the options shown; a seed that is not a whole number starts none.
+    function startPractice() {
+        if (!practiceWorded) wordPractice();
+        const level = document.getElementById('level');
+        const classes = [...document.querySelectorAll('#practice-options [name=class]')]
+            .filter((box) => box.checked).map((box) => box.value).join('');
+        const seedText = document.getElementById('seed').value.trim();
+        const seed = /^\d{1,20}$/.test(seedText) ? BigInt(seedText) : -1n;
+        const bytes = encoder.encode(classes);
+        putBytes(bytes);
+        if (seed < 0n || seed >= 1n << 64n || !wasm.octaval_practice_start(
+            Number(seed >> 32n), Number(seed & 0xFFFFFFFFn), level.selectedIndex, bytes.length)) {
+            document.getElementById('seed').setAttribute('aria-invalid', 'true');
+            return;
+        }
+        document.getElementById('seed').removeAttribute('aria-invalid');
+        nextProblem();
+    }
+
+    function nextProblem() {
+        const [address, mask, progress, summary, ...questions] =
+            output(wasm.octaval_practice_next()).split('\x1e');
+        document.getElementById('problem-address').value = address;
+        document.getElementById('problem-mask').value = mask;
+        document.getElementById('problem-progress').textContent = progress;
+        document.getElementById('summary').textContent = summary;
+        document.getElementById('reasons').replaceChildren();
+        document.getElementById('score').textContent = '';
+        const rows = document.getElementById('questions');
+        rows.replaceChildren();
+        asked = questions.map((line) => {
+            const [key, prompt] = line.split('\t');
+            const id = `answer-${key}`;
+            let field;
+            if (key === 'status') {
+                field = element('select', { id });
+                field.append(element('option', { value: '' }, ''),
+                    ...statusChoices.map(([value, text]) => element('option', { value }, text)));
+            } else {
+                field = element('input', {
+                    id, type: 'text', spellcheck: 'false', autocapitalize: 'off',
+                    inputmode: line.endsWith('\t1') ? 'decimal' : 'text',
+                });
+            }
+            const mark = element('span', { class: 'mark', id: `mark-${key}` });
+            field.setAttribute('aria-describedby', mark.id);
+            rows.append(element('label', { for: id }, prompt), field, mark);
+            return { prompt, field, mark };
+        });
+        if (asked.length) asked[0].field.focus();
+    }
+
+    function checkAnswers() {
+        // A line break cannot be typed into a field; it parts the answers.
+        const bytes = encoder.encode(asked.map((q) => q.field.value.replace(/\n/g, ' ')).join('\n'));
+        putBytes(bytes);
+        const lines = output(wasm.octaval_practice_check(bytes.length)).split('\n');
+        const reasons = [];
+        asked.forEach((q, k) => {
+            const [verdict, text, why] = lines[k].split('\t');
+            q.mark.textContent = text;
+            q.mark.className = `mark ${verdict === 'R' ? 'right' : verdict === 'W' ? 'wrong' : ''}`;
+            q.field.setAttribute('aria-invalid', String(verdict === 'W'));
+            if (why) reasons.push(element('li', {}, `${q.prompt}: ${why}`));
+        });
+        document.getElementById('reasons').replaceChildren(...reasons);
+        document.getElementById('score').textContent = lines[asked.length];
+    }
+
     // The texts of the last press that are words, in the page's language: the result lines,
     // the status and the working.
     function showWords(texts) {
         const [network, subnet, host, status] = output(wasm.octaval_shown()).split('\n');
         [network, subnet, host, status].forEach((text, k) => { boxes[18 + k].textContent = text; });
-        putTexts(texts);
+        workingTexts = texts;
+        showWorking();
+    }
+
+    function showWorking() {
+        if (!workingDetails.open || !workingTexts) return;
+        putTexts(workingTexts);
+        workingTexts = null;
         document.getElementById('working').textContent = output(wasm.octaval_working());
     }
 

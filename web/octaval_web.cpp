@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "practice/session.h"
 #include "report/address_entry.h"
 #include "report/address_text.h"
 #include "report/batch.h"
@@ -50,6 +51,20 @@ const octaval::Phrasebook& book() {
 // One of the subnet list window's own texts in the page's language.
 std::string subnetsWords(std::string_view source) {
     return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
+}
+
+// The practice: problems drawn from the chosen seed, the one on show, and the session's score,
+// counted at the first check of each problem as in the window.
+constexpr int sessionLength = 10;
+std::optional<octaval::ProblemGenerator> practiceGenerator;
+std::optional<octaval::Exercise> exercise;
+octaval::SessionScore session;
+std::uint64_t drawn = 0;
+int problemNumber = 0;
+bool counted = false;
+
+std::string practiceWords(std::string_view source) {
+    return std::string(pageBook ? pageBook->lookUp("octaval::frmPractice", source) : source);
 }
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
@@ -356,4 +371,98 @@ extern "C" std::uint32_t octaval_list_find(std::uint32_t length) {
             break;
     }
     return UINT32_MAX;
+}
+
+/// The practice's choices in the page's language, one a line, TAB-separated: "level", a level's
+/// name and its description for each level, then "status", a message as the engine words it (the
+/// answer that names it, whatever the language) and as the page shows it. Returns the length.
+extern "C" std::uint32_t octaval_practice_choices() {
+    output.clear();
+    for (const octaval::PracticeLevel level : octaval::allLevels)
+        output.append("level\t")
+            .append(octaval::levelName(level))
+            .append("\t")
+            .append(book().say(octaval::Phrase{"Practice", octaval::levelDescription(level)}))
+            .append("\n");
+    for (const std::string_view message : octaval::status::all)
+        output.append("status\t")
+            .append(message)
+            .append("\t")
+            .append(book().status(message))
+            .append("\n");
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// A new practice session from a seed (its high and low 32 bits), a level (by its number in
+/// allLevels) and classes (the input's first `length` bytes, "ABC"). Returns whether the options
+/// are ones the practice takes.
+extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uint32_t seedLow,
+                                                std::uint32_t level, std::uint32_t length) {
+    octaval::PracticeOptions options;
+    const auto classes = octaval::readClasses(inputBytes(0, length));
+    if (!classes || level >= octaval::allLevels.size()) return 0;
+    options.classes = *classes;
+    options.level = octaval::allLevels[level];
+    practiceGenerator.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
+    session = {};
+    drawn = 0;
+    problemNumber = 0;
+    exercise.reset();
+    return 1;
+}
+
+/// The next problem of the session, more of those that ask what was answered wrong, as in the
+/// window. The output holds fields split by RS (0x1E): the address, the mask, the problem's place
+/// in the session, the last session's summary after its tenth problem (else nothing), then for
+/// each question asked its key, its prompt and 1 for an address, TAB-separated. Returns the length.
+extern "C" std::uint32_t octaval_practice_next() {
+    output.clear();
+    if (!practiceGenerator) return 0;
+    std::string summary;
+    if (problemNumber == sessionLength) {
+        summary = octaval::filledIn(practiceWords("The last session: %1."), {session.text(book())});
+        for (const std::string& line : session.byQuestion(book()))
+            summary += '\n' + line;
+        session = {};
+        problemNumber = 0;
+    }
+    ++problemNumber;
+    exercise.emplace(
+        octaval::nextProblem(*practiceGenerator, session, octaval::allQuestions, drawn),
+        octaval::allQuestions);
+    counted = false;
+    output = exercise->problem().address() + '\x1e' + exercise->problem().mask() + '\x1e' +
+             octaval::filledIn(practiceWords("Problem %1 of %2"),
+                               {std::to_string(problemNumber), std::to_string(sessionLength)}) +
+             '\x1e' + summary;
+    for (const octaval::Question q : exercise->questions())
+        output.append("\x1e")
+            .append(octaval::questionKey(q))
+            .append("\t")
+            .append(book().caption(octaval::questionPrompt(q)))
+            .append(octaval::isAddressQuestion(q) ? "\t1" : "\t0");
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// Marks the answers in the input (its first `length` bytes, one a line, for the questions in
+/// the order asked), read in the page's language and English. The output has a line for each: R
+/// (right), W (wrong or unreadable) or N (not answered), the mark and the reason of a known
+/// mistake, TAB-separated; then the session's score. Returns the length.
+extern "C" std::uint32_t octaval_practice_check(std::uint32_t length) {
+    output.clear();
+    if (!exercise) return 0;
+    std::string_view answers = inputBytes(0, length);
+    for (const octaval::Question q : exercise->questions()) {
+        const auto end = answers.find('\n');
+        const octaval::Mark mark = exercise->check(q, answers.substr(0, end), book());
+        answers.remove_prefix(end == std::string_view::npos ? answers.size() : end + 1);
+        if (!counted) session.count(mark);
+        output += mark.right                                            ? 'R'
+                  : mark.verdict == octaval::Mark::Verdict::notAnswered ? 'N'
+                                                                        : 'W';
+        output.append("\t").append(mark.text(book())).append("\t").append(mark.why).append("\n");
+    }
+    counted = true;
+    output += session.text(book());
+    return static_cast<std::uint32_t>(output.size());
 }

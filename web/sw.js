@@ -14,12 +14,17 @@ self.addEventListener('install', (event) => {
 self.addEventListener('activate', (event) => {
     event.waitUntil(caches.keys()
         .then((keys) => Promise.all(keys.filter((key) => key !== CACHE).map((key) => caches.delete(key))))
+        .then(() => self.registration.navigationPreload && self.registration.navigationPreload.enable())
         .then(() => self.clients.claim()));
 });
 
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
-    event.respondWith(fetch(event.request)
+    // A page's request is on its way while the worker starts: no wait for the worker first.
+    const answer = event.preloadResponse
+        ? event.preloadResponse.then((preloaded) => preloaded || fetch(event.request))
+        : fetch(event.request);
+    event.respondWith(answer
         .then((response) => {
             if (response.ok) {
                 const copy = response.clone();

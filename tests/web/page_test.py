@@ -7,12 +7,15 @@ window.
 
 Environment: OCTAVAL_SITE (the site folder), OCTAVAL_SINGLE_FILE (the page in one file),
 OCTAVAL_CLI (a native octaval-cli)."""
+import fcntl
 import gzip
 import json
 import os
 import re
+import struct
 import subprocess
 import sys
+import termios
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -59,10 +62,39 @@ def cli_batch(data: bytes) -> bytes:
     return subprocess.run([CLI, "--batch"], input=data, stdout=subprocess.PIPE, check=False).stdout
 
 
+def cli_practice(options, answers):
+    """octaval-cli's practice session of one problem, at a terminal (a pseudo-terminal wide enough
+    that no line is broken), given these answers: its text after the options' heading."""
+    terminal, pty = os.openpty()
+    attributes = termios.tcgetattr(pty)
+    attributes[1] &= ~termios.OPOST
+    attributes[3] &= ~termios.ECHO
+    termios.tcsetattr(pty, termios.TCSANOW, attributes)
+    fcntl.ioctl(pty, termios.TIOCSWINSZ, struct.pack("HHHH", 50, 1000, 0, 0))
+    process = subprocess.Popen([CLI, "--practice", "--count", "1", *options], stdin=pty, stdout=pty)
+    os.close(pty)
+    os.write(terminal, "".join(a + "\n" for a in answers).encode())
+    text = b""
+    while True:
+        try:
+            chunk = os.read(terminal, 1 << 16)
+        except OSError:  # the terminal's other side is closed
+            break
+        if not chunk:
+            break
+        text += chunk
+    process.wait()
+    os.close(terminal)
+    return text.decode()
+
+
 def generated(seed, lines):
     r = batch_texts.random.Random(seed)
     return "".join(batch_texts.line(r) + "\n" for _ in range(lines))
 
+
+ZERO_ANSWERS = {"network": "0.0.0.0", "broadcast": "0.0.0.0", "firstSubnet": "0.0.0.0",
+                "lastSubnet": "0.0.0.0", "class": "A", "status": "OK"}
 
 # The JSON result's keys and the accessible names of the boxes that show them.
 RESULT_NAMES = [("network", "Subnet", 4), ("broadcast", "Broadcast", 4), ("class", "Class", 1),
@@ -100,6 +132,11 @@ class PageTest(unittest.TestCase):
             texts = self.browser.js(f"[{','.join(self.box(n) + '.textContent' for n in names)}]")
             result[key] = texts if count > 1 else texts[0]
         return result
+
+    def open_parts(self):
+        """Opens the working, the list and the practice, which are made when they open."""
+        self.browser.js("document.querySelectorAll('details').forEach((d) => { d.open = true; })")
+        self.browser.js("new Promise((r) => setTimeout(r, 20))")
 
     def type_into(self, name, text):
         """Selects the box's text and types over it; nothing typed deletes it."""
@@ -171,6 +208,7 @@ class PageTest(unittest.TestCase):
             for case, link in self.WORDED:
                 with self.subTest(f"{code}_{case}"):
                     self.browser.open(self.site.url)
+                    self.open_parts()
                     self.choose(code)
                     self.assertEqual(self.browser.js("document.documentElement.lang"), code)
                     # Typed into the boxes by their names in the language.
@@ -217,6 +255,7 @@ class PageTest(unittest.TestCase):
         # 22 subnet bits: the longest list, with the same number of row elements at its end.
         link = "10.1.2.3/30"
         self.browser.open(f"{self.site.url}#{link}")
+        self.open_parts()
         elements = "document.querySelectorAll('#list tr').length"
         count = self.browser.js(elements)
         self.assertLess(count, 100)
@@ -260,6 +299,7 @@ class PageTest(unittest.TestCase):
         self.choose("en")
         # The CSV as the command line writes it, of a list of 1,024 rows.
         self.browser.open(f"{self.site.url}#172.16.5.4/26")
+        self.open_parts()
         self.browser.js("document.getElementById('csv').click()")
         page = self.browser.js("fetch(document.getElementById('csv').href).then((r) => r.text())")
         self.assertEqual(page.encode(), subprocess.run(
@@ -306,10 +346,96 @@ class PageTest(unittest.TestCase):
         for link in ["192.168.1.70/27", "10.1.2.3/16", "300.1.1.1/24", "224.1.2.3", "1.2.3.4/31"]:
             with self.subTest(link):
                 self.browser.open(f"{self.site.url}#{link}")
+                self.open_parts()
                 explained = subprocess.run([CLI, "--explain", link], stdout=subprocess.PIPE,
                                            check=False).stdout.decode()
                 self.assertEqual(self.browser.js("document.getElementById('working').textContent"),
                                  explained)
+
+    # Practice problems from the options, answered in the page and at octaval-cli's terminal: the
+    # same problem as the worksheet of the seed, the same marks, reasons and score. Answers are made
+    # from the expected ones that the command line tells for answers of "0".
+    PRACTICE = [
+        ("right", "en", ["--seed", "7", "--level", "contiguous", "--classes", "BC"],
+         lambda expected: expected),
+        ("each_the_answer_of_another", "en", ["--seed", "26", "--level", "any", "--classes", "ABC"],
+         lambda expected: expected[-2:-1] + expected[:-2] + [
+             "OK" if expected[-1] != "OK" else "No host(s)"]),
+        ("unreadable_and_blank", "en", ["--seed", "3", "--level", "faults", "--classes", "C"],
+         lambda expected: ["abc"] + [""] * (len(expected) - 1)),
+        ("right_in_german", "de", ["--seed", "11", "--level", "contiguous", "--classes", "C"],
+         lambda expected: expected),
+    ]
+
+    def test_practice_marks_as_the_command_line(self):
+        self.addCleanup(self.browser.js, "localStorage.clear()")
+
+        def marks(session):
+            """The marks of a session's answers, each with its reason, and its score."""
+            found = []
+            for line in session.splitlines():
+                if match := re.fullmatch(r"  [^ ?][^?]*\?\s+(.*)", line):
+                    found.append([match[1], ""])
+                elif line.startswith("    ") and found:
+                    found[-1][1] = line.strip()
+                elif line.startswith("Score:"):
+                    return found, line
+            return found, None
+
+        for name, code, options, answers in self.PRACTICE:
+            with self.subTest(name):
+                sheet = json.loads(subprocess.run(
+                    [CLI, "--practice", "--worksheet", "--json", "--count", "1", *options],
+                    stdout=subprocess.PIPE, check=True).stdout)
+                zeros = [ZERO_ANSWERS.get(key, "0") for key in sheet["questions"]]
+                expected = [re.sub("^wrong, expected ", "", mark) if mark != "right" else answer
+                            for (mark, _), answer in zip(marks(cli_practice(options, zeros))[0],
+                                                         zeros)]
+                given = answers(expected)
+                words = Words(code) if code != "en" else None
+                if words:
+                    # Counts with the language's unit word: read in the page's language.
+                    given = [f"{a} {words('Practice', key)}" if key in ("subnets", "hosts") and
+                             a.isdigit() else words("Practice", a) if a == "no subnets" else a
+                             for key, a in zip(sheet["questions"], given)]
+                self.browser.open(self.site.url)
+                self.choose(code)
+                self.open_parts()
+                seed, level, classes = options[1], options[3], options[5]
+                self.browser.js(f"""(() => {{
+                    document.getElementById('seed').value = '{seed}';
+                    document.getElementById('level').value = '{level}';
+                    for (const box of document.querySelectorAll('[name=class]'))
+                        box.checked = '{classes}'.includes(box.value);
+                    document.getElementById('practice-options').dispatchEvent(new Event('change'));
+                }})()""")
+                self.assertEqual(self.browser.js(
+                    "[document.getElementById('problem-address').value, "
+                    "document.getElementById('problem-mask').value, "
+                    "[...document.querySelectorAll('#questions [id^=answer-]')].map((f) => f.id)]"),
+                    [sheet["address"], sheet["mask"], [f"answer-{k}" for k in sheet["questions"]]])
+                self.browser.js(f"""(() => {{
+                    const given = {json.dumps(given)};
+                    document.querySelectorAll('#questions [id^=answer-]')
+                        .forEach((f, k) => {{ f.value = given[k]; }});
+                }})()""")
+                self.browser.js("document.querySelector('#practice-problem [type=submit]').click()")
+                page = self.browser.js("[[...document.querySelectorAll('#questions .mark')].map((m) "
+                                       "=> m.textContent), [...document.querySelectorAll('#reasons li')]"
+                                       ".map((r) => r.textContent), "
+                                       "document.getElementById('score').textContent]")
+                found, score = marks(cli_practice(options, [a if not words else e for a, e in
+                                                            zip(given, expected)]))
+                if words:
+                    found = [[words("Practice", mark), why] for mark, why in found]
+                    score = None
+                prompts = [label for label in self.browser.js(
+                    "[...document.querySelectorAll('#questions label')].map((l) => l.textContent)")]
+                self.assertEqual(page[:2], [[mark for mark, _ in found],
+                                            [f"{p}: {why}" for p, (_, why) in zip(prompts, found)
+                                             if why]])
+                if score:
+                    self.assertEqual(page[2], score)
 
     def test_tab_walks_the_window_order(self):
         walked = []
