@@ -437,6 +437,26 @@ class PageTest(unittest.TestCase):
                 if score:
                     self.assertEqual(page[2], score)
 
+    def test_accessibility_audit(self):
+        """axe-core (tests/web/node_modules, from npm ci) finds nothing in light and dark, with the
+        working, the list and the practice open and marked."""
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules",
+                               "axe-core", "axe.min.js"), encoding="utf-8") as file:
+            axe = file.read()
+        self.addCleanup(self.browser.page, "Emulation.setEmulatedMedia", features=[])
+        for scheme in ("light", "dark"):
+            with self.subTest(scheme):
+                self.browser.page("Emulation.setEmulatedMedia",
+                                  features=[{"name": "prefers-color-scheme", "value": scheme}])
+                self.browser.open(f"{self.site.url}#10.1.2.3/30")
+                self.open_parts()
+                self.browser.js("document.getElementById('answer-network').value = '1.2.3.4', "
+                                "document.querySelector('#practice-problem [type=submit]').click()")
+                self.browser.js(axe)
+                self.assertEqual(self.browser.js(
+                    "axe.run(document).then((r) => r.violations.map((v) => "
+                    "[v.id, v.nodes.map((n) => n.target.join(' '))]))"), [])
+
     def test_tab_walks_the_window_order(self):
         walked = []
         for _ in range(10):
