@@ -294,6 +294,12 @@
                     ? octetName.replace('%1', caption).replace('%2', String(box.octet)) : caption);
             }
         }
+        // The page's own words, which the window does not have, in each language beside the English.
+        for (const e of document.querySelectorAll('[data-de]')) {
+            if (e.id === 'working' && lastTexts) continue;
+            if (!e.dataset.en) e.dataset.en = e.textContent;
+            e.textContent = e.dataset[code] || e.dataset.en;
+        }
         for (const e of document.querySelectorAll('[data-context]')) {
             if (!e.dataset.source) e.dataset.source = e.textContent;
             // Without the window's mark of a shortcut key ("&Check").
