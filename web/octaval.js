@@ -334,6 +334,7 @@
         workingDetails = document.getElementById('working-of-the-press');
         listDetails = document.getElementById('every-subnet');
         workingDetails.addEventListener('toggle', showWorking);
+        document.getElementById('working-step').addEventListener('change', drawBits);
         listDetails.addEventListener('toggle', () => { if (!listMade) updateList(false); });
         listScroll = document.getElementById('list-scroll');
         listMessage = document.getElementById('list-message');
@@ -553,6 +554,63 @@
         putTexts(workingTexts);
         workingTexts = null;
         document.getElementById('working').textContent = output(wasm.octaval_working());
+        const [rows, steps] = [[], []];
+        const bitLines = output(wasm.octaval_working_bits()).trimEnd().split('\n');
+        for (const line of bitLines.filter(Boolean)) {
+            if (rows.length < 4) rows.push(line);
+            else steps.push(line.split('\t'));
+        }
+        bitRows = rows.length ? { rows, steps } : null;
+        const choice = document.getElementById('working-step');
+        choice.replaceChildren(...steps.map(([title], k) =>
+            element('option', { value: k }, `${k + 1}. ${title}`)));
+        document.getElementById('working-steps').hidden = !bitRows;
+        drawBits();
+    }
+
+    // The working's bit rows as the Working window draws them: each field on a tint of its own,
+    // the subnet bits bold, and the bits the chosen step speaks of on a colour of their own,
+    // bold and underlined; the '|' between fields stays, so that colour is not the only sign.
+    let bitRows = null;
+    const fieldClass = { n: 'network', s: 'subnet', h: 'host', '-': 'none' };
+    function drawBits() {
+        const pre = document.getElementById('working');
+        if (!bitRows) return;
+        const text = pre.textContent;
+        const step = bitRows.steps[document.getElementById('working-step').selectedIndex] || [];
+        const lines = text.split('\n');
+        // The bit rows are the four lines, one under the other, that end in the rows' fields' bits.
+        const first = lines.findIndex((_, k) => bitRows.rows.every((row, r) => {
+            const tail = (lines[k + r] || '').slice(-row.length);
+            return tail.length === row.length &&
+                [...row].every((c, i) => (c in fieldClass ? '01'.includes(tail[i]) : tail[i] === c));
+        }));
+        if (first < 0) return;
+        const parts = [lines.slice(0, first).join('\n') + '\n'];
+        bitRows.rows.forEach((fields, r) => {
+            const line = lines[first + r];
+            const start = line.length - fields.length;
+            parts.push(line.slice(0, start));
+            const marks = Number(step[r + 1] || 0);
+            let bit = 0, run = '', look = '';
+            const flush = () => {
+                if (run) parts.push(look ? element('span', { class: look }, run) : run);
+                run = '';
+            };
+            for (let i = 0; i < fields.length; ++i) {
+                const c = fields[i];
+                // A '|' between two fields stands on the page's own background.
+                let next = c === '|' ? '' : look;
+                if (c in fieldClass) next = (marks >>> (31 - bit++)) & 1 ? 'marked' : fieldClass[c];
+                if (next !== look) flush();
+                look = next;
+                run += line[start + i];
+            }
+            flush();
+            parts.push('\n');
+        });
+        parts.push(lines.slice(first + 4).join('\n'));
+        pre.replaceChildren(...parts);
     }
 
     function recalculate() {

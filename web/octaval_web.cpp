@@ -19,6 +19,7 @@
 #include "report/address_entry.h"
 #include "report/address_text.h"
 #include "report/batch.h"
+#include "report/binary_report.h"
 #include "report/captions.h"
 #include "report/phrasebook.h"
 #include "report/press.h"
@@ -39,6 +40,10 @@ octaval::PressResult pageResult;
 // The subnet list of the page's last press that passed, and its writer.
 std::optional<octaval::SubnetList> pageList;
 std::optional<octaval::SubnetListWriter> listWriter;
+
+// The working last written, and the fields of its bits, for octaval_working_bits.
+std::optional<octaval::Explanation> pageWorking;
+octaval::BitFields workingFields{};
 
 // The page's language; English until the page chooses another.
 std::optional<octaval::web::TablePhrasebook> pageBook;
@@ -229,7 +234,32 @@ extern "C" std::uint32_t octaval_working() {
     const octaval::PressResult result = octaval::Recalculate(p.state, p.boxes);
     p.outcome = result.outcome;
     p.numbers = result.numbers;
-    output = octaval::workingText(octaval::explain(p, book()));
+    pageWorking = octaval::explain(p, book());
+    workingFields = octaval::bitFields(octaval::SubnetList::of(p.state));
+    output = octaval::workingText(*pageWorking);
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The bit rows of the last working, for drawing its fields and the bits each step speaks of:
+/// a line for each row (address, mask, network, broadcast) as the working writes it, with each
+/// bit replaced by its field's letter (n network, s subnet, h host, - none); then a line for each
+/// step, its title and its marks of the four rows (bit 31 a row's first), TAB-separated. Nothing
+/// for a press that did not pass the checks. Returns the length.
+extern "C" std::uint32_t octaval_working_bits() {
+    output.clear();
+    if (!pageWorking || pageWorking->bits[0].empty()) return 0;
+    for (const std::string& row : pageWorking->bits) {
+        std::size_t bit = 0;
+        for (const char c : row)
+            output += c != '0' && c != '1' ? c : "-nsh"[static_cast<int>(workingFields[bit++])];
+        output += '\n';
+    }
+    for (const octaval::WorkingStep& step : pageWorking->steps) {
+        output += step.title;
+        for (const octaval::Address marks : step.marks)
+            output += '\t' + std::to_string(marks);
+        output += '\n';
+    }
     return static_cast<std::uint32_t>(output.size());
 }
 

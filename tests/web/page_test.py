@@ -352,6 +352,19 @@ class PageTest(unittest.TestCase):
                                            check=False).stdout.decode()
                 self.assertEqual(self.browser.js("document.getElementById('working').textContent"),
                                  explained)
+                # Each step's bits apart from the fields that octaval-cli --explain --json counts.
+                e = json.loads(subprocess.run([CLI, "--explain", "--json", link],
+                                              stdout=subprocess.PIPE, check=False).stdout)
+                edges = [e["classBits"] or 0, (e["classBits"] or 0) + (e["subnetBits"] or 0)]
+                for k, step in enumerate(e["steps"] if e["bits"] else []):
+                    self.assertEqual(self.browser.js(f"""(() => {{
+                        const s = document.getElementById('working-step');
+                        s.selectedIndex = {k}, s.dispatchEvent(new Event('change'));
+                        return [...document.querySelectorAll('#working span')].flatMap((span) =>
+                            [...span.textContent.replace(/[^01]/g, '')].map(() => span.className));
+                    }})()"""), ["marked" if marks[i] == "1" else "none" if e["class"] in "DE"
+                                else ["network", "subnet", "host"][sum(i >= n for n in edges)]
+                                for marks in step["marks"].values() for i in range(32)], step["key"])
 
     # Practice problems from the options, answered in the page and at octaval-cli's terminal: the
     # same problem as the seed's worksheet, the same marks, reasons and score. The answers are made
