@@ -28,7 +28,7 @@ page = re.sub(r'<link rel="preload"[^>]*>\n', "", page)
 # runs where it stands, before the page's body: it waits for the body itself.
 page = re.sub(r'<link rel="stylesheet" href="octaval.css">',
               lambda _: f"<style>\n{read('octaval.css')}</style>", page)
-page = re.sub(r'<script src="octaval.js" defer></script>',
+page = re.sub(r'<script src="octaval.js" async></script>',
               lambda _: f'<script>\nwindow.octavalModule = "{module}";\n{read("octaval.js")}</script>',
               page)
 with open(output, "w", encoding="utf-8") as file:
