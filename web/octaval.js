@@ -316,7 +316,11 @@
         listWorded = false;
         if (lastTexts) updateList(true);
         practiceWorded = false;
-        if (practiceDetails.open) startPractice();
+        if (asked.length) {
+            // The problem on show in the new words, with its answers and marks.
+            wordPractice();
+            nextProblem(true);
+        }
     }
 
     // Every subnet: a table of a constant number of rows that shows the part of the list that
@@ -443,7 +447,13 @@
         practiceDetails.addEventListener('toggle', () => {
             if (practiceDetails.open && !practiceWorded) startPractice();
         });
-        options.addEventListener('change', startPractice);
+        options.addEventListener('change', (event) => {
+            // At least one class stays chosen, as in the window.
+            if (event.target.name === 'class' && !options.querySelector('[name=class]:checked')) {
+                event.target.checked = true;
+            }
+            startPractice();
+        });
         options.addEventListener('submit', (event) => {
             event.preventDefault();
             startPractice();
@@ -490,9 +500,12 @@
         nextProblem();
     }
 
-    function nextProblem() {
+    // The next problem; again (true), the one on show, with what is typed and marked.
+    function nextProblem(again) {
+        const kept = again === true ? asked.map((q) => q.field.value) : null;
+        const marked = kept && asked.some((q) => q.mark.textContent);
         const [address, mask, progress, summary, ...questions] =
-            output(wasm.octaval_practice_next()).split('\x1e');
+            output(wasm.octaval_practice_next(kept ? 1 : 0)).split('\x1e');
         document.getElementById('problem-address').value = address;
         document.getElementById('problem-mask').value = mask;
         document.getElementById('problem-progress').textContent = progress;
@@ -520,7 +533,12 @@
             rows.append(element('label', { for: id }, prompt), field, mark);
             return { prompt, field, mark };
         });
-        if (asked.length) asked[0].field.focus();
+        if (kept) {
+            asked.forEach((q, k) => { q.field.value = kept[k]; });
+            if (marked) checkAnswers();
+        } else if (asked.length) {
+            asked[0].field.focus();
+        }
     }
 
     function checkAnswers() {

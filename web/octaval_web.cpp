@@ -442,25 +442,29 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
 }
 
 /// The next problem of the session, more of those that ask what was answered wrong, as in the
-/// window. The output holds fields split by RS (0x1E): the address, the mask, the problem's place
+/// window; with `again`, the problem on show once more (in another language). The output holds fields split by RS (0x1E): the address, the mask, the problem's place
 /// in the session, the last session's summary after its tenth problem (else nothing), then for
 /// each question asked its key, its prompt and 1 for an address, TAB-separated. Returns the length.
-extern "C" std::uint32_t octaval_practice_next() {
+extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
     output.clear();
     if (!practiceGenerator) return 0;
     std::string summary;
-    if (problemNumber == sessionLength) {
-        summary = octaval::filledIn(practiceWords("The last session: %1."), {session.text(book())});
-        for (const std::string& line : session.byQuestion(book()))
-            summary += '\n' + line;
-        session = {};
-        problemNumber = 0;
+    // Again: the same problem, marked and counted as it was.
+    if (!again || !exercise) {
+        if (problemNumber == sessionLength) {
+            summary =
+                octaval::filledIn(practiceWords("The last session: %1."), {session.text(book())});
+            for (const std::string& line : session.byQuestion(book()))
+                summary += '\n' + line;
+            session = {};
+            problemNumber = 0;
+        }
+        ++problemNumber;
+        exercise.emplace(
+            octaval::nextProblem(*practiceGenerator, session, octaval::allQuestions, drawn),
+            octaval::allQuestions);
+        counted = false;
     }
-    ++problemNumber;
-    exercise.emplace(
-        octaval::nextProblem(*practiceGenerator, session, octaval::allQuestions, drawn),
-        octaval::allQuestions);
-    counted = false;
     output = exercise->problem().address() + '\x1e' + exercise->problem().mask() + '\x1e' +
              octaval::filledIn(practiceWords("Problem %1 of %2"),
                                {std::to_string(problemNumber), std::to_string(sessionLength)}) +

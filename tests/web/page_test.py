@@ -401,8 +401,8 @@ class PageTest(unittest.TestCase):
                     count = re.fullmatch(r"Score: (\d+) of (\d+) answers right", score)
                     score = words("Practice", "Score: %1 of %2 answers right").replace(
                         "%1", count[1]).replace("%2", count[2])
+                # The language is chosen last: it words the problem anew and keeps the answers.
                 self.browser.open(self.site.url)
-                self.choose(code)
                 self.open_parts()
                 self.browser.js(f"""(() => {{
                     document.getElementById('seed').value = '{seed}';
@@ -415,13 +415,15 @@ class PageTest(unittest.TestCase):
                     "[...document.querySelectorAll('#problem-rows input, #questions [id^=answer-]')]"
                     ".map((f) => f.id === 'problem-address' || f.id === 'problem-mask' ? f.value : f.id)"),
                     [sheet["address"], sheet["mask"], *(f"answer-{k}" for k in keys)])
-                prompts, *page = self.browser.js(f"""(() => {{
-                    const given = {json.dumps(given)}, all = (s) => [...document.querySelectorAll(s)];
-                    all('#questions [id^=answer-]').forEach((f, k) => {{ f.value = given[k]; }});
+                self.browser.js(f"""document.querySelectorAll('#questions [id^=answer-]')
+                    .forEach((f, k) => {{ f.value = {json.dumps(given)}[k]; }})""")
+                self.choose(code)
+                prompts, *page = self.browser.js("""(() => {
+                    const all = (s) => [...document.querySelectorAll(s)];
                     document.querySelector('#practice-problem [type=submit]').click();
                     return [all('#questions label'), all('#questions .mark'), all('#reasons li'),
                         [document.getElementById('score')]].map((l) => l.map((e) => e.textContent));
-                }})()""")
+                })()""")
                 self.assertEqual(page, [[mark for mark, _ in marks], [
                     f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why],
                     [score]])
