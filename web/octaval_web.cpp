@@ -442,9 +442,10 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
 }
 
 /// The next problem of the session, more of those that ask what was answered wrong, as in the
-/// window; with `again`, the problem on show once more (in another language). The output holds fields split by RS (0x1E): the address, the mask, the problem's place
-/// in the session, the last session's summary after its tenth problem (else nothing), then for
-/// each question asked its key, its prompt and 1 for an address, TAB-separated. Returns the length.
+/// window; with `again`, the problem on show once more (in another language). The output holds
+/// fields split by RS (0x1E): the address, the mask, the problem's place in the session, the last
+/// session's summary after its tenth problem (else nothing), then for each question asked its key,
+/// its prompt and 1 for an address, TAB-separated. Returns the length.
 extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
     output.clear();
     if (!practiceGenerator) return 0;
