@@ -461,6 +461,7 @@ class PageTest(unittest.TestCase):
                           deviceScaleFactor=2, mobile=False)
         try:
             self.browser.open(f"{self.site.url}#10.1.2.3/30")
+            self.open_parts()
             self.assertEqual(self.browser.js(
                 "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
                 "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length]"),
