@@ -431,8 +431,11 @@ class PageTest(unittest.TestCase):
     def test_accessibility_audit(self):
         """axe-core (tests/web/node_modules, from npm ci) finds nothing in light and dark, with the
         working, the list and the practice open and marked."""
-        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules",
-                               "axe-core", "axe.min.js"), encoding="utf-8") as file:
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
+                            "axe.min.js")
+        if not os.path.exists(path):
+            self.fail(f"no {path}: scripts/install-deps installs it (npm ci in tests/web)")
+        with open(path, encoding="utf-8") as file:
             axe = file.read()
         self.addCleanup(self.browser.page, "Emulation.setEmulatedMedia", features=[])
         for scheme in ("light", "dark"):
