@@ -185,6 +185,7 @@ std::string helpText() {
        octaval-cli --batch [--addresses]
        octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
                    [--questions KEYS] [--worksheet [--answers] [--json | --csv]]
+       octaval-cli --mark [--csv]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
   ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
@@ -197,9 +198,9 @@ Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octav
         appendOptionHelp(text, o);
     text += R"(  --             end of the options: an ADDRESS that begins with '-' goes after it
 
-Exit status: 0 when the status is "OK" (batch: every line could be read), 1 when the status is
-another message (batch: a line was malformed, or reading or writing failed; list: the list
-could not be given), 2 for a usage error.
+Exit status: 0 when the status is "OK" (batch, mark: every line could be read), 1 when the
+status is another message (batch, mark: a line was malformed, or reading or writing failed;
+list: the list could not be given), 2 for a usage error.
 
 Examples: octaval-cli --list 192.168.1.70/27
           octaval-cli --binary 172.16.5.9 255.255.240.0
@@ -280,8 +281,9 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
     // The worksheet's own options ask for it.
     line.practice.worksheet = line.mode == Mode::Practice &&
                               (has("worksheet") || line.practice.answers || line.csv || line.json);
-    if (line.mode == Mode::Batch && !line.operands.empty())
-        return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
+    if ((line.mode == Mode::Batch || line.mode == Mode::Mark) && !line.operands.empty())
+        return UsageError{joined({line.mode == Mode::Batch ? "--batch" : "--mark",
+                                  " reads standard input and takes no ADDRESS, got '",
                                   line.operands.front(), "'"})};
     if (line.mode == Mode::Practice && !line.operands.empty())
         return UsageError{joined({"--practice draws its own problems and takes no ADDRESS, got '",

@@ -14,6 +14,7 @@
 #include "cli/list.h"
 #include "cli/platform.h"
 #include "cli/practice.h"
+#include "practice/marking.h"
 #include "report/binary_report.h"
 #include "report/json_writer.h"
 #include "report/press.h"
@@ -66,6 +67,20 @@ int main(int argc, char* argv[]) {
             if (!result.error.empty())
                 std::fprintf(stderr, "octaval-cli: %s\n", result.error.c_str());
             return result.exitStatus;
+        }
+        case CommandLine::Mode::Mark: {
+            std::string input;
+            if (const auto error = octaval::platform::readAll(STDIN_FILENO, input);
+                !error.empty()) {
+                std::fprintf(stderr, "octaval-cli: cannot read the answers: %s\n", error.c_str());
+                return 1;
+            }
+            // The answers are read in every language the program speaks.
+            const octaval::Phrasebook* const readers[] = {&octaval::Phrasebook::english()};
+            const auto marks = octaval::markClass(
+                input, line.csv ? octaval::AnswerFormat::csv : octaval::AnswerFormat::jsonLines,
+                readers);
+            return print(marks.out, marks.allRead ? 0 : 1);
         }
         case CommandLine::Mode::Practice: {
             const auto& request = line.practice;

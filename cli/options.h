@@ -12,7 +12,17 @@
 namespace octaval {
 
 /// What one run of the program does.
-enum class Mode : unsigned char { Press, List, Binary, Explain, Batch, Practice, Help, Version };
+enum class Mode : unsigned char {
+    Press,
+    List,
+    Binary,
+    Explain,
+    Batch,
+    Practice,
+    Mark,
+    Help,
+    Version
+};
 
 /// A set of modes.
 struct ModeSet {
@@ -51,16 +61,16 @@ struct CliOption {
 
 // One row a line as far as the shells' description, for the completions' reader.
 // clang-format off
-inline constexpr std::array<CliOption, 17> cliOptions = {{
+inline constexpr std::array<CliOption, 18> cliOptions = {{
     {"json", 'j', "", Mode::Press | Mode::List | Mode::Explain | Mode::Batch | Mode::Practice, Role::goesWith, "csv", "print the result as one JSON object",
      "print the result as one JSON object instead of the window's rows"},
     {"list", 'l', "", Mode::List, Role::chooses, "", "list every subnet of the class network under the mask",
      "list every subnet of the address's class network under the mask: number,\n"
      "network, first and last host, broadcast, and marks on the reserved subnets\n"
      "(all zeros, all ones) and on the address's own; with --json, one object a line"},
-    {"csv", 0, "", Mode::List | Mode::Practice, Role::goesWith, "", "write the list or the worksheet as CSV",
+    {"csv", 0, "", Mode::List | Mode::Practice | Mode::Mark, Role::goesWith, "", "the list or the worksheet as CSV, or the answers to mark",
      "with --list: the list as CSV (RFC 4180), a header record and the same columns;\n"
-     "with --practice, the worksheet as CSV"},
+     "with --practice, the worksheet as CSV; with --mark, the answers are CSV"},
     {"binary", 0, "", Mode::Binary, Role::chooses, "", "add the address, mask, network and broadcast in binary",
      "after the report, the address, mask, network and broadcast in binary, with\n"
      "'|' where the class's network bits, the subnet bits and the host bits meet"},
@@ -96,6 +106,11 @@ inline constexpr std::array<CliOption, 17> cliOptions = {{
      "print the problems for paper instead of asking them"},
     {"answers", 0, "", Mode::Practice, Role::goesWith, "", "with the worksheet, its answer key",
      "with the worksheet, its answer key (in JSON, --batch's result objects)"},
+    {"mark", 0, "", Mode::Mark, Role::chooses, "", "mark the answers of a class read from standard input",
+     "mark a class's answers from standard input, JSON Lines (address, mask,\n"
+     "answers by question key, student) or with --csv a CSV with a header of those\n"
+     "names: one JSON line a line, the practice's own marks and reasons, then one\n"
+     "line a question with its counts"},
     {"help", 'h', "", Mode::Help, Role::chooses, "", "print the help and exit",
      "print this help and exit"},
     {"version", 'V', "", Mode::Version, Role::chooses, "", "print the version and exit",

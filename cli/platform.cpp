@@ -205,4 +205,16 @@ Written writeAll(int fd, std::string_view data) {
     return {};
 }
 
+std::string readAll(int fd, std::string& out) {
+    char buffer[65536];
+    for (;;) {
+        const auto n = readSome(fd, buffer, sizeof buffer);
+        if (n == 0) return {};
+        if (n > 0)
+            out.append(buffer, static_cast<std::size_t>(n));
+        else if (errno != EINTR)
+            return std::strerror(errno);
+    }
+}
+
 }  // namespace octaval::platform

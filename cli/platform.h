@@ -56,6 +56,10 @@ bool inputReady(int fd);
 /// Reads at most size bytes: the number read, 0 at the end of the input, -1 on error (errno).
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size);
 
+/// Appends everything fd holds to its end to `out`: the system's words for a failed read, or
+/// nothing.
+std::string readAll(int fd, std::string& out);
+
 /// The colours that the terminal at fd shows by ANSI sequences; none when fd is no terminal.
 /// On POSIX systems the terminal says so through the environment: none when TERM is unset or
 /// "dumb", the 256-colour palette when TERM contains "256color" or COLORTERM is "truecolor" or

@@ -3,7 +3,9 @@
 #include "practice/exercise.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "practice/reading.h"
 #include "report/working/wording.h"
@@ -110,6 +112,12 @@ std::string Exercise::expected(Question q) const {
 }
 
 Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book) const {
+    const Phrasebook* const reader[] = {&book};
+    return check(q, answer, reader, book);
+}
+
+Mark Exercise::check(Question q, std::string_view answer,
+                     std::span<const Phrasebook* const> readers, const Phrasebook& book) const {
     Mark mark;
     mark.question = q;
     mark.expected = expected(q);
@@ -122,7 +130,16 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
         mark.verdict = Mark::Verdict::unreadable;
         return mark;
     };
-    const auto say = [&book](Phrase p) { return folded(book.say(p)); };
+    // A word as each reader writes it, folded, after the English ones.
+    const auto say = [&readers](std::vector<std::string> words, std::initializer_list<Phrase> ps) {
+        for (const Phrasebook* reader : readers)
+            for (const Phrase p : ps)
+                words.push_back(folded(reader->say(p)));
+        return words;
+    };
+    const auto among = [](const std::string& text, const std::vector<std::string>& words) {
+        return std::find(words.begin(), words.end(), text) != words.end();
+    };
     switch (q) {
         case Question::network:
         case Question::broadcast:
@@ -136,7 +153,7 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
         }
         case Question::classLetter: {
             std::string text = folded(answer);
-            for (const std::string& word : {std::string("class"), say(phrase("Practice", "class"))})
+            for (const std::string& word : say({"class"}, {phrase("Practice", "class")}))
                 if (text.starts_with(word + ' ')) {
                     text.erase(0, word.size() + 1);
                     break;
@@ -152,15 +169,13 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
         case Question::subnets:
         case Question::hosts: {
             const bool subnets = q == Question::subnets, hosts = q == Question::hosts;
-            const std::array<std::string, 4> units =
-                subnets ? std::array{std::string("subnets"), std::string("subnet"),
-                                     say(phrase("Practice", "subnets")),
-                                     say(phrase("Practice", "subnet"))}
+            const std::vector<std::string> units =
+                subnets ? say({"subnets", "subnet"},
+                              {phrase("Practice", "subnets"), phrase("Practice", "subnet")})
                 : hosts
-                    ? std::array{std::string("hosts"), std::string("host"),
-                                 say(phrase("Practice", "hosts")), say(phrase("Practice", "host"))}
-                    : std::array{std::string("bits"), std::string("bit"),
-                                 say(phrase("Practice", "bits")), say(phrase("Practice", "bit"))};
+                    ? say({"hosts", "host"},
+                          {phrase("Practice", "hosts"), phrase("Practice", "host")})
+                    : say({"bits", "bit"}, {phrase("Practice", "bits"), phrase("Practice", "bit")});
             std::string text = folded(answer);
             for (const std::string& unit : units)
                 if (!unit.empty() && text.size() > unit.size() && text.ends_with(unit)) {
@@ -170,10 +185,11 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
             const auto given = readCount(text, "");
             if (subnets && m_press.numbers.subnetBits == 0) {
                 const std::string words = folded(answer);
-                mark.right = (given && *given == 0) || words == "none" || words == "no" ||
-                             words == mark.expected ||
-                             words == say(phrase("Practice", "no subnets")) ||
-                             words == "no subnet" || words == say(phrase("Practice", "no subnet"));
+                mark.right =
+                    (given && *given == 0) || words == "none" || words == "no" ||
+                    among(words,
+                          say({mark.expected, "no subnet"},
+                              {phrase("Practice", "no subnets"), phrase("Practice", "no subnet")}));
                 if (!mark.right && !given) return unreadable();
             } else {
                 if (!given) return unreadable();
@@ -188,7 +204,10 @@ Mark Exercise::check(Question q, std::string_view answer, const Phrasebook& book
             const auto position = std::find(status::all.begin(), status::all.end(), mark.expected) -
                                   status::all.begin();
             const auto names = [&](std::string_view message) {
-                return text == folded(message) || text == folded(book.status(message));
+                return text == folded(message) ||
+                       std::any_of(readers.begin(), readers.end(), [&](const Phrasebook* reader) {
+                           return text == folded(reader->status(message));
+                       });
             };
             mark.right = names(mark.expected) ||
                          (number && *number == static_cast<std::uint64_t>(position) + 1);

@@ -78,6 +78,10 @@ public:
     /// a known mistake is told why in the phrasebook's words.
     Mark check(Question q, std::string_view answer,
                const Phrasebook& book = Phrasebook::english()) const;
+    /// The same, the answer read in English and in the words of each of `readers` (a class
+    /// writes in several languages), the mark told in the words of `book`.
+    Mark check(Question q, std::string_view answer, std::span<const Phrasebook* const> readers,
+               const Phrasebook& book) const;
 
 private:
     // Names the known mistake that a wrong answer matches, if any: `given` is the answer as an

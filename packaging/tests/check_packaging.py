@@ -24,7 +24,7 @@ FILES |= {"share/bash-completion/completions/octaval-cli", ZSH,
           "share/fish/vendor_completions.d/octaval-cli.fish"}
 # The JSON Schemas of octaval-cli's output.
 FILES |= {f"share/octaval-cli/schemas/{kind}.schema.json"
-          for kind in ("result", "batch-line", "list-line", "working", "worksheet-line")}
+          for kind in ("result", "batch-line", "list-line", "working", "worksheet-line", "mark")}
 ICONS = "share/icons/hicolor"
 FILES |= {f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml",
           f"{ICONS}/scalable/apps/{ID}.svg",

@@ -74,6 +74,27 @@ ADDRESS_ANSWERS = JSON + JSON + REJECTED + "".join(
     f'{{"line":{n},"error":"{message}"}}\n' for n, message in [
         (4, r"ADDRESS '\\xff.1' has 2 parts; expected four parts joined by dots, such as 10.1.2.3"),
         (5, "too many words (3): expected ADDRESS[/N] [MASK]")])
+# Answers to 192.168.1.70/27 (worked above): .94 is the last host, one below the broadcast; an
+# answer that reads as no number, a blank one; then lines that do not read among good ones.
+MARK_LINES = ('{"address":"192.168.1.70","mask":"/27","student":"Ann","answers":{"network":'
+              '"192.168.001.64","broadcast":"192.168.1.94","subnets":"six","class":" "}}\n'
+              '[1]\n{"address":"10.1.2.3","mask":"/8","answers":{"colour":"red"}}\n\n'
+              '{"address":"192.168.1.70","mask":"255.255.255.224","answers":{"network":1}}\n'
+              ).encode()
+MARK_TAIL = ('{"line":2,"error":"not a JSON object"}\n'
+             '{"line":3,"error":"unknown question key \'colour\'"}\n'
+             '{"line":5,"student":null,"marks":{"network":{"answer":"1","mark":"unreadable",'
+             '"expected":"192.168.1.64","reason":"cannot read “1” as an address"}}}\n'
+             '{"question":"network","right":1,"wrong":0,"unreadable":1,"unanswered":0}\n')
+# A CSV as a spreadsheet saves it: byte order mark, CRLF, quoted fields, columns in any order.
+MARK_CSV = b'\xef\xbb\xbfmask,"student",hosts,address\r\n/27,"Doe, ""Jo""",30 hosts,192.168.1.70\r\n'
+MARK_CSV_BAD = b"address,mask,class,Timestamp\n10.1.2.3,/8\n10.1.2.3,/8,a,x\n\"x\n"
+MARK_CSV_ANSWERS = ('{"line":1,"error":"unknown question key \'Timestamp\'"}\n'
+                    '{"line":2,"error":"2 fields where the header has 4"}\n'
+                    '{"line":3,"student":null,"marks":{"class":{"answer":"a","mark":"right",'
+                    '"expected":"A","reason":null}}}\n'
+                    '{"line":4,"error":"a quoted field without its end"}\n'
+                    '{"question":"class","right":1,"wrong":0,"unreadable":0,"unanswered":0}\n')
 # The bits of 172.16.5.9/20 (class B, 4 subnet bits), their fields coloured or not.
 BITS = "10101100.00010000.|0000|0101.00001001\n"
 BITS16 = "\x1b[30;106m10101100.00010000\x1b[0m.|\x1b[30;103m0000\x1b[0m|\x1b[30;102m0101.00001001"
@@ -118,6 +139,13 @@ CASES = {
     "bits in a 16-colour terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   " + BITS16), {"TERM": "xterm"}),
     "bits in a true-colour terminal": (["--binary", "172.16.5.9/20"], b"", 1, Part("IP address   \x1b[38;5;16;48;5;153m1010"),
                                        {"TERM": "xterm", "COLORTERM": "truecolor"}),
+    "mark: right, leading zeros read": (["--mark"], MARK_LINES, 1, Part('{"line":1,"student":"Ann","marks":{"network":{"answer":"192.168.001.64","mark":"right","expected":"192.168.1.64","reason":null},')),
+    "mark: wrong, with the practice's reason": (["--mark"], MARK_LINES, 1, Part('"broadcast":{"answer":"192.168.1.94","mark":"wrong","expected":"192.168.1.95","reason":"192.168.1.94 is the last usable host; the broadcast')),
+    "mark: unanswered and unreadable": (["--mark"], MARK_LINES, 1, Part('"class":{"answer":"","mark":"unanswered","expected":"C","reason":null},"subnets":{"answer":"six","mark":"unreadable","expected":"6","reason":"cannot read “six” as a number"}}}\n')),
+    "mark: malformed lines among good ones": (["--mark"], MARK_LINES, 1, Part(MARK_TAIL)),
+    "mark CSV": (["--mark", "--csv"], MARK_CSV, 0, '{"line":2,"student":"Doe, \\"Jo\\"","marks":{"hosts":{"answer":"30 hosts","mark":"right","expected":"30","reason":null}}}\n{"question":"hosts","right":1,"wrong":0,"unreadable":0,"unanswered":0}\n'),
+    "mark CSV: unknown column, short row, open quote": (["--mark", "--csv"], MARK_CSV_BAD, 1, MARK_CSV_ANSWERS),
+    "mark with an address": (["--mark", "1.2.3.4"], b"", 2, "--mark reads standard input and takes no ADDRESS"),
     "missing address": ([], b"", 2, "missing ADDRESS: expected four parts joined by dots"),
     "mask of 2 parts": (["10.1.2.3", "255.255"], b"", 2, "MASK '255.255' has 2 parts; expected"),
     "too many operands": (["1.2.3.4", "/8", "x"], b"", 2, "too many operands (3): expected"),
@@ -129,10 +157,10 @@ CASES = {
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
     # What goes with what: a message names every option that chooses a mode the option belongs to.
-    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
-    "csv with --explain": (["--explain", "--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
+    "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
+    "csv with --explain": (["--explain", "--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
     "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--json and --csv exclude each other"),
-    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
+    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
     "answers without the worksheet": (["--answers"], b"", 2, "--answers goes with --practice or --worksheet\n"),
     "practice and explain": (["--explain", "--practice"], b"", 2, "--explain and --practice exclude each other"),
     "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),

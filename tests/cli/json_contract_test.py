@@ -50,6 +50,10 @@ CASES = {
     **{f"worksheet with answers, level {level}": (
         ["--practice", "--json", "--answers", "--level", level, "--count", "300", "--seed", "3"],
         b"", "worksheet-line", {"answers"}) for level in ("natural", "contiguous", "any", "faults")},
+    # Every mark and both reasons on the first line; a line that does not read; the summary.
+    "marks": (["--mark"], b'{"address":"10.1.2.3","mask":"/16","student":"A","answers":{"network":'
+              b'"10.1.0.1","broadcast":"x","class":"","status":"OK"}}\n{"address":"1.2.3.4"}\n',
+              "mark", {"marks", "error", "unanswered"}),
 }
 
 

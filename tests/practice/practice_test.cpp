@@ -255,8 +255,15 @@ TEST(Practice, ReadsAnswersInTheReadersLanguage) {
             {&b16, Question::hosts, &french, "65\u00A0534"},
             {&none, Question::status, &french, "AUCUN HÔTE"},
         };
-    for (const auto& [e, q, book, answer] : rows)
+    // A class writes in several languages: each answer reads with both books at once, and the
+    // marks are told in the book's words.
+    const Phrasebook* const both[] = {&french, &spanish};
+    for (const auto& [e, q, book, answer] : rows) {
         EXPECT_TRUE(e->check(q, answer, *book).right) << questionKey(q) << " '" << answer << "'";
+        EXPECT_TRUE(e->check(q, answer, both, Phrasebook::english()).right) << answer;
+    }
+    EXPECT_TRUE(c24.check(Question::hosts, "256 hôtes", both, Phrasebook::english())
+                    .why.ends_with("Step 5 of the working, “Hosts”, shows it."));
 }
 
 // A wrong answer that one slip of the working gives is told why, with the step that shows it.

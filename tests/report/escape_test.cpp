@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "report/json_reader.h"
 #include "report/json_writer.h"
 #include "report/text_report.h"
 
@@ -27,6 +33,33 @@ TEST(Escape, BoxTextsThatNeedItAreEscapedInEveryReport) {
               "Class        \"\\\n"
               R"(a\n\t\r\x01\x7f)"
               "\n");
+}
+
+// The reader takes what the standard allows and names the first fault of anything else.
+TEST(Escape, JsonReaderIsStrict) {
+    // Text, then what it reads as: the value's text (an object's at key "a"), or the error.
+    const std::vector<std::pair<std::string, std::string_view>> rows = {
+        {R"({"a":"\u00e9\ud83d\ude00\"\/\n"} )", "\u00e9\U0001F600\"/\n"},
+        {" -1.5E+3", "-1.5E+3"},
+        {R"({"a":1,"a":2})", "a key given twice at byte 11"},
+        {"[01]", "a leading zero at byte 4"},
+        {"[1.]", "digits expected at byte 4"},
+        {R"(["\ud800x"])", "a lone surrogate at byte 9"},
+        {"\"\xC0\x80\"", "not UTF-8 at byte 2"},
+        {"\"\xED\xA0\x80\"", "not UTF-8 at byte 2"},
+        {"\"a\tb\"", "a control character in a string at byte 3"},
+        {R"({"a" 1})", "':' expected at byte 6"},
+        {R"({"a":1} 2)", "more after the value at byte 9"},
+        {"tru", "a value expected at byte 1"},
+        {std::string(maxJsonDepth, '[') + std::string(maxJsonDepth, ']'), ""},
+        {std::string(maxJsonDepth + 1, '['), "nested too deep at byte 65"},
+    };
+    for (const auto& [text, expected] : rows) {
+        const auto read = readJson(text);
+        const auto* value = std::get_if<JsonValue>(&read);
+        const JsonValue* shown = value && value->member("a") ? value->member("a") : value;
+        EXPECT_EQ(shown ? shown->text : std::get<std::string>(read), expected) << text;
+    }
 }
 
 }  // namespace
