@@ -184,7 +184,7 @@ std::string helpText() {
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
        octaval-cli --batch [--addresses]
        octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
-                   [--questions KEYS] [--worksheet [--answers] [--json | --csv]]
+                   [--questions KEYS] [--worksheet [--answers] [--json | --csv | --html]]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
   ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
@@ -275,11 +275,13 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             line.mode = Mode(std::countr_zero(cliOptions[i].modes.bits));
     line.json = has("json");
     line.csv = has("csv");
+    line.html = has("html");
     line.addresses = has("addresses");
     line.practice.answers = has("answers");
     // The worksheet's own options ask for it.
-    line.practice.worksheet = line.mode == Mode::Practice &&
-                              (has("worksheet") || line.practice.answers || line.csv || line.json);
+    line.practice.worksheet =
+        line.mode == Mode::Practice &&
+        (has("worksheet") || line.practice.answers || line.csv || line.json || line.html);
     if (line.mode == Mode::Batch && !line.operands.empty())
         return UsageError{joined({"--batch reads standard input and takes no ADDRESS, got '",
                                   line.operands.front(), "'"})};

@@ -14,6 +14,7 @@
 #include "cli/list.h"
 #include "cli/platform.h"
 #include "cli/practice.h"
+#include "practice/worksheet_html.h"
 #include "report/binary_report.h"
 #include "report/json_writer.h"
 #include "report/press.h"
@@ -83,7 +84,7 @@ int main(int argc, char* argv[]) {
                            : line.csv ? octaval::WorksheetFormat::csv
                                       : octaval::WorksheetFormat::text;
             sheet.answers = request.answers;
-            return print(octaval::worksheet(sheet), 0);
+            return print(line.html ? octaval::worksheetHtml(sheet) : octaval::worksheet(sheet), 0);
         }
         case CommandLine::Mode::Press:
         case CommandLine::Mode::List:

@@ -135,6 +135,12 @@ CASES = {
     "csv and batch": (["--batch", "--csv"], b"", 2, "--csv goes with --list, --practice or --worksheet\n"),
     "answers without the worksheet": (["--answers"], b"", 2, "--answers goes with --practice or --worksheet\n"),
     "practice and explain": (["--explain", "--practice"], b"", 2, "--explain and --practice exclude each other"),
+    "html without the worksheet": (["--html", "10.1.2.3"], b"", 2, "--html goes with --practice or --worksheet\n"),
+    "html and csv": (["--practice", "--html", "--csv"], b"", 2, "--csv and --html exclude each other"),
+    "html and json": (["--worksheet", "-j", "--html"], b"", 2, "--html and --json exclude each other"),
+    # The page of README's seed: its first problem.
+    "html worksheet": (["--practice", "--html", "--seed", "42", "--count", "1"], b"", 0,
+                       Part("<h2>Problem 1: IP address 131.15.159.82, subnet mask 255.255.0.0</h2>")),
     "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),
     "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four\n")),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
