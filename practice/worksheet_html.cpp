@@ -13,13 +13,12 @@ namespace {
 constexpr std::string_view style = R"(@page { margin: 18mm 16mm; }
 body { color: #000; background: #fff; font-family: sans-serif; font-size: 11pt; }
 h1 { font-size: 15pt; margin: 0 0 6pt; }
-h2 { font-size: 12pt; margin: 0 0 4pt; }
-p.name { margin: 0 0 14pt; }
-div.problem { margin: 0 0 14pt; break-inside: avoid; page-break-inside: avoid; }
+h2 { font-size: 12pt; margin-top: 14pt; margin-bottom: 4pt; }
+div.problem { break-inside: avoid; page-break-inside: avoid; }
 div.key { break-before: page; page-break-before: always; }
-table { border-collapse: collapse; }
-th { text-align: left; font-weight: normal; padding: 7pt 12pt 5pt 0; }
-td { padding: 7pt 0 5pt; min-width: 22em; width: 22em; }
+th, td { padding-top: 7pt; padding-bottom: 5pt; padding-left: 0; }
+th { text-align: left; font-weight: normal; padding-right: 12pt; }
+td { width: 22em; }
 td.blank { border-bottom: 1px solid #000; border-bottom-style: solid; border-bottom-width: 1px; border-bottom-color: #000; }
 )";
 
@@ -32,15 +31,15 @@ void appendProblem(std::string& out, const Phrasebook& book, std::uint32_t numbe
     out += "<div class=\"problem\">\n<h2>";
     appendText(out, book.say(phrase("Worksheet", "Problem %1: IP address %2, subnet mask %3"),
                              {std::to_string(number), e.problem().address(), e.problem().mask()}));
-    out += "</h2>\n<table>\n";
+    out += "</h2>\n<table width=\"100%\" cellspacing=\"0\">\n";
     for (const Question q : e.questions()) {
         out += "<tr><th scope=\"row\">";
         appendText(out, book.caption(questionPrompt(q)));
         if (answers) {
-            out += "</th><td>";
+            out += "</th><td width=\"60%\">";
             appendText(out, expectedInWords(e.expected(q), book));
         } else {
-            out += "</th><td class=\"blank\">&nbsp;";
+            out += "</th><td width=\"60%\" class=\"blank\">&nbsp;";
         }
         out += "</td></tr>\n";
     }
