@@ -184,7 +184,7 @@ std::string helpText() {
        octaval-cli --explain [--json] ADDRESS[/N] [MASK]
        octaval-cli --batch [--addresses]
        octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
-                   [--questions KEYS] [--worksheet [--answers] [--json | --csv]]
+                   [--questions KEYS] [--worksheet [--answers] [--json | --csv | --html]]
        octaval-cli --mark [--csv]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
@@ -276,11 +276,13 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
             line.mode = Mode(std::countr_zero(cliOptions[i].modes.bits));
     line.json = has("json");
     line.csv = has("csv");
+    line.html = has("html");
     line.addresses = has("addresses");
     line.practice.answers = has("answers");
     // The worksheet's own options ask for it.
-    line.practice.worksheet = line.mode == Mode::Practice &&
-                              (has("worksheet") || line.practice.answers || line.csv || line.json);
+    line.practice.worksheet =
+        line.mode == Mode::Practice &&
+        (has("worksheet") || line.practice.answers || line.csv || line.json || line.html);
     if ((line.mode == Mode::Batch || line.mode == Mode::Mark) && !line.operands.empty())
         return UsageError{joined({line.mode == Mode::Batch ? "--batch" : "--mark",
                                   " reads standard input and takes no ADDRESS, got '",

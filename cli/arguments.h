@@ -29,6 +29,8 @@ struct CommandLine {
     bool json = false;
     /// --list, or the practice worksheet, as CSV.
     bool csv = false;
+    /// The practice worksheet as an HTML page.
+    bool html = false;
     /// What --practice asks for; the options that go with it are refused without it.
     PracticeRequest practice;
     /// --batch --addresses: the lines hold ADDRESS[/N] [MASK] rather than eight fields.

@@ -15,6 +15,7 @@
 #include "cli/platform.h"
 #include "cli/practice.h"
 #include "practice/marking.h"
+#include "practice/worksheet_html.h"
 #include "report/binary_report.h"
 #include "report/json_writer.h"
 #include "report/press.h"
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
                            : line.csv ? octaval::WorksheetFormat::csv
                                       : octaval::WorksheetFormat::text;
             sheet.answers = request.answers;
-            return print(octaval::worksheet(sheet), 0);
+            return print(line.html ? octaval::worksheetHtml(sheet) : octaval::worksheet(sheet), 0);
         }
         case CommandLine::Mode::Press:
         case CommandLine::Mode::List:

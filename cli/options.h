@@ -61,16 +61,19 @@ struct CliOption {
 
 // One row a line as far as the shells' description, for the completions' reader.
 // clang-format off
-inline constexpr std::array<CliOption, 18> cliOptions = {{
+inline constexpr std::array<CliOption, 19> cliOptions = {{
     {"json", 'j', "", Mode::Press | Mode::List | Mode::Explain | Mode::Batch | Mode::Practice, Role::goesWith, "csv", "print the result as one JSON object",
      "print the result as one JSON object instead of the window's rows"},
     {"list", 'l', "", Mode::List, Role::chooses, "", "list every subnet of the class network under the mask",
      "list every subnet of the address's class network under the mask: number,\n"
      "network, first and last host, broadcast, and marks on the reserved subnets\n"
      "(all zeros, all ones) and on the address's own; with --json, one object a line"},
-    {"csv", 0, "", Mode::List | Mode::Practice | Mode::Mark, Role::goesWith, "", "the list or the worksheet as CSV, or the answers to mark",
+    {"csv", 0, "", Mode::List | Mode::Practice | Mode::Mark, Role::goesWith, "html", "the list or the worksheet as CSV, or the answers to mark",
      "with --list: the list as CSV (RFC 4180), a header record and the same columns;\n"
      "with --practice, the worksheet as CSV; with --mark, the answers are CSV"},
+    {"html", 0, "", Mode::Practice, Role::goesWith, "json", "write the worksheet as an HTML page to print",
+     "with --practice, the worksheet as one HTML page to print, the key (--answers)\n"
+     "on a page of its own"},
     {"binary", 0, "", Mode::Binary, Role::chooses, "", "add the address, mask, network and broadcast in binary",
      "after the report, the address, mask, network and broadcast in binary, with\n"
      "'|' where the class's network bits, the subnet bits and the host bits meet"},

@@ -58,6 +58,10 @@ struct Mark {
     std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
+/// An expected answer (Exercise::expected) in the reader's words: a status message or "no
+/// subnets" translated, a number or an address as it is.
+std::string expectedInWords(std::string_view expected, const Phrasebook& book);
+
 /// A problem with its press: the questions it asks and their expected answers, all made from
 /// what the press showed.
 class Exercise {

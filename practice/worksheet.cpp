@@ -62,13 +62,17 @@ std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options) 
            std::string(levelDescription(options.level)) + ")";
 }
 
+void eachWorksheetExercise(const WorksheetRequest& request,
+                           const std::function<void(std::uint32_t, const Exercise&)>& write) {
+    ProblemGenerator generator(request.seed, request.options);
+    for (std::uint32_t number = 1; number <= request.count; ++number)
+        write(number, Exercise(generator.next(), request.options.questions));
+}
+
 std::string worksheet(const WorksheetRequest& request) {
-    // Each problem is pressed as it is written, so that memory does not grow with the count;
-    // the answer key of a text worksheet draws the same problems again.
-    const auto eachExercise = [&request](auto&& write) {
-        ProblemGenerator generator(request.seed, request.options);
-        for (std::uint32_t number = 1; number <= request.count; ++number)
-            write(number, Exercise(generator.next(), request.options.questions));
+    // The answer key of a text worksheet draws the same problems again.
+    const auto eachExercise = [&request](const auto& write) {
+        eachWorksheetExercise(request, write);
     };
     std::string out;
     switch (request.format) {

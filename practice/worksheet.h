@@ -6,6 +6,7 @@
 // text, JSON Lines or CSV.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "practice/exercise.h"
@@ -28,6 +29,11 @@ struct WorksheetRequest {
     WorksheetFormat format = WorksheetFormat::text;
     bool answers = false;
 };
+
+/// Presses the worksheet's problems one after the other, numbered from 1, and hands each to
+/// `write`: memory does not grow with the count.
+void eachWorksheetExercise(const WorksheetRequest& request,
+                           const std::function<void(std::uint32_t, const Exercise&)>& write);
 
 /// The worksheet: `count` problems from the seed, each with the questions it asks. In JSON Lines
 /// the answers are the result object of a press (appendResultJson), as --batch gives it.

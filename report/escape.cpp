@@ -13,7 +13,13 @@ void appendEscaped(std::string& out, std::string_view text, Escape style) {
         out.append(text, copied, i - copied);
         copied = i + 1;
         const auto byte = static_cast<unsigned char>(c);
-        if (style == Escape::json && (c == '"' || c == '\\')) {
+        if (style == Escape::html && byte >= 0x20 && byte != 0x7f) {
+            out += c == '&'   ? "&amp;"
+                   : c == '<' ? "&lt;"
+                   : c == '>' ? "&gt;"
+                   : c == '"' ? "&quot;"
+                              : "&#39;";
+        } else if (style == Escape::json && (c == '"' || c == '\\')) {
             out += '\\';
             out += c;
         } else if (style != Escape::json && (c == '\n' || c == '\t' || c == '\r')) {

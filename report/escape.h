@@ -18,12 +18,17 @@ enum class Escape : unsigned char {
     /// As visible, and every byte from 0x80 on as \xhh too: a text that may hold any bytes, on
     /// a line that stays ASCII.
     ascii,
+    /// In HTML text or a quoted attribute value: & < > " ' become character references, and
+    /// control characters and DEL are escaped as in visible.
+    html,
 };
 
 /// Whether the byte needs an escape in that style.
 constexpr bool needsEscape(char c, Escape style) {
     const auto byte = static_cast<unsigned char>(c);
     if (style == Escape::json) return byte < 0x20 || c == '"' || c == '\\';
+    if (style == Escape::html && (c == '&' || c == '<' || c == '>' || c == '"' || c == '\''))
+        return true;
     return byte < 0x20 || byte == 0x7f || (style == Escape::ascii && byte > 0x7f);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/frm_practice.h"
 
 #include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,12 +13,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QTimer>
 #include <algorithm>
 
 #include "engine/calculator.h"
+#include "practice/worksheet_html.h"
 #include "report/captions.h"
 #include "ui/address_edit.h"
 #include "ui/cut_text.h"
@@ -69,6 +77,24 @@ void nameByCaption(QComboBox* list) {
     static const bool installed = (QAccessible::installFactory(namedLists), true);
     (void)installed;
     list->setProperty(namedList, true);
+}
+
+// Qt's rich text breaks pages anywhere and reads no break-inside: a problem, its heading and the
+// table of its questions, that would run over the foot of a page starts on the next one instead.
+void keepProblemsWhole(QTextDocument& page) {
+    const qreal height = page.pageSize().height();
+    auto* layout = page.documentLayout();
+    for (QTextFrame* frame : page.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        const QTextBlock heading = page.findBlock(table->firstPosition() - 1);
+        const int first = int(layout->blockBoundingRect(heading).top() / height);
+        const int last = int((layout->frameBoundingRect(table).bottom() - 1) / height);
+        if (first == last) continue;
+        QTextBlockFormat format = heading.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(heading).setBlockFormat(format);
+    }
 }
 
 }  // namespace
@@ -206,7 +232,9 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     m_check = new QPushButton(tr("&Check"), this);
     auto* next = new QPushButton(tr("&Next problem"), this);
     auto* working = new QPushButton(tr("Show the &working"), this);
-    for (auto* button : {m_check, next, working})
+    auto* print = new QPushButton(tr("&Print worksheet…"), this);
+    print->setAccessibleName(print->text().remove(u'&'));
+    for (auto* button : {m_check, next, working, print})
         buttons->addWidget(button);
     buttons->addStretch();
     m_progress = caption(QString(), this);
@@ -223,6 +251,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     connect(m_check, &QPushButton::clicked, this, &frmPractice::check);
     connect(next, &QPushButton::clicked, this, &frmPractice::nextProblem);
     connect(working, &QPushButton::clicked, this, &frmPractice::showWorking);
+    connect(print, &QPushButton::clicked, this, qOverload<>(&frmPractice::printWorksheet));
 
     followPalette(this);
     m_generator.emplace(m_seed, options());
@@ -378,6 +407,36 @@ bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPractice::showWorking() {
     emit workingRequested(m_exercise->problem().inputs);
+}
+
+void frmPractice::printWorksheet() {
+    const auto key = QMessageBox::question(
+        this, tr("Print worksheet"),
+        tr("Add the answer key, on a page of its own after the problems?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+    if (key == QMessageBox::Cancel) return;
+    QPrinter printer;
+    // Margins that suit A4 and Letter alike, until the dialog sets others.
+    printer.setPageMargins(QMarginsF(16, 18, 16, 18), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) printWorksheet(printer, key == QMessageBox::Yes);
+}
+
+void frmPractice::printWorksheet(QPrinter& printer, bool answers) const {
+    WorksheetRequest request;
+    request.seed = m_seed;
+    request.count = sessionLength;
+    request.options = options();
+    request.answers = answers;
+    QTextDocument page;
+    page.documentLayout()->setPaintDevice(&printer);
+    page.setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    page.setHtml(toQString(
+        worksheetHtml(request, windowPhrasebook(),
+                      tr("en", "the language tag of this translation, for the printed worksheet")
+                          .toStdString())));
+    keepProblemsWhole(page);
+    page.print(&printer);
 }
 
 }  // namespace octaval

@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -68,6 +69,15 @@ public slots:
     void nextProblem();
     /// "Show the working".
     void showWorking();
+    /// "Print worksheet…": asks whether to add the answer key, then prints through the print
+    /// dialog, which also saves as PDF.
+    void printWorksheet();
+
+public:
+    /// The worksheet that "Print worksheet…" prints, on a printer as it is set up: a session's
+    /// problems from the window's seed under its classes and level, every question asked, as
+    /// octaval-cli --practice --html gives them for the same options.
+    void printWorksheet(QPrinter& printer, bool answers) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,8 +7,11 @@
 import json
 import os
 import pty
+import re
 import select
+import shutil
 import subprocess
+import tempfile
 import tty
 import unittest
 
@@ -158,11 +161,13 @@ CASES = {
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
     # What goes with what: a message names every option that chooses a mode the option belongs to.
     "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
-    "csv with --explain": (["--explain", "--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
     "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--json and --csv exclude each other"),
-    "csv and batch": (["--batch", "--csv"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
     "answers without the worksheet": (["--answers"], b"", 2, "--answers goes with --practice or --worksheet\n"),
     "practice and explain": (["--explain", "--practice"], b"", 2, "--explain and --practice exclude each other"),
+    "html and csv": (["--practice", "--html", "--csv"], b"", 2, "--csv and --html exclude each other"),
+    # The page of README's seed: its first problem.
+    "html worksheet": (["--practice", "--html", "--seed", "42", "--count", "1"], b"", 0,
+                       Part("<h2>Problem 1: IP address 131.15.159.82, subnet mask 255.255.0.0</h2>")),
     "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),
     "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four\n")),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
@@ -238,6 +243,29 @@ class ProgramTest(unittest.TestCase):
                 result = run(args, LINE, stdout=full)
                 self.assertEqual(result.returncode, 1)
                 self.assertIn(b"octaval-cli: cannot write the " + message, result.stderr)
+
+
+# A problem's heading in a printed worksheet, then the lines that follow it up to the next problem
+# or page (pdftotext puts a form feed between pages).
+PRINTED = re.compile(r"Problem (\d+): IP address (\S+), subnet mask (\S+)\n((?:[^\f\n]*\n)*?)(?=Problem|\f|$)")
+
+
+@unittest.skipUnless(shutil.which("chromium") and shutil.which("pdftotext"), "needs chromium and pdftotext")
+class PrintedWorksheetTest(unittest.TestCase):
+    # The HTML worksheet as Chromium prints it to PDF: the problems of --json, each whole on its
+    # page, then the key from a page of its own.
+    def test_problems_then_the_key(self):
+        for options in (["--count", "7"], ["--count", "12", "--level", "faults", "--questions", "network,status"]):
+            with self.subTest(options[-1]), tempfile.TemporaryDirectory() as folder:
+                problems = [json.loads(line) for line in run(["--practice", "--seed", "9", "--json", "--answers", *options]).stdout.splitlines()]
+                with open(f"{folder}/sheet.html", "wb") as page:
+                    page.write(run(["--practice", "--seed", "9", "--html", "--answers", *options]).stdout)
+                subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-pdf-header-footer",
+                                f"--print-to-pdf={folder}/sheet.pdf", f"file://{folder}/sheet.html"], capture_output=True, timeout=120)
+                sheet, key = subprocess.run(["pdftotext", f"{folder}/sheet.pdf", "-"], capture_output=True).stdout.decode().split("\fAnswer key\n")
+                self.assertEqual([[m[:3] for m in PRINTED.findall(part)] for part in (sheet, key)], [[(str(n), p["address"], p["mask"]) for n, p in enumerate(problems, 1)]] * 2)
+                self.assertEqual([len([line for line in m[3].splitlines() if line]) for m in PRINTED.findall(sheet)], [len(p["questions"]) for p in problems])
+                self.assertEqual([p["answers"]["status"] in " ".join(m[3].split()) for p, m in zip(problems, PRINTED.findall(key))], [True] * len(problems))
 
 
 class WorkingAndListTest(unittest.TestCase):

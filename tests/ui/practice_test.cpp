@@ -10,7 +10,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -191,6 +196,38 @@ private slots:
             hidden = hidden || !network;
         }
         QVERIFY(hidden);
+    }
+
+    // "Print worksheet…" to a PDF file, read back by pdftotext: the seed's problems under the
+    // window's classes, each whole on its page (its heading, then a line a question), then the key.
+    void printWorksheet() {
+        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+        if (pdftotext.isEmpty()) QSKIP("pdftotext is missing");
+        m_window->findChildren<QCheckBox*>()[0]->click();  // classes B and C
+        QTemporaryDir folder;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(u"sheet.pdf"_s));
+        m_window->printWorksheet(printer, true);
+        QProcess reader;
+        reader.start(pdftotext, {printer.outputFileName(), u"-"_s});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        const qsizetype key = text.indexOf(u"\fAnswer key"_s);
+        QVERIFY(key > 0);
+        const QRegularExpression problem(
+            u"(Problem \\d+: IP address \\S+, subnet mask\\s+\\S+)\n((?:[^\f\n]*\n)*?)(?=Problem|\f|$)"_s);
+        auto found = problem.globalMatch(text.left(key));
+        ProblemGenerator drawn(42, PracticeOptions{"BC"});
+        for (int number = 1; number <= frmPractice::sessionLength; ++number) {
+            const auto match = found.next();
+            const Problem p = drawn.next();
+            QCOMPARE(match.captured(1).simplified(),
+                     u"Problem %1: IP address %2, subnet mask %3"_s.arg(number).arg(
+                         QString::fromStdString(p.address()), QString::fromStdString(p.mask())));
+            QCOMPARE(match.captured(2).split(u'\n', Qt::SkipEmptyParts).size(),
+                     qsizetype(Exercise(p, allQuestions).questions().size()));
+        }
     }
 
     void workingRequested() {

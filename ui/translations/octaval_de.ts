@@ -796,6 +796,25 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Aufgabe %1: IP-Adresse %2, Netzmaske %3</translation>
+    </message>
+    <message>
+        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Octaval-Arbeitsblatt: Startwert %1, Klassen %2, Stufe %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungen</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
@@ -927,6 +946,23 @@ Mehr in octaval(1) und in der README.</translation>
     <message>
         <source>Counted at the first check of each problem</source>
         <translation>Gezählt bei der ersten Prüfung jeder Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Print worksheet…</source>
+        <translation>Arbeitsblatt &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Add the answer key, on a page of its own after the problems?</source>
+        <translation>Die Lösungen auf einer eigenen Seite nach den Aufgaben anfügen?</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language tag of this translation, for the printed worksheet</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

@@ -796,6 +796,25 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Problema %1: dirección IP %2, máscara %3</translation>
+    </message>
+    <message>
+        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Hoja de ejercicios de Octaval: semilla %1, clases %2, nivel %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Soluciones</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
@@ -927,6 +946,23 @@ Más en octaval(1) y en el README.</translation>
     <message>
         <source>Counted at the first check of each problem</source>
         <translation>Contado en la primera comprobación de cada problema</translation>
+    </message>
+    <message>
+        <source>&amp;Print worksheet…</source>
+        <translation>&amp;Imprimir hoja de ejercicios…</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>Add the answer key, on a page of its own after the problems?</source>
+        <translation>¿Añadir las soluciones, en una página aparte después de los problemas?</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language tag of this translation, for the printed worksheet</comment>
+        <translation>es</translation>
     </message>
 </context>
 <context>

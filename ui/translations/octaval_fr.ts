@@ -796,6 +796,25 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Exercice %1&#xa0;: adresse IP %2, masque %3</translation>
+    </message>
+    <message>
+        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Fiche d’exercices Octaval&#xa0;: graine %1, classes %2, niveau %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+</context>
+<context>
     <name>octaval::frmAbout</name>
     <message>
         <source>© 2026 the Octaval developers. Licence GPL-3.0-or-later, terms in LICENSE beside the program. More in README.md.</source>
@@ -927,6 +946,23 @@ Plus dans octaval(1) et le README.</translation>
     <message>
         <source>Counted at the first check of each problem</source>
         <translation>Compté à la première vérification de chaque exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Print worksheet…</source>
+        <translation>&amp;Imprimer la fiche…</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Add the answer key, on a page of its own after the problems?</source>
+        <translation>Ajouter le corrigé, sur une page à part après les exercices&#xa0;?</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language tag of this translation, for the printed worksheet</comment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
