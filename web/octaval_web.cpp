@@ -20,10 +20,10 @@
 #include "report/batch.h"
 #include "report/captions.h"
 #include "report/phrasebook.h"
+#include "report/phrases/phrases.h"
 #include "report/press.h"
 #include "report/subnet_rows.h"
 #include "report/working/text.h"
-#include "web/phrases.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ std::optional<octaval::SubnetList> pageList;
 std::optional<octaval::SubnetListWriter> listWriter;
 
 // The page's language; English until the page chooses another.
-std::optional<octaval::web::TablePhrasebook> pageBook;
+std::optional<octaval::TablePhrasebook> pageBook;
 
 const octaval::Phrasebook& book() {
     if (pageBook) return *pageBook;
@@ -222,7 +222,7 @@ extern "C" std::uint32_t octaval_working() {
 /// English for a code without a translation. Returns whether the code has one.
 extern "C" std::uint32_t octaval_language(std::uint32_t length) {
     pageBook.reset();
-    for (const octaval::web::PhraseTable& table : octaval::web::languages)
+    for (const octaval::PhraseTable& table : octaval::languages)
         if (table.code == inputBytes(0, length)) pageBook.emplace(table);
     return pageBook ? 1 : 0;
 }
