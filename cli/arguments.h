@@ -31,6 +31,8 @@ struct CommandLine {
     bool csv = false;
     /// What --practice asks for; the options that go with it are refused without it.
     PracticeRequest practice;
+    /// --language: the words of the working, the practice and the text worksheet.
+    const Phrasebook* book = &Phrasebook::english();
     /// --batch --addresses: the lines hold ADDRESS[/N] [MASK] rather than eight fields.
     bool addresses = false;
     /// The operands in the order given; they point into the argument vector.

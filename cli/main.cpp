@@ -74,7 +74,8 @@ int main(int argc, char* argv[]) {
             // and the program never waits for input.
             if (!request.worksheet && octaval::platform::isTerminal(STDIN_FILENO) &&
                 octaval::platform::isTerminal(STDOUT_FILENO))
-                return octaval::runPracticeSession(request, seed, STDIN_FILENO, STDOUT_FILENO);
+                return octaval::runPracticeSession(request, seed, STDIN_FILENO, STDOUT_FILENO,
+                                                   *line.book);
             octaval::WorksheetRequest sheet;
             sheet.seed = seed;
             sheet.count = request.count;
@@ -83,6 +84,7 @@ int main(int argc, char* argv[]) {
                            : line.csv ? octaval::WorksheetFormat::csv
                                       : octaval::WorksheetFormat::text;
             sheet.answers = request.answers;
+            sheet.book = line.book;
             return print(octaval::worksheet(sheet), 0);
         }
         case CommandLine::Mode::Press:
@@ -112,7 +114,9 @@ int main(int argc, char* argv[]) {
     const octaval::Press p = octaval::press(inputs);
     const int status = p.outcome.ok() ? 0 : 1;
     if (line.mode == CommandLine::Mode::Explain) {
-        const octaval::Explanation working = octaval::explain(p);
+        // JSON is data, in English whatever the language.
+        const octaval::Explanation working =
+            octaval::explain(p, line.json ? octaval::Phrasebook::english() : *line.book);
         if (!line.json) return print(octaval::workingText(working), status);
         std::string out;
         octaval::appendWorkingJson(out, working);

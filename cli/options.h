@@ -51,7 +51,7 @@ struct CliOption {
 
 // One row a line as far as the shells' description, for the completions' reader.
 // clang-format off
-inline constexpr std::array<CliOption, 17> cliOptions = {{
+inline constexpr std::array<CliOption, 18> cliOptions = {{
     {"json", 'j', "", Mode::Press | Mode::List | Mode::Explain | Mode::Batch | Mode::Practice, Role::goesWith, "csv", "print the result as one JSON object",
      "print the result as one JSON object instead of the window's rows"},
     {"list", 'l', "", Mode::List, Role::chooses, "", "list every subnet of the class network under the mask",
@@ -96,6 +96,9 @@ inline constexpr std::array<CliOption, 17> cliOptions = {{
      "print the problems for paper instead of asking them"},
     {"answers", 0, "", Mode::Practice, Role::goesWith, "", "with the worksheet, its answer key",
      "with the worksheet, its answer key (in JSON, --batch's result objects)"},
+    {"language", 0, "CODE", Mode::Explain | Mode::Practice, Role::goesWith, "", "the language of the working and the practice (en, de, fr or es)",
+     "the language of the working, the questions and the worksheet: en (the\n"
+     "default), de, fr or es; JSON and CSV stay English"},
     {"help", 'h', "", Mode::Help, Role::chooses, "", "print the help and exit",
      "print this help and exit"},
     {"version", 'V', "", Mode::Version, Role::chooses, "", "print the version and exit",

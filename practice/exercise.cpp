@@ -62,13 +62,15 @@ std::string Mark::text(const Phrasebook& book) const {
         }
     }
     if (right) return book.say(phrase("Practice", "right"));
+    return book.say(phrase("Practice", "wrong, expected %1"), {answerInWords(book, expected)});
+}
+
+std::string answerInWords(const Phrasebook& book, std::string_view expected) {
     // An expected answer in words is a status message or the count of a network without subnets.
-    const bool message =
-        std::find(status::all.begin(), status::all.end(), expected) != status::all.end();
-    const std::string shown = message                 ? book.status(expected)
-                              : expected == noSubnets ? book.say(phrase("Practice", "no subnets"))
-                                                      : expected;
-    return book.say(phrase("Practice", "wrong, expected %1"), {shown});
+    if (std::find(status::all.begin(), status::all.end(), expected) != status::all.end())
+        return book.status(expected);
+    if (expected == noSubnets) return book.say(phrase("Practice", "no subnets"));
+    return std::string(expected);
 }
 
 Exercise::Exercise(Problem problem, std::span<const Question> questions)

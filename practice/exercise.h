@@ -58,6 +58,10 @@ struct Mark {
     std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
+/// An expected answer as the reader sees it: a status message and "no subnets" in the reader's
+/// words, a number, a class or an address as it is.
+std::string answerInWords(const Phrasebook& book, std::string_view expected);
+
 /// A problem with its press: the questions it asks and their expected answers, all made from
 /// what the press showed.
 class Exercise {

@@ -12,8 +12,13 @@ import pty
 import select
 import struct
 import subprocess
+import sys
 import termios
 import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "report", "phrases"))
+import phrases  # noqa: E402
 
 CLI = os.environ["OCTAVAL_CLI"]
 TIMEOUT = 30
@@ -122,6 +127,22 @@ class SessionTest(unittest.TestCase):
                       session.read_until("? "))
         os.write(session.fd, b"\x04")
         self.assertEqual(session.end(), 0)
+
+    def test_answers_in_the_language_and_in_english(self):
+        # Seed 3 begins with two statuses other than "OK", whose words differ in every language.
+        args = ("--seed", "3", "--count", "2", "--level", "faults", "--questions", "status")
+        statuses = [p["answers"]["status"] for p in worksheet(*args)]
+        for code in ("de", "fr", "es"):
+            words = dict(phrases.messages(
+                os.path.join(HERE, "..", "..", "ui", "translations", f"octaval_{code}.ts")))
+            with self.subTest(code):
+                session = Session(*args, "--language", code)
+                for answer in (words[("Status", statuses[0], "")][0], statuses[1]):
+                    session.answer(answer)
+                    self.assertEqual(session.read_until("\r\n"),
+                                     f"    {words[('Practice', 'right', '')][0]}\r\n")
+                os.write(session.fd, b"\x04")
+                self.assertEqual(session.end(), 0)
 
 
 class WorksheetTest(unittest.TestCase):
