@@ -12,6 +12,7 @@
 
 #include "cli/options.h"
 #include "report/joined.h"
+#include "report/phrases/phrases.h"
 #include "report/version.h"
 
 namespace octaval {
@@ -181,10 +182,11 @@ std::string helpText() {
     std::string text = R"(Usage: octaval-cli [--json] ADDRESS[/N] [MASK]
        octaval-cli --list [--json | --csv] ADDRESS[/N] [MASK]
        octaval-cli --binary ADDRESS[/N] [MASK]
-       octaval-cli --explain [--json] ADDRESS[/N] [MASK]
+       octaval-cli --explain [--json] [--language CODE] ADDRESS[/N] [MASK]
        octaval-cli --batch [--addresses]
        octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
                    [--questions KEYS] [--worksheet [--answers] [--json | --csv | --html]]
+                   [--language CODE]
        octaval-cli --mark [--csv]
 Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
 
@@ -238,9 +240,16 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
         const std::size_t row = rowOf(c);
         if (row < cliOptions.size()) {
             given[row] = true;
-            if (!cliOptions[row].argument.empty())
+            if (cliOptions[row].name == "language") {
+                line.book = phrasebookFor(optarg);
+                line.language = optarg;
+                if (!line.book)
+                    return UsageError{joined(
+                        {"option '--language' takes ", languageCodes(), ", got '", optarg, "'"})};
+            } else if (!cliOptions[row].argument.empty()) {
                 if (auto error = readPracticeValue(dashed(cliOptions[row]), optarg, line.practice))
                     return UsageError{std::move(*error)};
+            }
             continue;
         }
         // An option without its value.

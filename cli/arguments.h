@@ -33,6 +33,10 @@ struct CommandLine {
     bool html = false;
     /// What --practice asks for; the options that go with it are refused without it.
     PracticeRequest practice;
+    /// --language: the words of the working, the practice and the text worksheet.
+    const Phrasebook* book = &Phrasebook::english();
+    /// Its code ("en", "de"), for the HTML worksheet's lang attribute.
+    std::string_view language = "en";
     /// --batch --addresses: the lines hold ADDRESS[/N] [MASK] rather than eight fields.
     bool addresses = false;
     /// The operands in the order given; they point into the argument vector.

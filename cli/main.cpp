@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/batch.h"
@@ -18,6 +19,7 @@
 #include "practice/worksheet_html.h"
 #include "report/binary_report.h"
 #include "report/json_writer.h"
+#include "report/phrases/phrases.h"
 #include "report/press.h"
 #include "report/text_report.h"
 #include "report/working/text.h"
@@ -77,7 +79,9 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
             // The answers are read in every language the program speaks.
-            const octaval::Phrasebook* const readers[] = {&octaval::Phrasebook::english()};
+            std::vector<const octaval::Phrasebook*> readers{&octaval::Phrasebook::english()};
+            for (const octaval::PhraseTable& table : octaval::languages)
+                readers.push_back(octaval::phrasebookFor(table.code));
             const auto marks = octaval::markClass(
                 input, line.csv ? octaval::AnswerFormat::csv : octaval::AnswerFormat::jsonLines,
                 readers);
@@ -90,7 +94,8 @@ int main(int argc, char* argv[]) {
             // and the program never waits for input.
             if (!request.worksheet && octaval::platform::isTerminal(STDIN_FILENO) &&
                 octaval::platform::isTerminal(STDOUT_FILENO))
-                return octaval::runPracticeSession(request, seed, STDIN_FILENO, STDOUT_FILENO);
+                return octaval::runPracticeSession(request, seed, STDIN_FILENO, STDOUT_FILENO,
+                                                   *line.book);
             octaval::WorksheetRequest sheet;
             sheet.seed = seed;
             sheet.count = request.count;
@@ -99,7 +104,10 @@ int main(int argc, char* argv[]) {
                            : line.csv ? octaval::WorksheetFormat::csv
                                       : octaval::WorksheetFormat::text;
             sheet.answers = request.answers;
-            return print(line.html ? octaval::worksheetHtml(sheet) : octaval::worksheet(sheet), 0);
+            sheet.book = line.book;
+            return print(line.html ? octaval::worksheetHtml(sheet, line.language)
+                                   : octaval::worksheet(sheet),
+                         0);
         }
         case CommandLine::Mode::Press:
         case CommandLine::Mode::List:
@@ -128,7 +136,9 @@ int main(int argc, char* argv[]) {
     const octaval::Press p = octaval::press(inputs);
     const int status = p.outcome.ok() ? 0 : 1;
     if (line.mode == CommandLine::Mode::Explain) {
-        const octaval::Explanation working = octaval::explain(p);
+        // JSON is data, in English whatever the language.
+        const octaval::Explanation working =
+            octaval::explain(p, line.json ? octaval::Phrasebook::english() : *line.book);
         if (!line.json) return print(octaval::workingText(working), status);
         std::string out;
         octaval::appendWorkingJson(out, working);

@@ -61,7 +61,7 @@ struct CliOption {
 
 // One row a line as far as the shells' description, for the completions' reader.
 // clang-format off
-inline constexpr std::array<CliOption, 19> cliOptions = {{
+inline constexpr std::array<CliOption, 20> cliOptions = {{
     {"json", 'j', "", Mode::Press | Mode::List | Mode::Explain | Mode::Batch | Mode::Practice, Role::goesWith, "csv", "print the result as one JSON object",
      "print the result as one JSON object instead of the window's rows"},
     {"list", 'l', "", Mode::List, Role::chooses, "", "list every subnet of the class network under the mask",
@@ -114,6 +114,9 @@ inline constexpr std::array<CliOption, 19> cliOptions = {{
      "answers by question key, student) or with --csv a CSV with a header of those\n"
      "names: one JSON line a line, the practice's own marks and reasons, then one\n"
      "line a question with its counts"},
+    {"language", 0, "CODE", Mode::Explain | Mode::Practice, Role::goesWith, "", "the language of the working and the practice (en, de, fr or es)",
+     "the language of the working, the questions and the worksheet: en (the\n"
+     "default), de, fr or es; JSON and CSV stay English"},
     {"help", 'h', "", Mode::Help, Role::chooses, "", "print the help and exit",
      "print this help and exit"},
     {"version", 'V', "", Mode::Version, Role::chooses, "", "print the version and exit",

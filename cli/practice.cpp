@@ -75,13 +75,6 @@ private:
     bool m_ended = false;
 };
 
-// Characters on a terminal line: UTF-8 continuation bytes take no column.
-std::size_t columns(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 // Where a line's continuation lines start: after a step's number ("10. "), after a row's
 // caption and the blanks behind it ("Legend       "), or under its own indent.
 std::size_t hangingIndent(std::string_view line) {
@@ -168,23 +161,20 @@ std::uint64_t freshSeed() {
     return (now ^ (std::uint64_t{device()} << 20)) % 1000000;
 }
 
-std::string practiceWorking(const AddressTexts& inputs) {
-    return workingText(explain(press(inputs)));
+std::string practiceWorking(const AddressTexts& inputs, const Phrasebook& book) {
+    return workingText(explain(press(inputs), book));
 }
 
 int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int inputFd,
-                       int outputFd) {
+                       int outputFd, const Phrasebook& book) {
     // Texts of the program's own are broken between words to fit the terminal.
     const int terminal = platform::terminalColumns(outputFd);
     const std::size_t width = terminal >= 20 ? static_cast<std::size_t>(terminal) : 80;
-    std::string out = practiceHeading(seed, request.options) + '\n';
-    out += wrapped(
-        "Answer each question and press Enter; an empty line skips it, \"?\" shows the working. "
-        "The end of the input (Ctrl+D) ends the session.",
-        width);
-    out += "The status message may be given by its number:";
+    std::string out = practiceHeading(seed, request.options, book) + '\n';
+    out += wrapped(book.say(sessionInstructions), width);
+    out += book.say(statusByNumber);
     for (std::size_t i = 0; i < status::all.size(); ++i)
-        out += "\n  " + std::to_string(i + 1) + "  " + std::string(status::all[i]);
+        out += "\n  " + std::to_string(i + 1) + "  " + book.status(status::all[i]);
     out += '\n';
 
     bool failed = false;
@@ -202,35 +192,33 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
         // More problems that ask what was answered wrong, as in the window.
         const Exercise e(nextProblem(generator, score, request.options.questions, drawn),
                          request.options.questions);
-        out += "\nProblem " + std::to_string(n) + " of " + std::to_string(request.count) +
-               ": IP address " + e.problem().address() + ", subnet mask " + e.problem().mask() +
-               '\n';
+        out += '\n' + problemHeading(book, n, request.count, e.problem()) + '\n';
         for (const Question q : e.questions()) {
             std::optional<std::string> line;
             for (;;) {
                 out += "  ";
-                out += questionPrompt(q);
-                out += q == Question::status ? " (1 to 9 or the text)? " : "? ";
+                out += book.caption(questionPrompt(q));
+                out += q == Question::status ? ' ' + book.say(statusNumbers) + "? " : "? ";
                 if (!flush()) return 1;
                 line = reader.next();
                 if (!line || trimmed(*line).empty() ||
                     line->find_first_not_of(" \t?") != line->npos)
                     break;
-                out += wrapped(practiceWorking(e.problem().inputs), width);
+                out += wrapped(practiceWorking(e.problem().inputs, book), width);
             }
             if (!line) {
                 ended = true;
                 out += '\n';  // the end of the input leaves the prompt's line open
                 break;
             }
-            const Mark mark = e.check(q, *line);
+            const Mark mark = e.check(q, *line, book);
             score.count(mark);
-            out += wrapped("    " + mark.text(), width);
+            out += wrapped("    " + mark.text(book), width);
             if (!mark.why.empty()) out += wrapped("    " + mark.why, width);
         }
     }
-    out += '\n' + score.text() + '\n';
-    for (const std::string& line : score.byQuestion())
+    out += '\n' + score.text(book) + '\n';
+    for (const std::string& line : score.byQuestion(book))
         out += wrapped("  " + line, width);
     return flush() ? 0 : 1;
 }

@@ -36,14 +36,16 @@ std::optional<std::string> readPracticeValue(std::string_view option, std::strin
 std::uint64_t freshSeed();
 
 /// The working of a problem, shown on request: the binary report of its press.
-std::string practiceWorking(const AddressTexts& inputs);
+std::string practiceWorking(const AddressTexts& inputs,
+                            const Phrasebook& book = Phrasebook::english());
 
 /// Asks the problems' questions on a terminal, one line an answer, and marks each, saying why
 /// where a wrong answer matches a known mistake; "?" shows the working, an empty line skips the
 /// question and the end of the input ends the session. Ends with the score, and the score of
-/// each kind of question.
+/// each kind of question. Answers are read in English and in the words of the phrasebook, in
+/// which the session speaks.
 /// Returns the exit status: 0, or 1 when the questions could not be written.
 int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int inputFd,
-                       int outputFd);
+                       int outputFd, const Phrasebook& book = Phrasebook::english());
 
 }  // namespace octaval

@@ -64,10 +64,10 @@ std::string Mark::text(const Phrasebook& book) const {
         }
     }
     if (right) return book.say(phrase("Practice", "right"));
-    return book.say(phrase("Practice", "wrong, expected %1"), {expectedInWords(expected, book)});
+    return book.say(phrase("Practice", "wrong, expected %1"), {answerInWords(book, expected)});
 }
 
-std::string expectedInWords(std::string_view expected, const Phrasebook& book) {
+std::string answerInWords(const Phrasebook& book, std::string_view expected) {
     // An expected answer in words is a status message or the count of a network without subnets.
     if (std::find(status::all.begin(), status::all.end(), expected) != status::all.end())
         return book.status(expected);

@@ -58,9 +58,9 @@ struct Mark {
     std::string text(const Phrasebook& book = Phrasebook::english()) const;
 };
 
-/// An expected answer (Exercise::expected) in the reader's words: a status message or "no
-/// subnets" translated, a number or an address as it is.
-std::string expectedInWords(std::string_view expected, const Phrasebook& book);
+/// An expected answer as the reader sees it: a status message and "no subnets" in the reader's
+/// words, a number, a class or an address as it is.
+std::string answerInWords(const Phrasebook& book, std::string_view expected);
 
 /// A problem with its press: the questions it asks and their expected answers, all made from
 /// what the press showed.

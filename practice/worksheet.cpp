@@ -33,33 +33,48 @@ std::string questionKeys(const Exercise& e, std::string_view separator) {
     return keys;
 }
 
-void appendTextProblem(std::string& out, std::uint32_t number, const Exercise& e, bool answers) {
-    out += "\nProblem " + std::to_string(number) + ": IP address " + e.problem().address() +
-           ", subnet mask " + e.problem().mask() + '\n';
+void appendTextProblem(std::string& out, const Phrasebook& book, std::uint32_t number,
+                       const Exercise& e, bool answers) {
+    out += '\n' + problemHeading(book, number, 0, e.problem()) + '\n';
+    std::vector<std::string> prompts;
     std::size_t width = 0;
-    for (const Question q : e.questions())
-        width = std::max(width, questionPrompt(q).size());
     for (const Question q : e.questions()) {
+        prompts.push_back(book.caption(questionPrompt(q)));
+        width = std::max(width, columns(prompts.back()));
+    }
+    for (std::size_t i = 0; i < prompts.size(); ++i) {
         out += "  ";
-        out += questionPrompt(q);
+        out += prompts[i];
         out += ':';
-        if (answers) {
-            out.append(width - questionPrompt(q).size() + 2, ' ');
-            out += e.expected(q);
-        } else {
-            out.append(width - questionPrompt(q).size() + 2, ' ');
-            out += "________________";
-        }
+        out.append(width - columns(prompts[i]) + 2, ' ');
+        out += answers ? answerInWords(book, e.expected(e.questions()[i])) : "________________";
         out += '\n';
     }
 }
 
 }  // namespace
 
-std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options) {
-    return "Octaval practice: seed " + std::to_string(seed) + ", classes " + options.classes +
-           ", level " + std::string(levelName(options.level)) + " (" +
-           std::string(levelDescription(options.level)) + ")";
+std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options,
+                            const Phrasebook& book) {
+    return book.say(phrase("Practice", "Octaval practice: seed %1, classes %2, level %3 (%4)"),
+                    {std::to_string(seed), options.classes, levelName(options.level),
+                     book.say(Phrase{"Practice", levelDescription(options.level)})});
+}
+
+std::string problemHeading(const Phrasebook& book, std::uint32_t number, std::uint32_t count,
+                           const Problem& problem) {
+    if (count == 0)
+        return book.say(phrase("Practice", "Problem %1: IP address %2, subnet mask %3"),
+                        {std::to_string(number), problem.address(), problem.mask()});
+    return book.say(
+        phrase("Practice", "Problem %1 of %2: IP address %3, subnet mask %4"),
+        {std::to_string(number), std::to_string(count), problem.address(), problem.mask()});
+}
+
+std::size_t columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 void eachWorksheetExercise(const WorksheetRequest& request,
@@ -71,24 +86,21 @@ void eachWorksheetExercise(const WorksheetRequest& request,
 
 std::string worksheet(const WorksheetRequest& request) {
     // The answer key of a text worksheet draws the same problems again.
-    const auto eachExercise = [&request](const auto& write) {
-        eachWorksheetExercise(request, write);
-    };
     std::string out;
     switch (request.format) {
         case WorksheetFormat::text:
-            out += practiceHeading(request.seed, request.options) + '\n';
-            eachExercise([&](std::uint32_t number, const Exercise& e) {
-                appendTextProblem(out, number, e, false);
+            out += practiceHeading(request.seed, request.options, *request.book) + '\n';
+            eachWorksheetExercise(request, [&](std::uint32_t number, const Exercise& e) {
+                appendTextProblem(out, *request.book, number, e, false);
             });
             if (!request.answers) break;
-            out += "\nAnswer key\n";
-            eachExercise([&](std::uint32_t number, const Exercise& e) {
-                appendTextProblem(out, number, e, true);
+            out += '\n' + request.book->say(phrase("Practice", "Answer key")) + '\n';
+            eachWorksheetExercise(request, [&](std::uint32_t number, const Exercise& e) {
+                appendTextProblem(out, *request.book, number, e, true);
             });
             break;
         case WorksheetFormat::jsonLines:
-            eachExercise([&](std::uint32_t, const Exercise& e) {
+            eachWorksheetExercise(request, [&](std::uint32_t, const Exercise& e) {
                 {
                     JsonObject object(out);
                     object.text("address", e.problem().address());
@@ -110,7 +122,7 @@ std::string worksheet(const WorksheetRequest& request) {
                     out += questionKey(q);
                 }
             out += "\r\n";
-            eachExercise([&](std::uint32_t number, const Exercise& e) {
+            eachWorksheetExercise(request, [&](std::uint32_t number, const Exercise& e) {
                 out += std::to_string(number) + ',' + e.problem().address() + ',' +
                        e.problem().mask() + ',';
                 appendCsvField(out, questionKeys(e, " "));

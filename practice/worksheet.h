@@ -28,6 +28,8 @@ struct WorksheetRequest {
     PracticeOptions options;
     WorksheetFormat format = WorksheetFormat::text;
     bool answers = false;
+    /// The words of a text worksheet; JSON Lines and CSV are data, in English whatever it says.
+    const Phrasebook* book = &Phrasebook::english();
 };
 
 /// Presses the worksheet's problems one after the other, numbered from 1, and hands each to
@@ -40,6 +42,24 @@ void eachWorksheetExercise(const WorksheetRequest& request,
 std::string worksheet(const WorksheetRequest& request);
 
 /// The first line of a text worksheet or session: seed, classes, level.
-std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options);
+std::string practiceHeading(std::uint64_t seed, const PracticeOptions& options,
+                            const Phrasebook& book = Phrasebook::english());
+
+/// The line that opens a problem: "Problem 3: IP address ..., subnet mask ..." on a worksheet,
+/// "Problem 3 of 10: ..." in a session of `count` problems (0 on a worksheet).
+std::string problemHeading(const Phrasebook& book, std::uint32_t number, std::uint32_t count,
+                           const Problem& problem);
+
+/// The texts of a session on a terminal that a worksheet does not have.
+inline constexpr Phrase sessionInstructions =
+    phrase("Practice",
+           "Answer each question and press Enter; an empty line skips it, \"?\" shows the working. "
+           "The end of the input (Ctrl+D) ends the session.");
+inline constexpr Phrase statusByNumber =
+    phrase("Practice", "The status message may be given by its number:");
+inline constexpr Phrase statusNumbers = phrase("Practice", "(1 to 9 or the text)");
+
+/// The width of a text in a fixed-width font: UTF-8 continuation bytes take no column.
+std::size_t columns(std::string_view text);
 
 }  // namespace octaval

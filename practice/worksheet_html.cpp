@@ -29,15 +29,14 @@ void appendText(std::string& out, std::string_view text) {
 void appendProblem(std::string& out, const Phrasebook& book, std::uint32_t number,
                    const Exercise& e, bool answers) {
     out += "<div class=\"problem\">\n<h2>";
-    appendText(out, book.say(phrase("Worksheet", "Problem %1: IP address %2, subnet mask %3"),
-                             {std::to_string(number), e.problem().address(), e.problem().mask()}));
+    appendText(out, problemHeading(book, number, 0, e.problem()));
     out += "</h2>\n<table width=\"100%\" cellspacing=\"0\">\n";
     for (const Question q : e.questions()) {
         out += "<tr><th scope=\"row\">";
         appendText(out, book.caption(questionPrompt(q)));
         if (answers) {
             out += "</th><td width=\"60%\">";
-            appendText(out, expectedInWords(e.expected(q), book));
+            appendText(out, answerInWords(book, e.expected(q)));
         } else {
             out += "</th><td width=\"60%\" class=\"blank\">&nbsp;";
         }
@@ -48,12 +47,9 @@ void appendProblem(std::string& out, const Phrasebook& book, std::uint32_t numbe
 
 }  // namespace
 
-std::string worksheetHtml(const WorksheetRequest& request, const Phrasebook& book,
-                          std::string_view language) {
-    const std::string title = book.say(
-        phrase("Worksheet", "Octaval worksheet: seed %1, classes %2, level %3 (%4)"),
-        {std::to_string(request.seed), request.options.classes, levelName(request.options.level),
-         book.translated(phrase("Practice", levelDescription(request.options.level)), 0)});
+std::string worksheetHtml(const WorksheetRequest& request, std::string_view language) {
+    const Phrasebook& book = *request.book;
+    const std::string title = practiceHeading(request.seed, request.options, book);
     std::string out = "<!DOCTYPE html>\n<html lang=\"";
     appendText(out, language);
     out += "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
@@ -70,7 +66,7 @@ std::string worksheetHtml(const WorksheetRequest& request, const Phrasebook& boo
     });
     if (request.answers) {
         out += "<div class=\"key\">\n<h1>";
-        appendText(out, book.say(phrase("Worksheet", "Answer key")));
+        appendText(out, book.say(phrase("Practice", "Answer key")));
         out += "</h1>\n";
         eachWorksheetExercise(request, [&](std::uint32_t number, const Exercise& e) {
             appendProblem(out, book, number, e, true);

@@ -14,11 +14,9 @@
 namespace octaval {
 
 /// The worksheet of the request (its format is not looked at) as an HTML page in the words of
-/// the phrasebook, whose language's tag ("en", "de") is `language`. The page needs no other
+/// its phrasebook, whose language's tag ("en", "de") is `language`. The page needs no other
 /// file, and prints in black on white: the problems first, none split across two pages, then
 /// (with answers) the key after a page break. Qt's rich text reads it as well as a browser does.
-std::string worksheetHtml(const WorksheetRequest& request,
-                          const Phrasebook& book = Phrasebook::english(),
-                          std::string_view language = "en");
+std::string worksheetHtml(const WorksheetRequest& request, std::string_view language = "en");
 
 }  // namespace octaval

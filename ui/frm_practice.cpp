@@ -428,13 +428,13 @@ void frmPractice::printWorksheet(QPrinter& printer, bool answers) const {
     request.count = sessionLength;
     request.options = options();
     request.answers = answers;
+    request.book = &windowPhrasebook();
     QTextDocument page;
     page.documentLayout()->setPaintDevice(&printer);
     page.setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    page.setHtml(toQString(
-        worksheetHtml(request, windowPhrasebook(),
-                      tr("en", "the language tag of this translation, for the printed worksheet")
-                          .toStdString())));
+    page.setHtml(toQString(worksheetHtml(
+        request, tr("en", "the language tag of this translation, for the printed worksheet")
+                     .toStdString())));
     keepProblemsWhole(page);
     page.print(&printer);
 }

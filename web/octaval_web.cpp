@@ -22,10 +22,10 @@
 #include "report/binary_report.h"
 #include "report/captions.h"
 #include "report/phrasebook.h"
+#include "report/phrases/phrases.h"
 #include "report/press.h"
 #include "report/subnet_rows.h"
 #include "report/working/text.h"
-#include "web/phrases.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ std::optional<octaval::Explanation> pageWorking;
 octaval::BitFields workingFields{};
 
 // The page's language; English until the page chooses another.
-std::optional<octaval::web::TablePhrasebook> pageBook;
+std::optional<octaval::TablePhrasebook> pageBook;
 
 const octaval::Phrasebook& book() {
     if (pageBook) return *pageBook;
@@ -267,7 +267,7 @@ extern "C" std::uint32_t octaval_working_bits() {
 /// English for a code without a translation. Returns whether the code has one.
 extern "C" std::uint32_t octaval_language(std::uint32_t length) {
     pageBook.reset();
-    for (const octaval::web::PhraseTable& table : octaval::web::languages)
+    for (const octaval::PhraseTable& table : octaval::languages)
         if (table.code == inputBytes(0, length)) pageBook.emplace(table);
     return pageBook ? 1 : 0;
 }

@@ -74,7 +74,7 @@ def installed():
 # holds files whose names would show if a shell fell back to completing file names.
 ADDRESS = "10.1.2.3"
 CASES = [
-    ("--l", {"--list"}),
+    ("--l", {"--language", "--list"}),
     ("--c", {"--csv"}),  # the practice options only after --practice
     ("--practice -j --c", {"--classes", "--count", "--csv"}),
     ("--batch --a", {"--addresses"}),

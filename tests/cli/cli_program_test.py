@@ -148,6 +148,8 @@ CASES = {
     "mark: malformed lines among good ones": (["--mark"], MARK_LINES, 1, Part(MARK_TAIL)),
     "mark CSV": (["--mark", "--csv"], MARK_CSV, 0, '{"line":2,"student":"Doe, \\"Jo\\"","marks":{"hosts":{"answer":"30 hosts","mark":"right","expected":"30","reason":null}}}\n{"question":"hosts","right":1,"wrong":0,"unreadable":0,"unanswered":0}\n'),
     "mark CSV: unknown column, short row, open quote": (["--mark", "--csv"], MARK_CSV_BAD, 1, MARK_CSV_ANSWERS),
+    "mark: answers in each language": (["--mark"], "".join('{"address":"10.1.2.3","mask":"/8","answers":{"subnets":"%s"}}\n' % words for words in ("keine Subnetze", "aucun sous-réseau", "sin subredes")).encode(), 0,
+                                       Part('{"question":"subnets","right":3,"wrong":0,"unreadable":0,"unanswered":0}\n')),
     "mark with an address": (["--mark", "1.2.3.4"], b"", 2, "--mark reads standard input and takes no ADDRESS"),
     "missing address": ([], b"", 2, "missing ADDRESS: expected four parts joined by dots"),
     "mask of 2 parts": (["10.1.2.3", "255.255"], b"", 2, "MASK '255.255' has 2 parts; expected"),
@@ -170,6 +172,10 @@ CASES = {
                        Part("<h2>Problem 1: IP address 131.15.159.82, subnet mask 255.255.0.0</h2>")),
     "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),
     "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four\n")),
+    "unknown language": (["--explain", "--language", "en_GB", "1.2.3.4"], b"", 2, "option '--language' takes en, de, es or fr, got 'en_GB'"),
+    # Data stays English whatever the language.
+    "working in JSON under --language": (["--explain", "-j", "--language", "de", "150.1.1.1", "254.0.0.0"], b"", 1, Part('"title":"Check","text":"The press stops')),
+    "worksheet in CSV under --language": (["--practice", "--seed", "3", "--level", "faults", "--count", "1", "--csv", "--answers", "--language", "es"], b"", 0, Part(",Illegal subnet (all ones)\r\n")),
     "negative mask": (["-j", "10.1.2.3", "-255.0.0.0"], b"", 2, "'octaval-cli -j -- 10.1.2.3 -255.0.0.0'"),
 }
 

@@ -20,7 +20,8 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import batch_texts  # noqa: E402
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "report",
+                                "phrases"))
 import phrases  # noqa: E402
 from browser import Browser, Site  # noqa: E402
 

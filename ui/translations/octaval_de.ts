@@ -286,6 +286,34 @@
         <source>no subnet</source>
         <translation>kein Subnetz</translation>
     </message>
+    <message>
+        <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Octaval-Übung: Seed %1, Klassen %2, Stufe %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Aufgabe %1: IP-Adresse %2, Netzmaske %3</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2: IP address %3, subnet mask %4</source>
+        <translation>Aufgabe %1 von %2: IP-Adresse %3, Netzmaske %4</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Answer each question and press Enter; an empty line skips it, &quot;?&quot; shows the working. The end of the input (Ctrl+D) ends the session.</source>
+        <translation>Beantworten Sie jede Frage und drücken Sie die Eingabetaste; eine leere Zeile überspringt sie, „?“ zeigt den Rechenweg. Das Ende der Eingabe (Strg+D) beendet die Übung.</translation>
+    </message>
+    <message>
+        <source>The status message may be given by its number:</source>
+        <translation>Die Statusmeldung kann mit ihrer Nummer angegeben werden:</translation>
+    </message>
+    <message>
+        <source>(1 to 9 or the text)</source>
+        <translation>(1 bis 9 oder der Text)</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -798,20 +826,8 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <source>Problem %1: IP address %2, subnet mask %3</source>
-        <translation>Aufgabe %1: IP-Adresse %2, Netzmaske %3</translation>
-    </message>
-    <message>
-        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
-        <translation>Octaval-Arbeitsblatt: Startwert %1, Klassen %2, Stufe %3 (%4)</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Answer key</source>
-        <translation>Lösungen</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,34 @@
         <source>no subnet</source>
         <translation>ninguna subred</translation>
     </message>
+    <message>
+        <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Práctica de Octaval: semilla %1, clases %2, nivel %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Problema %1: dirección IP %2, máscara de subred %3</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2: IP address %3, subnet mask %4</source>
+        <translation>Problema %1 de %2: dirección IP %3, máscara de subred %4</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Answer each question and press Enter; an empty line skips it, &quot;?&quot; shows the working. The end of the input (Ctrl+D) ends the session.</source>
+        <translation>Responda cada pregunta y pulse Intro; una línea vacía la salta, «?» muestra el cálculo. El final de la entrada (Ctrl+D) termina la sesión.</translation>
+    </message>
+    <message>
+        <source>The status message may be given by its number:</source>
+        <translation>El mensaje de estado puede darse por su número:</translation>
+    </message>
+    <message>
+        <source>(1 to 9 or the text)</source>
+        <translation>(1 a 9 o el texto)</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -798,20 +826,8 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <source>Problem %1: IP address %2, subnet mask %3</source>
-        <translation>Problema %1: dirección IP %2, máscara %3</translation>
-    </message>
-    <message>
-        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
-        <translation>Hoja de ejercicios de Octaval: semilla %1, clases %2, nivel %3 (%4)</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nombre:</translation>
-    </message>
-    <message>
-        <source>Answer key</source>
-        <translation>Soluciones</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,34 @@
         <source>no subnet</source>
         <translation>aucun sous-réseau</translation>
     </message>
+    <message>
+        <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
+        <translation>Exercices Octaval&#xa0;: graine %1, classes %2, niveau %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Problem %1: IP address %2, subnet mask %3</source>
+        <translation>Exercice %1&#xa0;: adresse IP %2, masque de sous-réseau %3</translation>
+    </message>
+    <message>
+        <source>Problem %1 of %2: IP address %3, subnet mask %4</source>
+        <translation>Exercice %1 sur %2&#xa0;: adresse IP %3, masque de sous-réseau %4</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Answer each question and press Enter; an empty line skips it, &quot;?&quot; shows the working. The end of the input (Ctrl+D) ends the session.</source>
+        <translation>Répondez à chaque question puis appuyez sur Entrée&#xa0;; une ligne vide la passe, «&#x202f;?&#x202f;» montre le détail du calcul. La fin de l’entrée (Ctrl+D) termine la séance.</translation>
+    </message>
+    <message>
+        <source>The status message may be given by its number:</source>
+        <translation>Le message d’état peut être donné par son numéro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(1 to 9 or the text)</source>
+        <translation>(1 à 9 ou le texte)</translation>
+    </message>
 </context>
 <context>
     <name>Result</name>
@@ -798,20 +826,8 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <source>Problem %1: IP address %2, subnet mask %3</source>
-        <translation>Exercice %1&#xa0;: adresse IP %2, masque %3</translation>
-    </message>
-    <message>
-        <source>Octaval worksheet: seed %1, classes %2, level %3 (%4)</source>
-        <translation>Fiche d’exercices Octaval&#xa0;: graine %1, classes %2, niveau %3 (%4)</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Answer key</source>
-        <translation>Corrigé</translation>
     </message>
 </context>
 <context>
