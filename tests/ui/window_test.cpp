@@ -47,9 +47,6 @@ class WindowTest : public MainWindowTest {
             octets << box(n)->text();
         return octets.mid(0, 4).join(u'.') + u' ' + octets.mid(4).join(u'.');
     }
-    static QString report(const QString& inputs) {
-        return QString::fromStdString(pressReport(pressOf(inputs).boxes, false));
-    }
 
 private slots:
     void initTestCase() {
@@ -65,7 +62,8 @@ private slots:
     // the last press even when the inputs have changed since.
     void pressAndCopy() {
         pressIn(u"192.168.1.70/27"_s);
-        const QString cli = report(u"192.168.1.70/27"_s);
+        const QString cli =
+            QString::fromStdString(pressReport(pressOf(u"192.168.1.70/27"_s).boxes, false));
         key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // on the focused button
         QCOMPARE(copied(), cli);
         click(box(4));
@@ -141,9 +139,7 @@ private slots:
         };
         for (const auto& way : ways) {
             init();
-            const AddressTexts t = *parseAddressText(start.toStdString());
-            setInputs(*m_main, {t.address[0], t.address[1], t.address[2], t.address[3]},
-                      {(*t.mask)[0], (*t.mask)[1], (*t.mask)[2], (*t.mask)[3]});
+            typeIn(start);
             QGuiApplication::clipboard()->setText(pasted);
             click(this->box(box));
             key(selected ? Qt::Key_A : Qt::Key_End,
