@@ -16,6 +16,8 @@
 namespace octaval {
 namespace {
 
+const auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
 // The eight output rows as shown (network, broadcast, class, the three lines, Subnet 1, Subnet
 // N), octets joined by "."; a row of lone blanks reads "", an empty box "<empty>".
 using Rows = std::array<std::string, 8>;
@@ -48,9 +50,6 @@ struct PressCase {
     Rows rows;  // all blank when left out
     std::string_view status;
 };
-void PrintTo(const PressCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Press : public ::testing::TestWithParam<PressCase> {};
 
@@ -91,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Rejected, Press, ::testing::Values(
     PressCase{"FractionalFourth", {"10", "1", "1", "0.6"}, {"255", "255", "255", "0"}, {}, s::illegalIpAddress},
     PressCase{"MaskOctetValue", {"10", "1", "1", "1"}, {"255", "255", "255", "1"}, {}, s::illegalSubnetMask},
     PressCase{"MaskFraction", {"10", "1", "1", "1"}, {"255", "254.5", "0", "0"}, {}, s::illegalSubnetMask}),
-    ::testing::PrintToStringParamName());
+    rowName);
 
 // Every spelling of the reading rule, and the texts whose number cannot be converted.
 INSTANTIATE_TEST_SUITE_P(Readings, Press, ::testing::Values(
@@ -103,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Readings, Press, ::testing::Values(
     PressCase{"MaskBeyondRange", {"10", "1", "1", "1"}, {"255", "1e400", "255", "0"}, {}, s::illegalSubnetMask},
     PressCase{"AddressDecidesFirst", {"10", "1", "1", "1e400"}, {"1e400", "0", "0", "0"}, {}, s::illegalIpAddress},
     PressCase{"FourthBeyond16Bits", {"1", "2", "3", "4e4"}, {"255", "0", "0", "0"}, {}, s::illegalIpAddress}),
-    ::testing::PrintToStringParamName());
+    rowName);
 // clang-format on
 
 // An address as four octets joined by dots.
@@ -229,9 +228,6 @@ struct FourthOctetCase {
     std::string_view fourth;
     Rejection rejection;
 };
-void PrintTo(const FourthOctetCase& c, std::ostream* os) {
-    *os << c.name;
-}
 class FourthOctet : public ::testing::TestWithParam<FourthOctetCase> {};
 
 TEST_P(FourthOctet, RoundsTiesToEvenBeforeTheChecks) {
@@ -252,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
         // -32768.5 rounds to the even -32768, read but negative; -32769 is beyond.
         FourthOctetCase{"HalfBelowTheBottom", "-32768.5", Rejection::illegalAddress},
         FourthOctetCase{"BeyondTheBottom", "-32769", Rejection::addressUnreadable}),
-    ::testing::PrintToStringParamName());
+    rowName);
 
 // The bits of an address as typed, before any check: the first three octets lose their fraction,
 // the fourth is rounded ties to even, and each is limited to 0..255.
@@ -261,9 +257,6 @@ struct BitsCase {
     std::array<double, 4> octets;
     std::uint32_t bits;
 };
-void PrintTo(const BitsCase& c, std::ostream* os) {
-    *os << c.name;
-}
 class AddressBits : public ::testing::TestWithParam<BitsCase> {};
 
 TEST_P(AddressBits, TruncateTheFirstThreeAndRoundTheFourth) {
@@ -281,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BitsCase{"TiesToEven", {1, 2, 3, 2.5}, 0x01020302},
                       BitsCase{"Limited", {300, -5, 1e300, 255.5}, 0xFF00FFFF},
                       BitsCase{"NegativeFourth", {10, 1, 1, -1.5}, 0x0A010100}),
-    ::testing::PrintToStringParamName());
+    rowName);
 
 // The integer conversion behind And, Or and Not at its hard values: the largest double below a
 // half, ties on either side of the 32-bit limits, and what is not a number.
@@ -290,9 +283,6 @@ struct RoundingCase {
     double value;
     std::optional<std::int32_t> rounded;
 };
-void PrintTo(const RoundingCase& c, std::ostream* os) {
-    *os << c.name;
-}
 class Rounding : public ::testing::TestWithParam<RoundingCase> {};
 
 TEST_P(Rounding, GoesToTheNearestTiesToEven) {
@@ -307,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundingCase{"TieAtTheBottom", -2147483648.5, -2147483648},
                       RoundingCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(),
                                    std::nullopt}),
-    ::testing::PrintToStringParamName());
+    rowName);
 
 TEST(NaturalMask, FollowsTheClassOfTheFirstOctet) {
     const OctetTexts a = {"255", "0", "0", "0"}, b = {"255", "255", "0", "0"},

@@ -39,10 +39,12 @@ TEST_P(ReadNumber, ReadsDecimalDigitsOnlyWithinEachRange) {
     EXPECT_EQ(octaval::readPrefixLength(row.text), row.prefixLength);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Limits, ReadNumber,
     testing::Values(
-        NumberRow{"zero", "0", 0, 0, 0}, NumberRow{"prefixLast", "32", 32, 32, 32},
+        NumberRow{"zero", "0", 0, 0, 0},
+        NumberRow{"prefixLast", "32", 32, 32, 32},
         NumberRow{"prefixPast", "33", 33, 33, std::nullopt},
         NumberRow{"octetLast", "255", 255, 255, std::nullopt},
         NumberRow{"octetPast", "256", 256, std::nullopt, std::nullopt},
@@ -56,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"fullWidthDigit", "\xEF\xBC\x91", std::nullopt, std::nullopt, std::nullopt},
         NumberRow{"empty", "", std::nullopt, std::nullopt, std::nullopt}),
     rowName<NumberRow>);
+// clang-format on
 
 // A dotted quad read as a search reads it and as an answer is read.
 struct QuadRow {
@@ -75,11 +78,11 @@ TEST_P(ReadDottedQuad, ReadsFourOctets) {
 
 constexpr Octets tenOneTwoThree = {10, 1, 2, 3};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Limits, ReadDottedQuad,
     testing::Values(QuadRow{"plain", "10.1.2.3", tenOneTwoThree, tenOneTwoThree},
-                    QuadRow{"highest", "255.255.255.255", Octets{255, 255, 255, 255},
-                            Octets{255, 255, 255, 255}},
+                    QuadRow{"highest", "255.255.255.255", Octets{255, 255, 255, 255}, Octets{255, 255, 255, 255}},
                     QuadRow{"threeDigitZeros", "010.001.002.003", tenOneTwoThree, tenOneTwoThree},
                     QuadRow{"fourDigitPart", "0010.1.2.3", std::nullopt, tenOneTwoThree},
                     QuadRow{"blanksAround", " 10. 1 .2.3\t", std::nullopt, tenOneTwoThree},
@@ -91,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     QuadRow{"trailingLetter", "10.1.2.3x", std::nullopt, std::nullopt},
                     QuadRow{"empty", "", std::nullopt, std::nullopt}),
     rowName<QuadRow>);
+// clang-format on
 
 // A line of the form ADDRESS[/N] [MASK]: the texts it fills the boxes with, or the message.
 struct LineRow {
@@ -121,6 +125,11 @@ const Texts mask27 = {"255", "255", "255", "224"};
 
 using Read = std::pair<Texts, std::optional<Texts>>;
 
+const Texts tenOneTwoThreeTexts = {"10", "1", "2", "3"};
+constexpr std::string_view noAddress =
+    "ADDRESS is empty; expected four parts joined by dots, such as 10.1.2.3";
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Forms, ReadAddressLine,
     testing::Values(
@@ -129,34 +138,19 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"mask", "192.168.1.70 255.255.255.224", Read{address70, mask27}},
         LineRow{"maskAfterSlash", "192.168.1.70/255.255.255.224", Read{address70, mask27}},
         LineRow{"blanksAndZeros", " 192.168.1.70\t /0027\r\n", Read{address70, mask27}},
-        LineRow{"prefixZero", "10.1.2.3/0",
-                Read{Texts{"10", "1", "2", "3"}, Texts{"0", "0", "0", "0"}}},
-        LineRow{"prefixNine", "10.1.2.3/9",
-                Read{Texts{"10", "1", "2", "3"}, Texts{"255", "128", "0", "0"}}},
-        LineRow{"prefixLast", "10.1.2.3 /32",
-                Read{Texts{"10", "1", "2", "3"}, Texts{"255", "255", "255", "255"}}},
-        LineRow{"partsAsTheyStand", "&H1..1e2. 255.-1..",
-                Read{Texts{"&H1", "", "1e2", ""}, Texts{"255", "-1", "", ""}}},
-        LineRow{"prefixPast", "10.1.2.3/33",
-                std::string_view("prefix length '/33' is not a whole number from 0 to 32")},
-        LineRow{"prefixExponent", "10.1.2.3/1e1",
-                std::string_view("prefix length '/1e1' is not a whole number from 0 to 32")},
-        LineRow{"threeParts", "1.2.3",
-                std::string_view(
-                    "ADDRESS '1.2.3' has 3 parts; expected four parts joined by dots, such as "
-                    "10.1.2.3")},
-        LineRow{"maskTwice", "1.2.3.4/8 255.0.0.0",
-                std::string_view("the mask is given twice: as '/8' and as '255.0.0.0'")},
-        LineRow{"maskFirst", "/27 192.168.1.70",
-                std::string_view("the ADDRESS comes first, as in 'octaval-cli 192.168.1.70 /27'")},
-        LineRow{"threeWords", "192.168.1.70 /27 x",
-                std::string_view("too many words (3): expected ADDRESS[/N] [MASK]")},
-        LineRow{"empty", "",
-                std::string_view(
-                    "ADDRESS is empty; expected four parts joined by dots, such as 10.1.2.3")},
-        LineRow{"blanksOnly", " \t ",
-                std::string_view(
-                    "ADDRESS is empty; expected four parts joined by dots, such as 10.1.2.3")}),
+        LineRow{"prefixZero", "10.1.2.3/0", Read{tenOneTwoThreeTexts, Texts{"0", "0", "0", "0"}}},
+        LineRow{"prefixNine", "10.1.2.3/9", Read{tenOneTwoThreeTexts, Texts{"255", "128", "0", "0"}}},
+        LineRow{"prefixLast", "10.1.2.3 /32", Read{tenOneTwoThreeTexts, Texts{"255", "255", "255", "255"}}},
+        LineRow{"partsAsTheyStand", "&H1..1e2. 255.-1..", Read{Texts{"&H1", "", "1e2", ""}, Texts{"255", "-1", "", ""}}},
+        LineRow{"prefixPast", "10.1.2.3/33", "prefix length '/33' is not a whole number from 0 to 32"},
+        LineRow{"prefixExponent", "10.1.2.3/1e1", "prefix length '/1e1' is not a whole number from 0 to 32"},
+        LineRow{"threeParts", "1.2.3", "ADDRESS '1.2.3' has 3 parts; expected four parts joined by dots, such as 10.1.2.3"},
+        LineRow{"maskTwice", "1.2.3.4/8 255.0.0.0", "the mask is given twice: as '/8' and as '255.0.0.0'"},
+        LineRow{"maskFirst", "/27 192.168.1.70", "the ADDRESS comes first, as in 'octaval-cli 192.168.1.70 /27'"},
+        LineRow{"threeWords", "192.168.1.70 /27 x", "too many words (3): expected ADDRESS[/N] [MASK]"},
+        LineRow{"empty", "", noAddress},
+        LineRow{"blanksOnly", " \t ", noAddress}),
     rowName<LineRow>);
+// clang-format on
 
 }  // namespace

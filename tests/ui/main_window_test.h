@@ -61,13 +61,16 @@ protected:
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }
-    /// Types the inputs into the main window's boxes (the natural mask if none) and clicks
-    /// "Recalculate".
-    void pressIn(const QString& inputs) {
+    /// Types the inputs into the main window's boxes, the natural mask if none.
+    void typeIn(const QString& inputs) {
         const AddressTexts t = *parseAddressText(inputs.toStdString());
         const auto m = t.maskOrNatural();
         setInputs(*m_main, {t.address[0], t.address[1], t.address[2], t.address[3]},
                   {m[0], m[1], m[2], m[3]});
+    }
+    /// Types the inputs and clicks "Recalculate".
+    void pressIn(const QString& inputs) {
+        typeIn(inputs);
         click(m_main->findChild<QPushButton*>(QStringLiteral("Command1")));
     }
     /// Triggers the main window's context menu action of that text.

@@ -47,9 +47,6 @@ class WindowTest : public MainWindowTest {
             octets << box(n)->text();
         return octets.mid(0, 4).join(u'.') + u' ' + octets.mid(4).join(u'.');
     }
-    static QString report(const QString& inputs) {
-        return QString::fromStdString(pressReport(pressOf(inputs).boxes, false));
-    }
 
 private slots:
     void initTestCase() {
@@ -65,7 +62,8 @@ private slots:
     // the last press even when the inputs have changed since.
     void pressAndCopy() {
         pressIn(u"192.168.1.70/27"_s);
-        const QString cli = report(u"192.168.1.70/27"_s);
+        const QString cli =
+            QString::fromStdString(pressReport(pressOf(u"192.168.1.70/27"_s).boxes, false));
         key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // on the focused button
         QCOMPARE(copied(), cli);
         click(box(4));
@@ -92,28 +90,20 @@ private slots:
         QTest::addColumn<bool>("selected");  // the box's text, else the cursor at its end
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("inputs");  // after
+        // clang-format off
         const QString fresh = u"0.0.0.0 255.255.255.0"_s, full = u"192.168.1.70 255.255.255.224"_s;
-        QTest::newRow("address") << fresh << 2 << false << u"192.168.1.70"_s
-                                 << u"192.168.1.70 255.255.255.0"_s;
-        QTest::newRow("address and mask in blanks")
-            << fresh << 4 << false << u" 10.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
+        QTest::newRow("address") << fresh << 2 << false << u"192.168.1.70"_s << u"192.168.1.70 255.255.255.0"_s;
+        QTest::newRow("address and mask in blanks") << fresh << 4 << false << u" 10.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
         QTest::newRow("prefix") << fresh << 5 << false << u"/20"_s << u"0.0.0.0 255.255.240.0"_s;
-        QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s
-                                 << u"0.0.0.0 255.255.255.0ab"_s;
-        QTest::newRow("part too long")
-            << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
+        QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s << u"0.0.0.0 255.255.255.0ab"_s;
+        QTest::newRow("part too long") << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
         // Over a selected box of three characters, whatever the pasted text begins with.
-        QTest::newRow("over 192, address with prefix")
-            << full << 1 << true << u"10.20.30.40/12"_s << u"10.20.30.40 255.240.0.0"_s;
-        QTest::newRow("over 192, address beginning with 192")
-            << full << 1 << true << u"192.168.5.9"_s << u"192.168.5.9 255.255.255.0"_s;
-        QTest::newRow("over 172, address beginning with 1")
-            << u"172.16.5.9 255.255.0.0"_s << 1 << true << u"130.1.2.3"_s
-            << u"130.1.2.3 255.255.0.0"_s;
-        QTest::newRow("over 255, mask beginning with 255")
-            << full << 7 << true << u"255.255.252.0"_s << u"192.168.1.70 255.255.252.0"_s;
-        QTest::newRow("over 224, prefix")
-            << full << 8 << true << u"/26"_s << u"192.168.1.70 255.255.255.192"_s;
+        QTest::newRow("over 192, address with prefix") << full << 1 << true << u"10.20.30.40/12"_s << u"10.20.30.40 255.240.0.0"_s;
+        QTest::newRow("over 192, address beginning with 192") << full << 1 << true << u"192.168.5.9"_s << u"192.168.5.9 255.255.255.0"_s;
+        QTest::newRow("over 172, address beginning with 1") << u"172.16.5.9 255.255.0.0"_s << 1 << true << u"130.1.2.3"_s << u"130.1.2.3 255.255.0.0"_s;
+        QTest::newRow("over 255, mask beginning with 255") << full << 7 << true << u"255.255.252.0"_s << u"192.168.1.70 255.255.252.0"_s;
+        QTest::newRow("over 224, prefix") << full << 8 << true << u"/26"_s << u"192.168.1.70 255.255.255.192"_s;
+        // clang-format on
     }
     void paste() {
         QFETCH(QString, start);
@@ -149,9 +139,7 @@ private slots:
         };
         for (const auto& way : ways) {
             init();
-            const AddressTexts t = *parseAddressText(start.toStdString());
-            setInputs(*m_main, {t.address[0], t.address[1], t.address[2], t.address[3]},
-                      {(*t.mask)[0], (*t.mask)[1], (*t.mask)[2], (*t.mask)[3]});
+            typeIn(start);
             QGuiApplication::clipboard()->setText(pasted);
             click(this->box(box));
             key(selected ? Qt::Key_A : Qt::Key_End,
