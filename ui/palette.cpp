@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace octaval {
 
@@ -112,10 +113,10 @@ void setButtonStyle(QWidget* window) {
         button->setStyle(style);
 }
 
-// The colours that a window's controls take from the application's palette: the legible text of
-// its output boxes, the panels of boxes with a colour of their own and buttons drawn to match.
+// The colours that a window's controls take from the application's palette, but for the legible
+// text of its output boxes: the panels of boxes with a colour of their own and buttons drawn to
+// match.
 void setColours(QWidget* window) {
-    setLegibleDisabledText(window);
     setLegibleSelection(window);
     setButtonStyle(window);
     const QPalette natural = QApplication::palette(window);
@@ -137,19 +138,50 @@ void setColours(QWidget* window) {
 // dark theme) while the window is open: colours set on a widget would otherwise stay as they were.
 class PaletteWatch final : public QObject {
 public:
-    using QObject::QObject;
-    bool eventFilter(QObject* window, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            setColours(static_cast<QWidget*>(window));
+    explicit PaletteWatch(QWidget* window) : QObject(window), m_window(window) {}
+
+    void setColours() {
+        // The colour of the output boxes' text is seen only once one of them shows a text: the
+        // main window starts with all of them empty. Until then it waits, and with it the
+        // contrast's arithmetic, whose power function alone maps a quarter of a megabyte of the
+        // maths library that nothing else at start-up needs.
+        m_legible = m_legible || !outputsEmpty();
+        if (m_legible) setLegibleDisabledText(m_window);
+        octaval::setColours(m_window);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange) setColours();
         return false;
     }
+
+private:
+    // Whether every disabled control is an empty box; the boxes that are tell when they are not.
+    bool outputsEmpty() {
+        for (QWidget* control : m_window->findChildren<QWidget*>()) {
+            if (control->isEnabled() || control->window() != m_window) continue;
+            auto* box = qobject_cast<QLineEdit*>(control);
+            if (!box || !box->text().isEmpty()) return false;
+            if (!m_waiting)
+                connect(box, &QLineEdit::textChanged, this, [this] {
+                    if (!std::exchange(m_legible, true)) setLegibleDisabledText(m_window);
+                });
+        }
+        m_waiting = true;
+        return true;
+    }
+
+    QWidget* m_window;
+    bool m_legible = false;  // the disabled text's colour is set
+    bool m_waiting = false;  // the empty boxes report their first text
 };
 
 }  // namespace
 
 void followPalette(QWidget* window) {
-    window->installEventFilter(new PaletteWatch(window));
-    setColours(window);
+    auto* watch = new PaletteWatch(window);
+    window->installEventFilter(watch);
+    watch->setColours();
 }
 
 }  // namespace octaval
