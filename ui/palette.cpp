@@ -94,11 +94,17 @@ void setPanelColour(QLineEdit* box, SystemColour colour) {
 
 namespace {
 
+// Whether the style draws controls from the system's theme (Windows' own style), following the
+// palette only where a control has a colour set.
+bool drawsFromTheme() {
+    return QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) == 0;
+}
+
 // Windows' own style draws push buttons from the system's theme, light whatever the palette
 // says, with their text in the palette's colour: under a dark palette, light text on light
 // buttons. There the window's buttons are drawn in Fusion, which draws them from the palette.
 void setButtonStyle(QWidget* window) {
-    if (QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) != 0) return;
+    if (!drawsFromTheme()) return;
     const QPalette palette = QApplication::palette(window);
     QStyle* style = nullptr;
     if (luminance(palette.color(QPalette::ButtonText)) >
@@ -120,12 +126,16 @@ void setColours(QWidget* window) {
     setLegibleSelection(window);
     setButtonStyle(window);
     const QPalette natural = QApplication::palette(window);
-    // Every box gets its panel colour set, Base where it has no role of its own: a style that
-    // draws panels from the system's theme (Windows') follows the palette only where it is set.
-    // The boxes of a row of octets too (AddressEdit), but not those of the windows it owns.
+    // A box with a panel colour of its own gets it set; under a style that draws from the
+    // system's theme every box does, Base where it has no role of its own. Elsewhere the other
+    // boxes take Base from the window: a palette of their own would cost each of them memory
+    // and change nothing. The boxes of a row of octets too (AddressEdit), but not those of the
+    // windows it owns.
+    const bool everyBox = drawsFromTheme();
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         if (box->window() != window) continue;
         const QVariant role = box->property("panelRole");
+        if (!role.isValid() && !everyBox) continue;
         const auto panel = role.isValid() ? role.value<QPalette::ColorRole>() : QPalette::Base;
         QPalette palette;
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
