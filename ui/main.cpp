@@ -19,6 +19,8 @@ namespace {
 // Answers --help and --version on standard output, before anything needs a display; other
 // arguments (Qt's own options, such as -platform or -style) are left to QApplication.
 void answerOptions(int argc, char* argv[]) {
+    // Without arguments there is nothing to answer, and the parser's code need not be loaded.
+    if (argc < 2) return;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

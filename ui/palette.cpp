@@ -11,6 +11,7 @@
 #include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace octaval {
 
@@ -93,11 +94,17 @@ void setPanelColour(QLineEdit* box, SystemColour colour) {
 
 namespace {
 
+// Whether the style draws controls from the system's theme (Windows' own style), following the
+// palette only where a control has a colour set.
+bool drawsFromTheme() {
+    return QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) == 0;
+}
+
 // Windows' own style draws push buttons from the system's theme, light whatever the palette
 // says, with their text in the palette's colour: under a dark palette, light text on light
 // buttons. There the window's buttons are drawn in Fusion, which draws them from the palette.
 void setButtonStyle(QWidget* window) {
-    if (QApplication::style()->name().compare(u"windowsvista", Qt::CaseInsensitive) != 0) return;
+    if (!drawsFromTheme()) return;
     const QPalette palette = QApplication::palette(window);
     QStyle* style = nullptr;
     if (luminance(palette.color(QPalette::ButtonText)) >
@@ -112,19 +119,23 @@ void setButtonStyle(QWidget* window) {
         button->setStyle(style);
 }
 
-// The colours that a window's controls take from the application's palette: the legible text of
-// its output boxes, the panels of boxes with a colour of their own and buttons drawn to match.
+// The colours that a window's controls take from the application's palette, but for the legible
+// text of its output boxes: the panels of boxes with a colour of their own and buttons drawn to
+// match.
 void setColours(QWidget* window) {
-    setLegibleDisabledText(window);
     setLegibleSelection(window);
     setButtonStyle(window);
     const QPalette natural = QApplication::palette(window);
-    // Every box gets its panel colour set, Base where it has no role of its own: a style that
-    // draws panels from the system's theme (Windows') follows the palette only where it is set.
-    // The boxes of a row of octets too (AddressEdit), but not those of the windows it owns.
+    // A box with a panel colour of its own gets it set; under a style that draws from the
+    // system's theme every box does, Base where it has no role of its own. Elsewhere the other
+    // boxes take Base from the window: a palette of their own would cost each of them memory
+    // and change nothing. The boxes of a row of octets too (AddressEdit), but not those of the
+    // windows it owns.
+    const bool everyBox = drawsFromTheme();
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         if (box->window() != window) continue;
         const QVariant role = box->property("panelRole");
+        if (!role.isValid() && !everyBox) continue;
         const auto panel = role.isValid() ? role.value<QPalette::ColorRole>() : QPalette::Base;
         QPalette palette;
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -137,19 +148,50 @@ void setColours(QWidget* window) {
 // dark theme) while the window is open: colours set on a widget would otherwise stay as they were.
 class PaletteWatch final : public QObject {
 public:
-    using QObject::QObject;
-    bool eventFilter(QObject* window, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            setColours(static_cast<QWidget*>(window));
+    explicit PaletteWatch(QWidget* window) : QObject(window), m_window(window) {}
+
+    void setColours() {
+        // The colour of the output boxes' text is seen only once one of them shows a text: the
+        // main window starts with all of them empty. Until then it waits, and with it the
+        // contrast's arithmetic, whose power function alone maps a quarter of a megabyte of the
+        // maths library that nothing else at start-up needs.
+        m_legible = m_legible || !outputsEmpty();
+        if (m_legible) setLegibleDisabledText(m_window);
+        octaval::setColours(m_window);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange) setColours();
         return false;
     }
+
+private:
+    // Whether every disabled control is an empty box; the boxes that are tell when they are not.
+    bool outputsEmpty() {
+        for (QWidget* control : m_window->findChildren<QWidget*>()) {
+            if (control->isEnabled() || control->window() != m_window) continue;
+            auto* box = qobject_cast<QLineEdit*>(control);
+            if (!box || !box->text().isEmpty()) return false;
+            if (!m_waiting)
+                connect(box, &QLineEdit::textChanged, this, [this] {
+                    if (!std::exchange(m_legible, true)) setLegibleDisabledText(m_window);
+                });
+        }
+        m_waiting = true;
+        return true;
+    }
+
+    QWidget* m_window;
+    bool m_legible = false;  // the disabled text's colour is set
+    bool m_waiting = false;  // the empty boxes report their first text
 };
 
 }  // namespace
 
 void followPalette(QWidget* window) {
-    window->installEventFilter(new PaletteWatch(window));
-    setColours(window);
+    auto* watch = new PaletteWatch(window);
+    window->installEventFilter(watch);
+    watch->setColours();
 }
 
 }  // namespace octaval
