@@ -14,8 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#ifdef OCTAVAL_PRINT_DIALOG
 #include <QPrintDialog>
 #include <QPrinter>
+#else
+#include <QFileDialog>
+#include <QPdfWriter>
+#endif
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextCursor>
@@ -415,14 +420,26 @@ void frmPractice::printWorksheet() {
         tr("Add the answer key, on a page of its own after the problems?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
     if (key == QMessageBox::Cancel) return;
-    QPrinter printer;
     // Margins that suit A4 and Letter alike, until the dialog sets others.
-    printer.setPageMargins(QMarginsF(16, 18, 16, 18), QPageLayout::Millimeter);
+    const QMarginsF margins(16, 18, 16, 18);
+#ifdef OCTAVAL_PRINT_DIALOG
+    QPrinter printer;
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) printWorksheet(printer, key == QMessageBox::Yes);
+#else
+    // Without Qt's print support the worksheet becomes a PDF, which any reader prints.
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the worksheet as PDF"),
+                                                      tr("worksheet.pdf", "the file name offered"),
+                                                      tr("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    QPdfWriter pdf(path);
+    pdf.setPageMargins(margins, QPageLayout::Millimeter);
+    printWorksheet(pdf, key == QMessageBox::Yes);
+#endif
 }
 
-void frmPractice::printWorksheet(QPrinter& printer, bool answers) const {
+void frmPractice::printWorksheet(QPagedPaintDevice& device, bool answers) const {
     WorksheetRequest request;
     request.seed = m_seed;
     request.count = sessionLength;
@@ -430,13 +447,13 @@ void frmPractice::printWorksheet(QPrinter& printer, bool answers) const {
     request.answers = answers;
     request.book = &windowPhrasebook();
     QTextDocument page;
-    page.documentLayout()->setPaintDevice(&printer);
-    page.setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    page.documentLayout()->setPaintDevice(&device);
+    page.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     page.setHtml(toQString(worksheetHtml(
         request, tr("en", "the language tag of this translation, for the printed worksheet")
                      .toStdString())));
     keepProblemsWhole(page);
-    page.print(&printer);
+    page.print(&device);
 }
 
 }  // namespace octaval

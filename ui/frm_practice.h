@@ -17,7 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTimer;
 
@@ -77,7 +77,7 @@ public:
     /// The worksheet that "Print worksheet…" prints, on a printer as it is set up: a session's
     /// problems from the window's seed under its classes and level, every question asked, as
     /// octaval-cli --practice --html gives them for the same options.
-    void printWorksheet(QPrinter& printer, bool answers) const;
+    void printWorksheet(QPagedPaintDevice& device, bool answers) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -980,6 +980,19 @@ Mehr in octaval(1) und in der README.</translation>
         <comment>the language tag of this translation, for the printed worksheet</comment>
         <translation>de</translation>
     </message>
+    <message>
+        <source>Save the worksheet as PDF</source>
+        <translation>Arbeitsblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>worksheet.pdf</source>
+        <comment>the file name offered</comment>
+        <translation>Arbeitsblatt.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmSubnets</name>

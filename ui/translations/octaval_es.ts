@@ -980,6 +980,19 @@ Más en octaval(1) y en el README.</translation>
         <comment>the language tag of this translation, for the printed worksheet</comment>
         <translation>es</translation>
     </message>
+    <message>
+        <source>Save the worksheet as PDF</source>
+        <translation>Guardar la hoja de ejercicios como PDF</translation>
+    </message>
+    <message>
+        <source>worksheet.pdf</source>
+        <comment>the file name offered</comment>
+        <translation>hoja-de-ejercicios.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmSubnets</name>

@@ -980,6 +980,19 @@ Plus dans octaval(1) et le README.</translation>
         <comment>the language tag of this translation, for the printed worksheet</comment>
         <translation>fr</translation>
     </message>
+    <message>
+        <source>Save the worksheet as PDF</source>
+        <translation>Enregistrer la fiche en PDF</translation>
+    </message>
+    <message>
+        <source>worksheet.pdf</source>
+        <comment>the file name offered</comment>
+        <translation>fiche.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>octaval::frmSubnets</name>
