@@ -20,7 +20,7 @@ FILES = {f for p in PROGRAMS for f in (f"bin/{p}", f"share/man/man1/{p}.1.gz",
                                        f"share/doc/{p}/copyright", f"share/doc/{p}/changelog.gz")}
 # The shell completions; zsh's folder under /usr is Debian's vendor-completions (see the rules).
 ZSH = "share/zsh/site-functions/_octaval-cli"
-FILES |= {"share/bash-completion/completions/octaval-cli", ZSH,
+FILES |= {"share/bash-completion/completions/octaval-cli", ZSH, "share/lintian/overrides/octaval-cli",
           "share/fish/vendor_completions.d/octaval-cli.fish"}
 # The JSON Schemas of octaval-cli's output.
 FILES |= {f"share/octaval-cli/schemas/{kind}.schema.json"
