@@ -294,13 +294,8 @@
                     ? octetName.replace('%1', caption).replace('%2', String(box.octet)) : caption);
             }
         }
-        // The page's own words, which the window does not have, in each language beside the English.
-        for (const e of document.querySelectorAll('[data-de]')) {
-            if (e.id === 'working' && lastTexts) continue;
-            if (!e.dataset.en) e.dataset.en = e.textContent;
-            e.textContent = e.dataset[code] || e.dataset.en;
-        }
         for (const e of document.querySelectorAll('[data-context]')) {
+            if (e.id === 'working' && lastTexts) continue;
             if (!e.dataset.source) e.dataset.source = e.textContent;
             // Without the window's mark of a shortcut key ("&Check").
             e.textContent = translate(e.dataset.context, e.dataset.source).replace(/&(&?)/g, '$1');
@@ -463,6 +458,18 @@
             checkAnswers();
         });
         document.getElementById('next-problem').addEventListener('click', nextProblem);
+        document.getElementById('print-worksheet').addEventListener('click', printWorksheet);
+    }
+
+    // The session's worksheet (its seed, classes and level) as a page of its own, to print or
+    // save as PDF from the browser.
+    function printWorksheet() {
+        if (!practiceWorded) startPractice();
+        const key = document.getElementById('worksheet-key').checked ? 1 : 0;
+        const page = output(wasm.octaval_practice_worksheet(key));
+        if (!page) return;
+        const sheet = window.open(URL.createObjectURL(new Blob([page], { type: 'text/html' })));
+        if (sheet) sheet.addEventListener('load', () => sheet.print());
     }
 
     // The level's choices and the status messages in the page's language.

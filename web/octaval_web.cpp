@@ -16,6 +16,7 @@
 
 #include "engine/calculator.h"
 #include "practice/session.h"
+#include "practice/worksheet_html.h"
 #include "report/address_entry.h"
 #include "report/address_text.h"
 #include "report/batch.h"
@@ -67,6 +68,18 @@ octaval::SessionScore session;
 std::uint64_t drawn = 0;
 int problemNumber = 0;
 bool counted = false;
+
+// The worksheet of the session's seed and options, for printing.
+octaval::WorksheetRequest practiceSheet;
+
+// The page's own texts, which no window shows. lupdate reads them here into the translations, and
+// the page looks them up by their context as it does the window's texts.
+using octaval::phrase;
+[[maybe_unused]] constexpr octaval::Phrase pageTexts[] = {
+    phrase("octaval::web", "No working yet: press Recalculate first."),
+    phrase("octaval::web", "Seed"),
+    phrase("octaval::web", "with the answer key on a page of its own"),
+};
 
 std::string practiceWords(std::string_view source) {
     return std::string(pageBook ? pageBook->lookUp("octaval::frmPractice", source) : source);
@@ -434,6 +447,9 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
     options.classes = *classes;
     options.level = octaval::allLevels[level];
     practiceGenerator.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
+    practiceSheet.seed = (std::uint64_t{seedHigh} << 32) | seedLow;
+    practiceSheet.count = sessionLength;
+    practiceSheet.options = options;
     session = {};
     drawn = 0;
     problemNumber = 0;
@@ -499,5 +515,17 @@ extern "C" std::uint32_t octaval_practice_check(std::uint32_t length) {
     }
     counted = true;
     output += session.text(book());
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// The session's worksheet (seed, classes and level, as many problems as a session) as an HTML
+/// page in the page's language, with its key after the problems when `answers`: the worksheet
+/// that octaval-cli --practice --worksheet --html writes. Returns the length.
+extern "C" std::uint32_t octaval_practice_worksheet(std::uint32_t answers) {
+    output.clear();
+    if (!practiceGenerator) return 0;
+    practiceSheet.answers = answers != 0;
+    practiceSheet.book = &book();
+    output = octaval::worksheetHtml(practiceSheet, pageBook ? pageBook->code() : "en");
     return static_cast<std::uint32_t>(output.size());
 }

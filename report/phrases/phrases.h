@@ -43,6 +43,8 @@ extern const std::span<const PhraseTable> languages;
 class TablePhrasebook final : public Phrasebook {
 public:
     explicit TablePhrasebook(const PhraseTable& table) : m_table(table) {}
+    /// The language's code: "de", "fr", "es".
+    std::string_view code() const { return m_table.code; }
     std::string translated(Phrase p, std::int64_t count) const override;
     /// The translation of a text by its context and source, the source where there is none.
     std::string_view lookUp(std::string_view context, std::string_view source,

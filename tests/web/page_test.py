@@ -428,6 +428,15 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(page, [[mark for mark, _ in marks], [
                     f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why],
                     [score]])
+                # Its printed worksheet, with the key, is the command line's of the same seed.
+                printed = self.browser.js("""new Promise((resolve) => {
+                    window.open = (url) => { fetch(url).then((r) => r.text()).then(resolve); };
+                    document.getElementById('worksheet-key').checked = true;
+                    document.getElementById('print-worksheet').click();
+                })""")
+                self.assertEqual(printed, subprocess.run(
+                    [CLI, "--practice", "--html", "--answers", "--count", "10", "--language", code,
+                     *options], stdout=subprocess.PIPE, check=True, text=True).stdout)
 
     def test_accessibility_audit(self):
         """axe-core (tests/web/node_modules, from npm ci) finds nothing in light and dark, with the

@@ -1166,4 +1166,19 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>Schritt %1 von %2: %3. %4</translation>
     </message>
 </context>
+<context>
+    <name>octaval::web</name>
+    <message>
+        <source>No working yet: press Recalculate first.</source>
+        <translation>Noch kein Rechenweg: zuerst „Berechnen“ drücken.</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>with the answer key on a page of its own</source>
+        <translation>mit den Lösungen auf einer eigenen Seite</translation>
+    </message>
+</context>
 </TS>

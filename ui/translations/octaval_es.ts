@@ -1166,4 +1166,19 @@ Más en octaval(1) y en el README.</translation>
         <translation>Paso %1 de %2: %3. %4</translation>
     </message>
 </context>
+<context>
+    <name>octaval::web</name>
+    <message>
+        <source>No working yet: press Recalculate first.</source>
+        <translation>Aún no hay cálculo: pulse primero «Recalcular».</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>with the answer key on a page of its own</source>
+        <translation>con las soluciones en una página aparte</translation>
+    </message>
+</context>
 </TS>

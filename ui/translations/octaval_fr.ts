@@ -1166,4 +1166,19 @@ Plus dans octaval(1) et le README.</translation>
         <translation>Étape %1 sur %2&#xa0;: %3. %4</translation>
     </message>
 </context>
+<context>
+    <name>octaval::web</name>
+    <message>
+        <source>No working yet: press Recalculate first.</source>
+        <translation>Pas encore de détail du calcul&#xa0;: cliquez d’abord sur «&#x202f;Recalculer&#x202f;».</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>with the answer key on a page of its own</source>
+        <translation>avec le corrigé sur une page à part</translation>
+    </message>
+</context>
 </TS>
