@@ -266,7 +266,8 @@ class PrintedWorksheetTest(unittest.TestCase):
                 problems = [json.loads(line) for line in run(["--practice", "--seed", "9", "--json", "--answers", *options]).stdout.splitlines()]
                 with open(f"{folder}/sheet.html", "wb") as page:
                     page.write(run(["--practice", "--seed", "9", "--html", "--answers", *options]).stdout)
-                subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-pdf-header-footer",
+                # A profile of its own: with the default one, a Chromium already running takes the job over.
+                subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-pdf-header-footer", f"--user-data-dir={folder}/profile",
                                 f"--print-to-pdf={folder}/sheet.pdf", f"file://{folder}/sheet.html"], capture_output=True, timeout=120)
                 sheet, key = subprocess.run(["pdftotext", f"{folder}/sheet.pdf", "-"], capture_output=True).stdout.decode().split("\fAnswer key\n")
                 self.assertEqual([[m[:3] for m in PRINTED.findall(part)] for part in (sheet, key)], [[(str(n), p["address"], p["mask"]) for n, p in enumerate(problems, 1)]] * 2)
