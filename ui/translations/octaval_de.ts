@@ -1174,7 +1174,7 @@ Mehr in octaval(1) und in der README.</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation>Startwert</translation>
+        <translation>Seed</translation>
     </message>
     <message>
         <source>with the answer key on a page of its own</source>
