@@ -469,7 +469,15 @@
         const page = output(wasm.octaval_practice_worksheet(key));
         if (!page) return;
         const sheet = window.open(URL.createObjectURL(new Blob([page], { type: 'text/html' })));
-        if (sheet) sheet.addEventListener('load', () => sheet.print());
+        if (!sheet) return;
+        sheet.addEventListener('load', () => {
+            // The tab keeps this page's content security policy, which refuses the worksheet's
+            // own style element: its rules reach the tab through the CSS object model instead.
+            const style = new sheet.CSSStyleSheet();
+            style.replaceSync(sheet.document.querySelector('style')?.textContent ?? '');
+            sheet.document.adoptedStyleSheets = [style];
+            sheet.print();
+        });
     }
 
     // The level's choices and the status messages in the page's language.

@@ -428,12 +428,22 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(page, [[mark for mark, _ in marks], [
                     f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why],
                     [score]])
-                # Its printed worksheet, with the key, is the command line's of the same seed.
-                printed = self.browser.js("""new Promise((resolve) => {
-                    window.open = (url) => { fetch(url).then((r) => r.text()).then(resolve); };
+                # Its printed worksheet, with the key, is the command line's of the same seed, and
+                # the tab that prints it keeps the worksheet's style under the page's policy.
+                self.browser.js("""void (window.printed = new Promise((resolve) => {
+                    const open = window.open.bind(window);
+                    window.open = (url) => {
+                        const tab = open(url);
+                        tab.print = () => resolve(fetch(url).then((r) => r.text()).then((text) =>
+                            [text, getComputedStyle(tab.document.querySelector('.key')).breakBefore]));
+                        return tab;
+                    };
                     document.getElementById('worksheet-key').checked = true;
-                    document.getElementById('print-worksheet').click();
-                })""")
+                    document.getElementById('print-worksheet').focus();
+                }))""")
+                self.browser.key("Enter", text="\r", code="Enter", vk=13)
+                printed, key_break = self.browser.js("window.printed")
+                self.assertEqual(key_break, "page")
                 self.assertEqual(printed, subprocess.run(
                     [CLI, "--practice", "--html", "--answers", "--count", "10", "--language", code,
                      *options], stdout=subprocess.PIPE, check=True, text=True).stdout)
