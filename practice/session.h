@@ -16,6 +16,9 @@
 
 namespace octaval {
 
+/// The problems of a session in the Practice window and the page, and of the worksheet they print.
+inline constexpr int sessionLength = 10;
+
 class SessionScore {
 public:
     /// Counts an answer at its first check: right, wrong (also one that could not be read) or

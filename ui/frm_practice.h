@@ -52,9 +52,6 @@ public:
     /// Why the wrong answers are wrong, one line each; at the end of a session, its summary.
     QLabel* reasons() const { return m_reasons; }
 
-    /// The problems of a session.
-    static constexpr int sessionLength = 10;
-
 signals:
     /// "Show the working": the problem's address and mask, for the window that works it out.
     void workingRequested(const octaval::AddressTexts& inputs);

@@ -61,7 +61,7 @@ std::string subnetsWords(std::string_view source) {
 
 // The practice: problems drawn from the chosen seed, the one on show, and the session's score,
 // counted at the first check of each problem as in the window.
-constexpr int sessionLength = 10;
+using octaval::sessionLength;
 std::optional<octaval::ProblemGenerator> practiceGenerator;
 std::optional<octaval::Exercise> exercise;
 octaval::SessionScore session;

@@ -119,7 +119,7 @@ private slots:
             m_window->reasons()->text().contains(u"which counts the network and the broadcast"),
             qPrintable(m_window->reasons()->text()));
         QVERIFY(m_window->inputs(Question::hosts)[0]->accessibleDescription().contains(u"Step "));
-        for (int n = 2; n <= frmPractice::sessionLength; ++n)
+        for (int n = 2; n <= sessionLength; ++n)
             button(u"Next problem"_s)->click();
         button(u"Next problem"_s)->click();
         QCOMPARE(m_window->progress()->text(), u"Problem 1 of 10");
@@ -220,7 +220,7 @@ private slots:
             u"(Problem \\d+: IP address \\S+, subnet mask\\s+\\S+)\n((?:[^\f\n]*\n)*?)(?=Problem|\f|$)"_s);
         auto found = problem.globalMatch(text.left(key));
         ProblemGenerator drawn(42, PracticeOptions{"BC"});
-        for (int number = 1; number <= frmPractice::sessionLength; ++number) {
+        for (int number = 1; number <= sessionLength; ++number) {
             const auto match = found.next();
             const Problem p = drawn.next();
             QCOMPARE(match.captured(1).simplified(),
