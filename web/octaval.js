@@ -221,9 +221,10 @@
                 // Not kept; the page still speaks it until it is closed.
             }
         });
-        addressRow[0].focus();
         follow();
         window.addEventListener('hashchange', follow);
+        // After the answer: focusing brings the page's style and layout up to date first.
+        addressRow[0].focus();
     }
 
     // Text1_Change: the mask follows the first octet.

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page offline: every file is kept at the first visit; later the network is asked first, so
-// that a new version shows at once, and the kept file answers when there is no network.
+// that a new version shows at once, and the kept file answers when there is no network. A version's
+// files are kept once, when its worker installs: keeping each answer again would write the whole
+// site to the cache on every visit.
 'use strict';
 
 const CACHE = 'octaval-@PROJECT_VERSION@';
@@ -25,13 +27,6 @@ self.addEventListener('fetch', (event) => {
         ? event.preloadResponse.then((preloaded) => preloaded || fetch(event.request))
         : fetch(event.request);
     event.respondWith(answer
-        .then((response) => {
-            if (response.ok) {
-                const copy = response.clone();
-                caches.open(CACHE).then((cache) => cache.put(event.request, copy));
-            }
-            return response;
-        })
         .catch(() => caches.match(event.request, { ignoreSearch: true })
             .then((kept) => kept || Response.error())));
 });
