@@ -8,19 +8,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QMessageBox>
-#ifdef OCTAVAL_PRINT_DIALOG
-#include <QPrintDialog>
-#include <QPrinter>
-#else
-#include <QFileDialog>
 #include <QPdfWriter>
-#endif
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextCursor>
@@ -35,6 +33,7 @@
 #include "ui/address_edit.h"
 #include "ui/cut_text.h"
 #include "ui/palette.h"
+#include "ui/print_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/translation.h"
 
@@ -100,6 +99,26 @@ void keepProblemsWhole(QTextDocument& page) {
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(heading).setBlockFormat(format);
     }
+}
+
+// The print dialog from its module, which is loaded at the first use; null where the build has
+// no print support or the module does not load.
+PrintDialogFunction* printDialog() {
+#ifdef OCTAVAL_PRINT_MODULE
+    static PrintDialogFunction* const function = [] {
+        // QLibrary leaves the module loaded when it goes out of scope.
+        QLibrary module(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/" OCTAVAL_PRINT_MODULE)));
+        auto* found = reinterpret_cast<PrintDialogFunction*>(module.resolve(printDialogSymbol));
+        if (!found)
+            qWarning("octaval: no print dialog, the worksheet is saved as PDF: %s",
+                     qPrintable(module.errorString()));
+        return found;
+    }();
+    return function;
+#else
+    return nullptr;
+#endif
 }
 
 }  // namespace
@@ -422,12 +441,13 @@ void frmPractice::printWorksheet() {
     if (key == QMessageBox::Cancel) return;
     // Margins that suit A4 and Letter alike, until the dialog sets others.
     const QMarginsF margins(16, 18, 16, 18);
-#ifdef OCTAVAL_PRINT_DIALOG
-    QPrinter printer;
-    printer.setPageMargins(margins, QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) printWorksheet(printer, key == QMessageBox::Yes);
-#else
+    const auto print = [&](QPagedPaintDevice& device) {
+        printWorksheet(device, key == QMessageBox::Yes);
+    };
+    if (PrintDialogFunction* dialog = printDialog()) {
+        dialog(this, margins, print);
+        return;
+    }
     // Without Qt's print support the worksheet becomes a PDF, which any reader prints.
     const QString path = QFileDialog::getSaveFileName(this, tr("Save the worksheet as PDF"),
                                                       tr("worksheet.pdf", "the file name offered"),
@@ -435,8 +455,7 @@ void frmPractice::printWorksheet() {
     if (path.isEmpty()) return;
     QPdfWriter pdf(path);
     pdf.setPageMargins(margins, QPageLayout::Millimeter);
-    printWorksheet(pdf, key == QMessageBox::Yes);
-#endif
+    print(pdf);
 }
 
 void frmPractice::printWorksheet(QPagedPaintDevice& device, bool answers) const {

@@ -29,6 +29,8 @@ ICONS = "share/icons/hicolor"
 FILES |= {f"share/applications/{ID}.desktop", f"share/metainfo/{ID}.metainfo.xml",
           f"{ICONS}/scalable/apps/{ID}.svg",
           *(f"{ICONS}/{n}x{n}/apps/{ID}.png" for n in (32, 64, 128, 256))} if GUI else set()
+# The window's print dialog, where the build has Qt's print support.
+FILES |= {E["PRINT_MODULE"]} if E.get("PRINT_MODULE") else set()
 
 
 def run(*command, **options):
@@ -68,6 +70,10 @@ def installed():
         named = {re.search(r"^Exec=(.*)", desktop, re.M)[1], root.findtext("launchable"),
                  *(binary.text for binary in root.findall("provides/binary"))}
         expect(named == {"octaval", "octaval-cli", f"{ID}.desktop"}, f"they name {named}")
+        # Qt's print support is loaded with the print dialog's module, not at every start.
+        needed = re.findall(r"\(NEEDED\).*\[(.*)\]", run("readelf", "-d", PREFIX / "bin/octaval").stdout)
+        expect("libQt6Widgets.so.6" in needed and not any("PrintSupport" in n for n in needed),
+               f"the window needs {needed}")
 
 
 # Command lines up to the cursor, and what every shell offers there; the folder the shells run in
