@@ -63,8 +63,7 @@ def resolved(schema):
     return schema
 
 
-def keys_out_of_order(value, schema):
-    """The keys of each object in value that does not give them in the order of its schema."""
+def keys_out_of_order(value, schema):  # of each object in value that does not follow its schema
     schema = resolved(schema)
     if isinstance(value, list):
         return [keys for item in value for keys in keys_out_of_order(item, schema.get("items", {}))]
@@ -79,8 +78,7 @@ def keys_out_of_order(value, schema):
         for keys in keys_out_of_order(item, properties[key])]
 
 
-def with_extra_keys(value):
-    """value with one key added, once at each object in it: the copies that must be refused."""
+def with_extra_keys(value):  # value with one key added, once at each object in it: to be refused
     if isinstance(value, dict):
         yield {**value, "extra": None}
         items = value.items()

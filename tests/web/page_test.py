@@ -1,16 +1,15 @@
 # SPDX-FileCopyrightText: 2026 the Octaval developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page in headless Chromium against octaval-cli: its JavaScript functions answer a generated
-batch byte for byte as `octaval-cli --batch`; presses typed into its fields show what the batch
-mode answers for the same texts; a dot, a paste and the first octet act on the rows as in the
-window.
-
-Environment: OCTAVAL_SITE (the site folder), OCTAVAL_SINGLE_FILE (the page in one file),
-OCTAVAL_CLI (a native octaval-cli)."""
+# The page in headless Chromium against octaval-cli: its JavaScript functions answer a generated
+# batch byte for byte as `octaval-cli --batch`; presses typed into its fields show what the batch
+# mode answers for the same texts; a dot, a paste and the first octet act on the rows as in the
+# window. Environment: OCTAVAL_SITE (the site folder), OCTAVAL_SINGLE_FILE (the page in one
+# file), OCTAVAL_CLI (a native octaval-cli).
 import fcntl
 import gzip
 import json
 import os
+import random
 import re
 import struct
 import subprocess
@@ -18,54 +17,52 @@ import sys
 import termios
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import batch_texts  # noqa: E402
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "report",
-                                "phrases"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "report", "phrases"))
 import phrases  # noqa: E402
 from browser import Browser, Site  # noqa: E402
 
 CLI = os.environ["OCTAVAL_CLI"]
-TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
-                            "translations")
 
 
 class Words:
-    """A language's words as the window's translation has them, read from its .ts file through
-    the reader that makes the page's table."""
-    # The English result lines and the counted sources they are worded from.
+    # A language's words as the window's translation has them, read from its .ts file through
+    # the reader that makes the page's table. The English result lines, and the counted sources
+    # they are worded from:
     LINES = [(r"(\d+) bits, Class (\w)", "%n bits, Class %1"), (r"(\d+) bits, no subnets()",
              "%n bits, no subnets"), (r"(\d+) bits, (\d+) subnets", "%n bits, %1 subnets"),
              (r"(\d+) bits, (\d+) hosts", "%n bits, %1 hosts")]
 
     def __init__(self, code):
         self.code = code
-        self.table = dict(phrases.messages(os.path.join(TRANSLATIONS, f"octaval_{code}.ts")))
+        self.table = {} if code == "en" else dict(
+            phrases.messages(f"{HERE}/../../ui/translations/octaval_{code}.ts"))
 
     def __call__(self, context, source):
-        return self.table[(context, source, "")][0]
+        return self.table[(context, source, "")][0] if self.table else source
 
-    def line(self, english):
-        """A result line or status of the window's."""
-        for pattern, source in self.LINES:
+    def name(self, caption, k=0):
+        octet = self("Caption", "%1, octet %2").replace("%2", str(k))
+        return octet.replace("%1", self("Caption", caption)) if k else self("Caption", caption)
+
+    def line(self, english):  # a result line or status of the window's
+        for pattern, source in self.LINES if self.table else []:
             if match := re.fullmatch(pattern, english):
                 n = int(match[1])
-                forms = self.table[("Result", source, "")]
                 one = n <= 1 if self.code == "fr" else n == 1
-                return forms[0 if one else 1].replace("%n", str(n)).replace("%1", match[2])
-        for context in ("Result", "Status"):
-            if (context, english, "") in self.table:
-                return self(context, english)
-        return english
+                form = self.table[("Result", source, "")][0 if one else 1]
+                return form.replace("%n", str(n)).replace("%1", match[2])
+        context = next((c for c in ("Result", "Status") if (c, english, "") in self.table), None)
+        return self(context, english) if context else english
 
 
-def cli_batch(data: bytes) -> bytes:
-    return subprocess.run([CLI, "--batch"], input=data, stdout=subprocess.PIPE, check=False).stdout
+def cli(*args, data=b""):
+    return subprocess.run([CLI, *args], input=data, stdout=subprocess.PIPE, check=False).stdout
 
 
-def cli_practice(options, answers):
-    """octaval-cli's practice session of one problem, at a terminal (a pseudo-terminal wide enough
-    that no line is broken), given these answers: its text after the options' heading."""
+def cli_marks(options, answers):
+    # octaval-cli's practice session of one problem at a terminal wide enough that no line is
+    # broken, given these answers: its marks, each with its reason, and its score.
     terminal, pty = os.openpty()
     attributes = termios.tcgetattr(pty)
     attributes[1] &= ~termios.OPOST
@@ -83,25 +80,51 @@ def cli_practice(options, answers):
         pass
     process.wait()
     os.close(terminal)
-    return text.decode()
-
-
-def cli_marks(options, answers):
-    """The marks of octaval-cli's session for these answers, each with its reason, and its score."""
     marks = []
-    for line in cli_practice(options, answers).splitlines():
+    for line in text.decode().splitlines():
         if match := re.fullmatch(r"  [^ ?][^?]*\?\s+(.*)", line):
             marks.append([match[1], ""])
         elif line.startswith("    ") and marks:
             marks[-1][1] = line.strip()
         elif line.startswith("Score:"):
             return marks, line
-    return marks, None
+
+
+# Box texts of every kind, for holding the page's batch answerer against the command line's.
+ODD = ["", " ", "-5", "+7", "1.5", "2.5", "10.5", "11.5", "1e2", "4e4", "1D2", "1e400", "1e-400",
+       "&HFF", "&hff", "&O377", "&o7", "&H", "1 9 2", " 12", "12a", "abc", "+", "-", ".", "5.",
+       ".5", "0.5e1", "1e", "1e+", "255.", "1,5", "\u0661\u0669\u0662", "\uff11", "\u00e9", "%",
+       "\r", "\x00", "\x7f", "\u00a0", "-0", "0e99999", "9" * 20, "1" * 309, "1" * 310]
+
+
+def field(r):
+    roll = r.random()
+    if roll < 0.55:
+        return str(r.choice([0, 10, 127, 128, 172, 191, 192, 223, 224, 240, 255, r.randrange(256)]))
+    if roll < 0.8:
+        return r.choice(ODD)
+    if roll < 0.85:  # long hexadecimal and octal texts, which some C libraries misround
+        kind = r.choice("HO")
+        alphabet = "0123456789abcdefABCDEF" if kind == "H" else "01234567"
+        return "&" + kind + "".join(r.choice(alphabet) for _ in range(r.randrange(1, 300)))
+    if roll < 0.9:
+        digits = "".join(r.choice("0123456789") for _ in range(r.randrange(1, 900)))
+        point = r.randrange(len(digits) + 1)
+        return f"{digits[:point]}.{digits[point:]}e{r.randrange(-400, 400)}"
+    if roll < 0.95:
+        return f"{r.uniform(-300, 300):.{r.randrange(0, 8)}f}"
+    return "".join(chr(r.choice([r.randrange(0x20, 0x7f), r.randrange(0xa0, 0x3000)]))
+                   for _ in range(r.randrange(0, 6)))
+
+
+def batch_line(r):
+    text = "\t".join(field(r) for _ in range(8 if r.random() < 0.97 else r.choice([0, 1, 7, 9])))
+    return text + ("\r" if r.random() < 0.02 else "")
 
 
 def generated(seed, lines):
-    r = batch_texts.random.Random(seed)
-    return "".join(batch_texts.line(r) + "\n" for _ in range(lines))
+    r = random.Random(seed)
+    return "".join(batch_line(r) + "\n" for _ in range(lines))
 
 
 ZERO_ANSWERS = {"network": "0.0.0.0", "broadcast": "0.0.0.0", "firstSubnet": "0.0.0.0",
@@ -111,8 +134,8 @@ ZERO_ANSWERS = {"network": "0.0.0.0", "broadcast": "0.0.0.0", "firstSubnet": "0.
 RESULT_NAMES = [("network", "Subnet", 4), ("broadcast", "Broadcast", 4), ("class", "Class", 1),
                 ("networkLine", "Network", 1), ("subnetLine", "Subnet", 1), ("hostLine", "Host", 1),
                 ("firstSubnet", "Subnet 1", 4), ("lastSubnet", "Subnet N", 4), ("status", "Status", 1)]
-INPUT_NAMES = [f"IP address, octet {k}" for k in range(1, 5)] + \
-              [f"Subnet mask, octet {k}" for k in range(1, 5)]
+INPUT_NAMES = [f"{row}, octet {k}" for row in ("IP address", "Subnet mask") for k in range(1, 5)]
+INPUTS = "[...document.querySelectorAll('#inputs input')].map((e) => e.value)"
 
 
 class PageTest(unittest.TestCase):
@@ -132,123 +155,93 @@ class PageTest(unittest.TestCase):
     def box(self, name):
         return f"document.querySelector('[aria-label={json.dumps(name)}]')"
 
-    def values(self):
-        return self.browser.js(f"[{','.join(self.box(n) + '.value' for n in INPUT_NAMES)}]")
+    def text(self, name):
+        return self.browser.js(f"{self.box(name)}.textContent")
 
-    def shown(self):
-        """The result as the page shows it, keyed as the batch mode's JSON."""
+    def shown(self, words):  # the result as the page shows it, keyed as the batch mode's JSON
         result = {}
         for key, caption, count in RESULT_NAMES:
-            names = [f"{caption}, octet {k}" for k in range(1, 5)] if count > 1 else [caption]
-            texts = self.browser.js(f"[{','.join(self.box(n) + '.textContent' for n in names)}]")
-            result[key] = texts if count > 1 else texts[0]
+            texts = [self.text(words.name(caption, k)) for k in range(1, 5)] if count > 1 else None
+            result[key] = texts or self.text(words.name(caption))
         return result
 
-    def open_parts(self):
-        """Opens the working, the list and the practice, which are made when they open."""
+    def open_at(self, link=""):  # with the working, the list and the practice, made when opened
+        self.browser.open(f"{self.site.url}#{link}")
         self.browser.js("document.querySelectorAll('details').forEach((d) => { d.open = true; })")
         self.browser.js("new Promise((r) => setTimeout(r, 20))")
 
-    def type_into(self, name, text):
-        """Selects the box's text and types over it; nothing typed deletes it."""
+    def type_into(self, name, text):  # over the box's text; nothing typed deletes it
         self.browser.js(f"{self.box(name)}.focus(), {self.box(name)}.select()")
         self.browser.type(text)
         if not text:
             self.browser.key("Backspace", vk=8)
 
-    def test_batch_is_byte_for_byte_the_command_lines(self):
-        text = generated(26, 20000)
-        page = self.browser.js(f"octaval.batch({json.dumps(text)})")
-        self.assertEqual(page.encode(), cli_batch(text.encode()))
-
-    def test_presses_are_the_batch_lines_of_their_texts(self):
-        lines = [line.rstrip("\r") for line in generated(2026, 3000).splitlines()]
-        lines = [line for line in lines if line.count("\t") == 7]
-        fields = [line.split("\t") for line in lines]
-        page = self.browser.js(f"{json.dumps(fields)}.map((f) => octaval.press(f)).join('')")
-        self.assertEqual(page.encode(), cli_batch("".join(l + "\n" for l in lines).encode()))
-
-    # Presses typed key by key into the fields, Enter at the end; the texts the fields hold are
-    # those typed (a dot is typed inside a box as Left, '.').
-    TYPED = [
-        ("class_c_subnets", ["192", "168", "1", "70"], ["255", "255", "255", "224"]),
-        ("exponent_and_hex", ["1e2", "&HF", "0", "1"], ["255", "0", "0", "0"]),
-        ("blanks_letters_empty", [" 12", "abc", "", "7"], ["255", "0", "0", "0"]),
-        ("negative_and_fraction", ["-5", "1.5", "2.5", "9"], ["255", "0", "0", "0"]),
-        ("mask_versus_class", ["172", "16", "0", "1"], ["255", "0", "0", "0"]),
-    ]
-
-    def type_octet(self, name, text):
-        head, dot, tail = text.partition(".")
-        self.type_into(name, head + tail)
-        if dot:
-            for _ in tail:
-                self.browser.key("ArrowLeft", vk=37)
-            self.browser.type(".")
-
-    def test_typed_presses_show_the_batch_answers(self):
-        expected = cli_batch("".join("\t".join(a + m) + "\n" for _, a, m in self.TYPED).encode())
-        for (name, address, mask), line in zip(self.TYPED, expected.decode().splitlines()):
-            with self.subTest(name):
-                for box, text in zip(INPUT_NAMES, address + mask):
-                    self.type_octet(box, text)
-                self.assertEqual(self.values(), address + mask)
-                self.browser.key("Enter", text="\r", vk=13)
-                self.assertEqual(self.shown(), json.loads(line))
-
-    # A press per kind of wording: plural and singular counts (French says zero in the singular),
-    # the class D line and a refused press's status.
-    WORDED = [("plural", "192.168.1.70/27"), ("one_bit", "192.168.1.70/25"),
-              ("zero_bits", "10.1.2.3/8"), ("class_d", "224.1.2.3/24"), ("refused", "300.1.1.1/24")]
+    def enter(self):
+        self.browser.key("Enter", text="\r", vk=13)
 
     def choose(self, code):
         self.browser.js("(() => { const s = document.getElementById('language'); "
                         f"s.value = '{code}'; s.dispatchEvent(new Event('change')); }})()")
 
-    def test_languages_speak_the_windows_words(self):
+    def test_batch_and_presses_are_the_command_lines(self):
+        text = generated(26, 20000)
+        self.assertEqual(self.browser.js(f"octaval.batch({json.dumps(text)})").encode(),
+                         cli("--batch", data=text.encode()))
+        lines = [line.rstrip("\r") for line in generated(2026, 3000).splitlines()]
+        fields = [line.split("\t") for line in lines if line.count("\t") == 7]
+        page = self.browser.js(f"{json.dumps(fields)}.map((f) => octaval.press(f)).join('')")
+        self.assertEqual(page.encode(), cli("--batch", data="".join(
+            "\t".join(f) + "\n" for f in fields).encode()))
+
+    # Presses typed key by key into the boxes, by their names in the language, Enter at the end (a
+    # dot inside a box is typed as Left, '.'): the boxes show the batch mode's answer to the texts,
+    # in the window's words. The address's and the mask's texts, each split at commas:
+    TYPED = [("class_c_subnets", "en", "192,168,1,70", "255,255,255,224"),
+             ("exponent_and_hex", "en", "1e2,&HF,0,1", "255,0,0,0"),
+             ("blanks_letters_empty", "en", " 12,abc,,7", "255,0,0,0"),
+             ("negative_and_fraction", "en", "-5,1.5,2.5,9", "255,0,0,0"),
+             ("mask_versus_class", "en", "172,16,0,1", "255,0,0,0")] + [
+        # A press per kind of wording: plural and singular counts (French says zero in the
+        # singular), the class D line and a refused press's status.
+        (f"{code}_{case}", code, address, mask) for code in ("de", "fr", "es") for case, address, mask in [
+            ("plural", "192,168,1,70", "255,255,255,224"), ("one_bit", "192,168,1,70", "255,255,255,128"),
+            ("zero_bits", "10,1,2,3", "255,0,0,0"), ("class_d", "224,1,2,3", "255,255,255,0"),
+            ("refused", "300,1,1,1", "255,255,255,0")]]
+
+    def test_typed_presses_show_the_batch_answers(self):
         self.addCleanup(self.browser.js, "localStorage.clear()")
-        for code in ["de", "fr", "es"]:
-            words = Words(code)
-            name = lambda caption, k=0: (words("Caption", "%1, octet %2").replace(
-                "%1", words("Caption", caption)).replace("%2", str(k)) if k else
-                words("Caption", caption))
-            for case, link in self.WORDED:
-                with self.subTest(f"{code}_{case}"):
-                    self.browser.open(self.site.url)
-                    self.open_parts()
-                    self.choose(code)
-                    self.assertEqual(self.browser.js("document.documentElement.lang"), code)
-                    # Typed into the boxes by their names in the language.
-                    address, mask = link.split("/")
-                    inputs = [name("IP address", k) for k in range(1, 5)]
-                    for box, text in zip(inputs, address.split(".")):
-                        self.type_into(box, text)
-                    self.browser.js(f"{self.box(name('Subnet mask', 4))}.focus()")
-                    self.browser.page("Input.insertText", text=f"/{mask}")
-                    self.browser.key("Enter", text="\r", vk=13)
-                    english = json.loads(cli_batch(("\t".join(self.browser.js(
-                        "[...document.querySelectorAll('#inputs input')].map((e) => e.value)")) +
-                        "\n").encode()))
-                    shown = [self.browser.js(f"{self.box(name(c))}.textContent")
-                             for c in ("Network", "Subnet", "Host", "Status")]
-                    self.assertEqual(shown, [words.line(english[k]) for k in
-                                             ("networkLine", "subnetLine", "hostLine", "status")])
-                    heading = words("Working", "Working of %1 %2: %3").split("%1")[0]
-                    self.assertTrue(self.browser.js("document.getElementById('working')"
-                                                    f".textContent.startsWith({json.dumps(heading)})"))
-                    self.assertEqual(self.browser.js("document.getElementById('Command1')"
-                                                     ".textContent"),
-                                     words("octaval::frmMain", "Recalculate"))
-        # Another language keeps what is typed and words the last press anew.
+        for name, code, address, mask in self.TYPED:
+            with self.subTest(name):
+                self.open_at()
+                self.choose(code)
+                words, texts = Words(code), address.split(",") + mask.split(",")
+                for k, text in enumerate(texts):
+                    head, dot, tail = text.partition(".")
+                    self.type_into(words.name(("IP address", "Subnet mask")[k // 4], k % 4 + 1), head + tail)
+                    if dot:
+                        for _ in tail:
+                            self.browser.key("ArrowLeft", vk=37)
+                        self.browser.type(".")
+                self.assertEqual(self.browser.js(INPUTS), texts)
+                self.enter()
+                english = json.loads(cli("--batch", data=("\t".join(texts) + "\n").encode()))
+                heading = words("Working", "Working of %1 %2: %3").split("%1")[0]
+                self.assertEqual(
+                    [self.browser.js("document.documentElement.lang"), self.shown(words),
+                     self.browser.js("document.getElementById('working').textContent")[:len(heading)],
+                     self.browser.js("document.getElementById('Command1').textContent")],
+                    [code, {k: words.line(v) if isinstance(v, str) else v for k, v in english.items()},
+                     heading, words("octaval::frmMain", "Recalculate")])
+
+    def test_another_language_keeps_the_press(self):
+        # It keeps what is typed, words the last press anew, and is kept for the next visit.
+        self.addCleanup(self.browser.js, "localStorage.clear()")
         self.browser.open(f"{self.site.url}#192.168.1.70/27")
-        self.choose("en")
         self.type_into("IP address, octet 1", "10")
         self.choose("de")
-        self.assertEqual(self.browser.js("[...document.querySelectorAll('#inputs input')].map((e) => e.value)"),
-                         ["10", "168", "1", "70", "255", "0", "0", "0"])
         german = Words("de")
-        self.assertEqual(self.browser.js(f"{self.box(german('Caption', 'Network'))}.textContent"),
-                         german.line("24 bits, Class C"))
+        self.assertEqual([self.browser.js(INPUTS), self.text(german.name("Network"))],
+                         [["10", "168", "1", "70", "255", "0", "0", "0"], german.line("24 bits, Class C")])
         self.browser.open(self.site.url)
         self.assertEqual(self.browser.js("document.documentElement.lang"), "de")
 
@@ -256,106 +249,85 @@ class PageTest(unittest.TestCase):
         return self.browser.js("[...document.querySelectorAll('#list tbody tr')].filter((r) => "
                                "!r.hidden).map((r) => [...r.cells].map((c) => c.textContent))")
 
+    def scroll_list(self, first):
+        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
+                        f"s.value = '{first}'; s.dispatchEvent(new Event('input')); }})()")
+
     def test_every_subnet(self):
         # 22 subnet bits: the longest list, with the same number of row elements at its end.
-        link = "10.1.2.3/30"
-        self.browser.open(f"{self.site.url}#{link}")
-        self.open_parts()
+        self.open_at("10.1.2.3/30")
         elements = "document.querySelectorAll('#list tr').length"
         count = self.browser.js(elements)
         self.assertLess(count, 100)
-        self.assertEqual(self.browser.js("document.getElementById('list').ariaRowCount"),
-                         str(4194304 + 1))
-        far = 4_000_000
-        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
-                        f"s.value = '{far}'; s.dispatchEvent(new Event('input')); }})()")
-        csv = subprocess.run([CLI, "--list", "--csv", link], stdout=subprocess.PIPE,
-                             check=True).stdout.split(b"\r\n")
+        self.assertEqual(self.browser.js("document.getElementById('list').ariaRowCount"), "4194305")
+        self.scroll_list(4_000_000)
+        csv = cli("--list", "--csv", "10.1.2.3/30").split(b"\r\n")
         self.assertEqual([row[:5] for row in self.list_rows()[:2]],
-                         [csv[far + 1 + k].decode().split(",")[:5] for k in range(2)])
+                         [csv[4_000_001 + k].decode().split(",")[:5] for k in range(2)])
         self.assertEqual(self.browser.js(elements), count)
         # A search by address and by number, and one that names no subnet.
-        for text, number, message in [("10.200.1.1", 3276864, "Subnet 3276864"),
-                                      ("4194304", None,
-                                       "There is no subnet 4194304: they are numbered 0 to 4194303")]:
+        message = "document.getElementById('list-message').textContent"
+        for text, expected in [
+                ("10.200.1.1", ["Subnet 3276864", "3276864"]),
+                ("4194304", ["There is no subnet 4194304: they are numbered 0 to 4194303"])]:
             with self.subTest(text):
                 self.browser.js(f"document.getElementById('find').value = {json.dumps(text)}, "
                                 "document.getElementById('find-button').click()")
-                self.assertEqual(self.browser.js("document.getElementById('list-message')"
-                                                 ".textContent"), message)
-                if number is not None:
-                    self.assertEqual(self.browser.js(
-                        "document.querySelector('#list tr[aria-current]').cells[0].textContent"),
-                        str(number))
+                found = "document.querySelector('#list tr[aria-current]')?.cells[0].textContent"
+                self.assertEqual(self.browser.js(f"[{message}, {found}]")[:len(expected)], expected)
         # The window's words for the list's header, marks and messages.
         self.addCleanup(self.browser.js, "localStorage.clear()")
         self.choose("fr")
         words = Words("fr")
-        self.browser.js("(() => { const s = document.getElementById('list-scroll'); "
-                        "s.value = '0'; s.dispatchEvent(new Event('input')); })()")
+        self.scroll_list(0)
         self.assertEqual(
             [self.browser.js("document.querySelector('#list th:nth-child(3)').textContent"),
-             self.list_rows()[0][5],
-             self.browser.js("document.getElementById('list-message').textContent")],
+             self.list_rows()[0][5], self.browser.js(message)],
             [words("Caption", "First host"), words("octaval::frmSubnets", "reserved, all zeros"),
              words("octaval::frmSubnets", "There is no subnet %1: they are numbered 0 to %2")
              .replace("%1", "4194304").replace("%2", "4194303")])
         self.choose("en")
         # The CSV as the command line writes it, of a list of 1,024 rows.
-        self.browser.open(f"{self.site.url}#172.16.5.4/26")
-        self.open_parts()
+        self.open_at("172.16.5.4/26")
         self.browser.js("document.getElementById('csv').click()")
         page = self.browser.js("fetch(document.getElementById('csv').href).then((r) => r.text())")
-        self.assertEqual(page.encode(), subprocess.run(
-            [CLI, "--list", "--csv", "172.16.5.4/26"], stdout=subprocess.PIPE, check=True).stdout)
+        self.assertEqual(page.encode(), cli("--list", "--csv", "172.16.5.4/26"))
 
     # What a key, a paste or the first octet does to the rows: the key presses or pasted text, the
-    # box they go into, the eight texts after it and the focused box.
+    # box they go into (a1 is the address's first, m3 the mask's third), the eight texts after it
+    # and the focused box.
     ROWS = [
-        ("dot_moves_on", "IP address, octet 1", "type", "192.",
-         ["192", "0", "0", "0", "255", "255", "255", "0"], "IP address, octet 2"),
-        ("class_b_mask", "IP address, octet 1", "type", "172",
-         ["172", "0", "0", "0", "255", "255", "0", "0"], "IP address, octet 1"),
-        ("fourth_character_refused", "IP address, octet 3", "type", "1234",
-         ["0", "0", "123", "0", "255", "255", "255", "0"], "IP address, octet 3"),
-        ("address_with_prefix", "IP address, octet 2", "paste", "192.168.1.70/27",
-         ["192", "168", "1", "70", "255", "255", "255", "224"], "IP address, octet 2"),
-        ("address_and_mask", "IP address, octet 4", "paste", " 10.1.2.3 255.255.252.0 ",
-         ["10", "1", "2", "3", "255", "255", "252", "0"], "IP address, octet 4"),
-        ("address_alone", "IP address, octet 1", "paste", "172.16.5.4",
-         ["172", "16", "5", "4", "255", "255", "0", "0"], "IP address, octet 1"),
-        ("mask_as_prefix", "Subnet mask, octet 3", "paste", "/20",
-         ["0", "0", "0", "0", "255", "255", "240", "0"], "Subnet mask, octet 3"),
-        ("other_text_cut", "IP address, octet 1", "paste", "12345",
-         ["123", "0", "0", "0", "255", "0", "0", "0"], "IP address, octet 1"),
+        ("dot_moves_on", "a1", "type", "192.", "192 0 0 0 255 255 255 0", "a2"),
+        ("class_b_mask", "a1", "type", "172", "172 0 0 0 255 255 0 0", "a1"),
+        ("fourth_character_refused", "a3", "type", "1234", "0 0 123 0 255 255 255 0", "a3"),
+        ("address_with_prefix", "a2", "paste", "192.168.1.70/27", "192 168 1 70 255 255 255 224", "a2"),
+        ("address_and_mask", "a4", "paste", " 10.1.2.3 255.255.252.0 ", "10 1 2 3 255 255 252 0", "a4"),
+        ("address_alone", "a1", "paste", "172.16.5.4", "172 16 5 4 255 255 0 0", "a1"),
+        ("mask_as_prefix", "m3", "paste", "/20", "0 0 0 0 255 255 240 0", "m3"),
+        ("other_text_cut", "a1", "paste", "12345", "123 0 0 0 255 0 0 0", "a1"),
     ]
 
     def test_dot_paste_and_natural_mask(self):
         for name, box, how, text, texts, focused in self.ROWS:
             with self.subTest(name):
                 self.browser.open(self.site.url)
+                box, focused = (INPUT_NAMES[4 * (b[0] == "m") + int(b[1]) - 1] for b in (box, focused))
                 if how == "type":
                     self.type_into(box, text)
                 else:
                     self.browser.js(f"{self.box(box)}.focus(), {self.box(box)}.select()")
                     self.browser.page("Input.insertText", text=text)
-                self.assertEqual(self.values(), texts)
-                self.assertEqual(self.browser.js("document.activeElement.getAttribute('aria-label')"),
-                                 focused)
-
+                self.assertEqual([self.browser.js(INPUTS), self.browser.js(
+                    "document.activeElement.getAttribute('aria-label')")], [texts.split(), focused])
 
     def test_working_is_the_command_lines(self):
         for link in ["192.168.1.70/27", "10.1.2.3/16", "300.1.1.1/24", "224.1.2.3", "1.2.3.4/31"]:
             with self.subTest(link):
-                self.browser.open(f"{self.site.url}#{link}")
-                self.open_parts()
-                explained = subprocess.run([CLI, "--explain", link], stdout=subprocess.PIPE,
-                                           check=False).stdout.decode()
+                self.open_at(link)
                 self.assertEqual(self.browser.js("document.getElementById('working').textContent"),
-                                 explained)
+                                 cli("--explain", link).decode())
                 # Each step's bits apart from the fields that octaval-cli --explain --json counts.
-                e = json.loads(subprocess.run([CLI, "--explain", "--json", link],
-                                              stdout=subprocess.PIPE, check=False).stdout)
+                e = json.loads(cli("--explain", "--json", link))
                 edges = [e["classBits"] or 0, (e["classBits"] or 0) + (e["subnetBits"] or 0)]
                 for k, step in enumerate(e["steps"] if e["bits"] else []):
                     self.assertEqual(self.browser.js(f"""(() => {{
@@ -385,9 +357,7 @@ class PageTest(unittest.TestCase):
         for name, code, seed, level, classes, answers in self.PRACTICE:
             with self.subTest(name):
                 options = ["--seed", seed, "--level", level, "--classes", classes]
-                sheet = json.loads(subprocess.run(
-                    [CLI, "--practice", "--worksheet", "--json", "--count", "1", *options],
-                    stdout=subprocess.PIPE, check=True).stdout)
+                sheet = json.loads(cli("--practice", "--worksheet", "--json", "--count", "1", *options))
                 keys = sheet["questions"]
                 zeros = [ZERO_ANSWERS.get(key, "0") for key in keys]
                 right = [answer if mark == "right" else mark.removeprefix("wrong, expected ")
@@ -403,8 +373,7 @@ class PageTest(unittest.TestCase):
                     score = words("Practice", "Score: %1 of %2 answers right").replace(
                         "%1", count[1]).replace("%2", count[2])
                 # The language is chosen last: it words the problem anew and keeps the answers.
-                self.browser.open(self.site.url)
-                self.open_parts()
+                self.open_at()
                 self.browser.js(f"""(() => {{
                     document.getElementById('seed').value = '{seed}';
                     document.getElementById('level').value = '{level}';
@@ -426,8 +395,7 @@ class PageTest(unittest.TestCase):
                         [document.getElementById('score')]].map((l) => l.map((e) => e.textContent));
                 })()""")
                 self.assertEqual(page, [[mark for mark, _ in marks], [
-                    f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why],
-                    [score]])
+                    f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why], [score]])
                 # Its printed worksheet, with the key, is the command line's of the same seed, and
                 # the tab that prints it keeps the worksheet's style under the page's policy.
                 self.browser.js("""void (window.printed = new Promise((resolve) => {
@@ -442,28 +410,21 @@ class PageTest(unittest.TestCase):
                     document.getElementById('print-worksheet').focus();
                 }))""")
                 self.browser.key("Enter", text="\r", code="Enter", vk=13)
-                printed, key_break = self.browser.js("window.printed")
-                self.assertEqual(key_break, "page")
-                self.assertEqual(printed, subprocess.run(
-                    [CLI, "--practice", "--html", "--answers", "--count", "10", "--language", code,
-                     *options], stdout=subprocess.PIPE, check=True, text=True).stdout)
+                self.assertEqual(self.browser.js("window.printed"), [cli(
+                    "--practice", "--html", "--answers", "--count", "10", "--language", code,
+                    *options).decode(), "page"])
 
     def test_accessibility_audit(self):
-        """axe-core (tests/web/node_modules, from npm ci) finds nothing in light and dark, with the
-        working, the list and the practice open and marked."""
-        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
-                            "axe.min.js")
-        if not os.path.exists(path):
-            self.fail(f"no {path}: scripts/install-deps installs it (npm ci in tests/web)")
-        with open(path, encoding="utf-8") as file:
+        # axe-core (tests/web/node_modules, from npm ci in scripts/install-deps) finds nothing in
+        # light and dark, with the working, the list and the practice open and marked.
+        with open(f"{HERE}/node_modules/axe-core/axe.min.js", encoding="utf-8") as file:
             axe = file.read()
         self.addCleanup(self.browser.page, "Emulation.setEmulatedMedia", features=[])
         for scheme in ("light", "dark"):
             with self.subTest(scheme):
                 self.browser.page("Emulation.setEmulatedMedia",
                                   features=[{"name": "prefers-color-scheme", "value": scheme}])
-                self.browser.open(f"{self.site.url}#10.1.2.3/30")
-                self.open_parts()
+                self.open_at("10.1.2.3/30")
                 self.browser.js("document.getElementById('answer-network').value = '1.2.3.4', "
                                 f"document.querySelector('#practice-problem [type=submit]').click(); {axe}")
                 self.assertEqual(self.browser.js(
@@ -476,63 +437,49 @@ class PageTest(unittest.TestCase):
             walked.append(self.browser.js("document.activeElement.getAttribute('aria-label') ||"
                                           " document.activeElement.textContent"))
             self.browser.key("Tab", vk=9)
-        self.assertEqual(walked[:10], INPUT_NAMES + ["Recalculate", "Status"])
+        self.assertEqual(walked, INPUT_NAMES + ["Recalculate", "Status"])
 
     def test_fits_a_phone_at_200_percent(self):
-        """A phone of 640 pixels at 200 %: nothing wider than the page, no text cut in its box."""
+        # A phone of 640 pixels at 200 %: nothing wider than the page, no text cut in its box.
         self.browser.page("Emulation.setDeviceMetricsOverride", width=320, height=640,
                           deviceScaleFactor=2, mobile=False)
-        try:
-            self.browser.open(f"{self.site.url}#10.1.2.3/30")
-            self.open_parts()
-            self.assertEqual(self.browser.js(
-                "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
-                "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length]"),
-                [True, 0])
-        finally:
-            self.browser.page("Emulation.clearDeviceMetricsOverride")
+        self.addCleanup(self.browser.page, "Emulation.clearDeviceMetricsOverride")
+        self.open_at("10.1.2.3/30")
+        self.assertEqual(self.browser.js(
+            "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
+            "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length]"), [True, 0])
 
     # A link opens with its press done, and the address bar follows each press.
-    LINKS = [
-        ("prefix", "192.168.1.70/27", ["192", "168", "1", "70", "255", "255", "255", "224"],
-         "192.168.1.70/27"),
-        ("dotted_mask", "10.1.2.3/255.255.0.0", ["10", "1", "2", "3", "255", "255", "0", "0"],
-         "10.1.2.3/16"),
-        ("mask_of_no_prefix", "10.1.2.3%20255.0.255.0",
-         ["10", "1", "2", "3", "255", "0", "255", "0"], "10.1.2.3/255.0.255.0"),
-    ]
+    LINKS = [("prefix", "192.168.1.70/27", "192 168 1 70 255 255 255 224", "192.168.1.70/27"),
+             ("dotted_mask", "10.1.2.3/255.255.0.0", "10 1 2 3 255 255 0 0", "10.1.2.3/16"),
+             ("mask_of_no_prefix", "10.1.2.3%20255.0.255.0", "10 1 2 3 255 0 255 0", "10.1.2.3/255.0.255.0")]
 
     def test_link_of_a_press(self):
         for name, link, texts, shown_link in self.LINKS:
             with self.subTest(name):
                 self.browser.open(f"{self.site.url}#{link}")
-                self.assertEqual(self.values(), texts)
-                self.assertEqual(self.browser.js("location.hash"), f"#{shown_link}")
+                self.assertEqual([self.browser.js(INPUTS), self.browser.js("location.hash")],
+                                 [texts.split(), f"#{shown_link}"])
         self.type_into("IP address, octet 4", "9")
-        self.browser.key("Enter", text="\r", vk=13)
+        self.enter()
         self.assertEqual(self.browser.js("location.hash"), "#10.1.2.9/255.0.255.0")
 
-
-    PRESS = ["192", "168", "1", "70", "255", "255", "255", "224"]
-
-    def assert_answers(self, browser):
-        """The page in browser answers a press and shows its rows."""
-        expected = cli_batch(("\t".join(self.PRESS) + "\n").encode()).decode()
-        self.assertEqual(browser.js(f"octaval.press({json.dumps(self.PRESS)})"), expected)
-        self.assertEqual(browser.js(f"{self.box('Subnet mask, octet 4')}.value"), "0")
+    def assert_answers(self, browser):  # the page in browser answers a press and shows its rows
+        press = ["192", "168", "1", "70", "255", "255", "255", "224"]
+        self.assertEqual([browser.js(f"octaval.press({json.dumps(press)})"),
+                          browser.js(f"{self.box('Subnet mask, octet 4')}.value")],
+                         [cli("--batch", data=("\t".join(press) + "\n").encode()).decode(), "0"])
 
     def test_offline_after_the_first_visit(self):
         site = Site(os.environ["OCTAVAL_SITE"])
         browser = Browser()
-        try:
-            browser.open(site.url)
-            self.assertTrue(browser.js("Promise.race([navigator.serviceWorker.ready.then(() => true),"
-                                       " new Promise((r) => setTimeout(() => r(false), 10000))])"))
-            site.close()
-            browser.open(site.url)
-            self.assert_answers(browser)
-        finally:
-            browser.close()
+        self.addCleanup(browser.close)
+        browser.open(site.url)
+        self.assertTrue(browser.js("Promise.race([navigator.serviceWorker.ready.then(() => true),"
+                                   " new Promise((r) => setTimeout(() => r(false), 10000))])"))
+        site.close()
+        browser.open(site.url)
+        self.assert_answers(browser)
 
     def test_single_file_opens_from_a_disk(self):
         self.browser.open("file://" + os.environ["OCTAVAL_SINGLE_FILE"])
@@ -563,6 +510,7 @@ class PageTest(unittest.TestCase):
         # Only the size is held here: the times are figures to report (a benchmark), since on a
         # shared machine they measure its other work as well.
         self.assertLessEqual(size, 150_000)
+
 
 
 if __name__ == "__main__":
