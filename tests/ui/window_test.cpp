@@ -92,7 +92,7 @@ private slots:
         // clang-format off
         const QString fresh = u"0.0.0.0 255.255.255.0"_s, full = u"192.168.1.70 255.255.255.224"_s;
         QTest::newRow("address") << fresh << 2 << false << u"192.168.1.70"_s << u"192.168.1.70 255.255.255.0"_s;
-        QTest::newRow("address and mask in blanks") << fresh << 4 << false << u"\t10.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
+        QTest::newRow("address and mask in blanks") << fresh << 4 << false << u"\u00a010.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
         QTest::newRow("prefix") << fresh << 5 << false << u"/20"_s << u"0.0.0.0 255.255.240.0"_s;
         QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s << u"0.0.0.0 255.255.255.0ab"_s;
         QTest::newRow("part too long") << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
