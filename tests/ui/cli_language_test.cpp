@@ -12,6 +12,7 @@
 #include "ui/translation.h"
 
 using namespace octaval;
+using namespace Qt::StringLiterals;
 
 class CliLanguageTest : public QObject {
     Q_OBJECT
@@ -20,27 +21,22 @@ private slots:
     void initTestCase() { installTranslations(); }
 
     void workingAsTheWindowWordsIt_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("mask");
-        QTest::newRow("every step") << "192.168.1.70"
-                                    << "/27";
-        QTest::newRow("a refused mask") << "10.1.2.3"
-                                        << "255.0.255.0";
+        QTest::addColumn<QString>("inputs");
+        QTest::newRow("every step") << u"192.168.1.70/27"_s;
+        QTest::newRow("a refused mask") << u"10.1.2.3 255.0.255.0"_s;
         // "0 bits": French counts 0 in the singular, German and Spanish in the plural.
-        QTest::newRow("no subnet bits") << "10.1.2.3"
-                                        << "/8";
+        QTest::newRow("no subnet bits") << u"10.1.2.3/8"_s;
     }
     void workingAsTheWindowWordsIt() {
-        QFETCH(QString, address);
-        QFETCH(QString, mask);
+        QFETCH(QString, inputs);
         QProcess cli;
         cli.start(QStringLiteral(OCTAVAL_CLI),
-                  {QStringLiteral("--explain"), QStringLiteral("--language"),
-                   QLocale().name().left(2), address, mask});
+                  QStringList{u"--explain"_s, u"--language"_s, QLocale().name().left(2)} +
+                      inputs.split(u' '));
         QVERIFY(cli.waitForFinished());
-        const auto inputs = readAddress(address.toStdString(), mask.toStdString());
         QCOMPARE(cli.readAllStandardOutput().toStdString(),
-                 workingText(explain(press(std::get<AddressTexts>(inputs)), windowPhrasebook())));
+                 workingText(
+                     explain(press(*parseAddressText(inputs.toStdString())), windowPhrasebook())));
     }
 };
 

@@ -40,17 +40,6 @@ static QString reportList(const QString& inputs, ListFormat format) {
     return QString::fromStdString(out);
 }
 
-// The header and the rows of a list as Ctrl+C copies them.
-static QString copiedRows(const QString& inputs, const QList<int>& rows) {
-    const auto list = SubnetList::of(pressOf(inputs).state);
-    SubnetListWriter writer(*list, ListFormat::text);
-    std::string text;
-    writer.appendHeader(text);
-    for (int row : rows)
-        writer.appendRow(text, std::uint32_t(row));
-    return QString::fromStdString(text);
-}
-
 // Memory is measured on Linux, and not under AddressSanitizer, whose quarantine of freed blocks and
 // shadow memory grow the resident set whatever the window keeps.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
@@ -113,45 +102,46 @@ private slots:
     void init() { showMain(); }
     void cleanup() { QVERIFY(!m_expected); }
 
-    // Opened by Ctrl+L (by the context menu: largestList), it shows the rows of the text list
-    // (split where it puts two blanks or more) and the row of the address, in view; a new press
-    // of Recalculate shows its list in the open window (the end-to-end test reads the captions
-    // and the cells of 192.168.1.70/27). Row: inputs, the row of the address.
-    void rowsOfTheList() {
-        open();
-        QCOMPARE(subnets()->windowTitle(), u"Subnets");
-        for (const auto& [inputs, own] : {std::pair{u"10.1.2.3 255.192.192.0"_s, 0},
-                                          {u"200.1.2.3/31"_s, 1},
-                                          {u"130.1.2.3 255.0.0.0"_s, 0}}) {
-            pressIn(inputs);
-            const QStringList lines = reportList(inputs, ListFormat::text).split(u'\n');
-            QCOMPARE(table()->model()->rowCount(), lines.size() - 2);  // header, final line feed
-            const QRegularExpression columns(u" {2,}"_s);
-            for (int n = 0; n + 2 < lines.size(); ++n)
-                QCOMPARE(row(n), lines[n + 1].split(columns));
+    // Opened by Ctrl+L (by the context menu: largestList), it follows each press: a heading that
+    // counts the subnets as the list holds them and as the main window counts them, grouped as
+    // the reader's language groups digits, over the rows of the text list (split where it puts
+    // two blanks or more) with the address's row selected; or one line instead of the table.
+    // Row: the language, inputs (none: no press yet), the heading's start, the address's row
+    // (-1: no table).
+    void listsThePress() {
+        // clang-format off
+        const std::tuple<QLocale::Language, QString, QString, int> rows[] = {
+            {QLocale::English, QString(), u"No subnets to list: press Recalculate in the main window first"_s, -1},
+            {QLocale::English, u"192.168.1.70/27"_s, u"8 subnets, 6 usable of the class C network 192.168.1.0 under 255.255.255.224"_s, 2},
+            {QLocale::English, u"10.1.2.3 255.0.255.0"_s, u"No subnets to list: Illegal subnet mask"_s, -1},
+            {QLocale::German, u"10.200.3.77/30"_s, u"4.194.304 subnets, 4.194.302 usable"_s, 3277011},
+            {QLocale::English, u"224.1.2.3"_s, u"Class D has no subnets"_s, -1},
+            {QLocale::English, u"10.1.2.3 255.192.192.0"_s, u"16 subnets, 14 usable of the class A network 10.0.0.0"_s, 0},
+            {QLocale::English, u"200.1.2.3/31"_s, u"128 subnets, 126 usable"_s, 1},
+            {QLocale::English, u"192.168.1.70/25"_s, u"2 subnets, 0 usable of the class C"_s, 0},
+            {QLocale::English, u"192.168.1.70/24"_s, u"1 subnet, 0 usable of the class C"_s, 0},
+        };
+        // clang-format on
+        const QLocale before;
+        for (const auto& [language, inputs, heading, own] : rows) {
+            QLocale::setDefault(QLocale(language));
+            if (!inputs.isEmpty()) pressIn(inputs);
+            if (!subnets()) open();
+            const QString shown = child<QLabel>("caption")->text();
+            QVERIFY2(shown.startsWith(heading), qPrintable(shown));
+            QCOMPARE(table()->isVisible() && child("search")->isVisible(), own >= 0);
+            if (own < 0) {
+                QCOMPARE(table()->model()->rowCount(), 0);
+                continue;
+            }
             QCOMPARE(selectedRow(), own);
             QVERIFY(row(own).back().contains(u"holds "_s +
                                              inputs.section(u' ', 0, 0).section(u'/', 0, 0)));
-        }
-    }
-
-    // The heading counts the subnets as the main window does and as the list holds them, grouped
-    // as the reader's language groups digits. Row: the language, inputs, the heading.
-    void heading() {
-        const std::tuple<QLocale::Language, QString, QString> rows[] = {
-            {QLocale::English, u"192.168.1.70/27"_s,
-             u"8 subnets, 6 usable of the class C network 192.168.1.0 under 255.255.255.224"_s},
-            {QLocale::German, u"10.200.3.77/30"_s, u"4.194.304 subnets, 4.194.302 usable"_s},
-            {QLocale::English, u"192.168.1.70/25"_s, u"2 subnets, 0 usable of the class C"_s},
-            {QLocale::English, u"192.168.1.70/24"_s, u"1 subnet, 0 usable of the class C"_s},
-        };
-        const QLocale before;
-        for (const auto& [language, inputs, line] : rows) {
-            QLocale::setDefault(QLocale(language));
-            pressIn(inputs);
-            if (!subnets()) open();
-            QVERIFY2(child<QLabel>("caption")->text().startsWith(line),
-                     qPrintable(child<QLabel>("caption")->text()));
+            if (table()->model()->rowCount() > 1000) continue;
+            const QStringList lines = reportList(inputs, ListFormat::text).split(u'\n');
+            QCOMPARE(table()->model()->rowCount(), lines.size() - 2);  // header, final line feed
+            for (int n = 0; n + 2 < lines.size(); ++n)
+                QCOMPARE(row(n), lines[n + 1].split(QRegularExpression(u" {2,}"_s)));
         }
         QLocale::setDefault(before);
     }
@@ -165,7 +155,6 @@ private slots:
         // clang-format off
         const std::tuple<const char*, QString, Keys, int, int> rows[] = {
             {"Ctrl+End", QString(), {{Qt::Key_End, Qt::ControlModifier}}, 4194303, 1},
-            {"Ctrl+Home", QString(), {{Qt::Key_Home, Qt::ControlModifier}}, 0, 1},
             {"Ctrl+Shift+End", QString(), {{Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier}}, 4194300, 4},
             {"found, Shift+Down", u"500"_s, {{Qt::Key_Down, Qt::ShiftModifier}}, 500, 2},
             {"found, Shift+Page Down", u"500"_s, {{Qt::Key_PageDown, Qt::ShiftModifier}}, 500, 0},
@@ -190,20 +179,10 @@ private slots:
             QVERIFY2(!selected.isEmpty() && selected.front() == first, name);
             QVERIFY2(count ? selected.size() == count : selected.size() > 2, name);
             QCOMPARE(selected.back() - selected.front() + 1, selected.size());  // one run
-            QCOMPARE(QGuiApplication::clipboard()->text(), copiedRows(inputs, selected));
-        }
-    }
-
-    // A search typed for one network is gone when another is listed, and stays for a new address
-    // in the same one. Row: inputs, whether the search is kept.
-    void searchFollowsTheNetwork() {
-        pressIn(u"192.168.1.70/27"_s);
-        open();
-        find(u"5"_s);
-        for (const auto& [inputs, kept] :
-             {std::pair{u"192.168.1.9/27"_s, true}, {u"192.168.2.9/27"_s, false}}) {
-            pressIn(inputs);
-            QCOMPARE(child<QLineEdit>("search")->text(), kept ? u"5"_s : QString());
+            // The header and the rows selected, the first of them first (copyAndSave: as the list).
+            const QStringList copied = QGuiApplication::clipboard()->text().split(u'\n');
+            QCOMPARE(copied.size(), selected.size() + 2);
+            QVERIFY2(copied[1].startsWith(QString::number(first) + u' '), name);
         }
     }
 
@@ -251,24 +230,8 @@ private slots:
         QCOMPARE(cells->cellAt(3277011, 1)->text(QAccessible::Name), u"10.200.3.76"_s);
     }
 
-    // Instead of a table, one line. Row: inputs (empty: no press yet), the line.
-    void noList() {
-        for (const auto& [inputs, line] :
-             {std::pair{QString(),
-                        u"No subnets to list: press Recalculate in the main window first"_s},
-              {u"10.1.2.3 255.0.255.0"_s, u"No subnets to list: Illegal subnet mask"_s},
-              {u"224.1.2.3"_s, u"Class D has no subnets"_s}}) {
-            if (!inputs.isEmpty()) pressIn(inputs);
-            if (!subnets()) open();
-            QCOMPARE(child<QLabel>("caption")->text(), line);
-            QVERIFY(!table()->isVisible() && !child("search")->isVisible());
-            QCOMPARE(table()->model()->rowCount(), 0);
-        }
-        pressIn(u"192.168.1.70/27"_s);
-        QVERIFY(table()->isVisible());
-    }
-
-    // Row: inputs, what is typed, the row it selects (in view) or a part of the message.
+    // Ctrl+F reaches the search field. Row: inputs, what is typed, the row it selects (in view) or
+    // a part of the message.
     void search() {
         // clang-format off
         const std::tuple<QString, QString, QString> rows[] = {
@@ -292,6 +255,12 @@ private slots:
             if (!isRow)
                 QVERIFY2(child<QLabel>("message")->text().contains(found), qPrintable(typed));
             QCOMPARE(child<QLineEdit>("search")->text(), typed);  // nothing typed is lost
+        }
+        // The search stays for a new address in the same network, and goes with the network.
+        for (const auto& [inputs, kept] :
+             {std::pair{u"10.9.9.9 255.192.192.0"_s, true}, {u"11.1.2.3 255.192.192.0"_s, false}}) {
+            pressIn(inputs);
+            QCOMPARE(child<QLineEdit>("search")->text(), kept ? u"10.64.64.9"_s : QString());
         }
     }
 

@@ -4,8 +4,8 @@
 // (so that modality, focus and default buttons work as for a user): presses and Enter, the focus
 // cycle, the output boxes, copy and paste of whole addresses, long status messages and About. A
 // window that nobody expected to open fails the test instead of hanging it. The end-to-end test
-// on a real desktop covers the natural mask, the input limit, the roles screen readers hear,
-// typing under About, and Exit.
+// on a real desktop covers the input limit, the roles screen readers hear, typing under About,
+// and Exit.
 #include <QAccessible>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -15,7 +15,6 @@
 
 #include "report/text_report.h"
 #include "tests/ui/main_window_test.h"
-#include "ui/qt_text.h"
 
 using namespace octaval;
 using namespace Qt::StringLiterals;
@@ -93,16 +92,13 @@ private slots:
         // clang-format off
         const QString fresh = u"0.0.0.0 255.255.255.0"_s, full = u"192.168.1.70 255.255.255.224"_s;
         QTest::newRow("address") << fresh << 2 << false << u"192.168.1.70"_s << u"192.168.1.70 255.255.255.0"_s;
-        QTest::newRow("address and mask in blanks") << fresh << 4 << false << u" 10.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
+        QTest::newRow("address and mask in blanks") << fresh << 4 << false << u"\u00a010.1.2.3\t255.255.0.0\n"_s << u"10.1.2.3 255.255.0.0"_s;
         QTest::newRow("prefix") << fresh << 5 << false << u"/20"_s << u"0.0.0.0 255.255.240.0"_s;
         QTest::newRow("letters") << fresh << 8 << false << u"abcde"_s << u"0.0.0.0 255.255.255.0ab"_s;
         QTest::newRow("part too long") << fresh << 1 << false << u"1000.1.1.1"_s << u"010.0.0.0 255.0.0.0"_s;
         // Over a selected box of three characters, whatever the pasted text begins with.
-        QTest::newRow("over 192, address with prefix") << full << 1 << true << u"10.20.30.40/12"_s << u"10.20.30.40 255.240.0.0"_s;
         QTest::newRow("over 192, address beginning with 192") << full << 1 << true << u"192.168.5.9"_s << u"192.168.5.9 255.255.255.0"_s;
-        QTest::newRow("over 172, address beginning with 1") << u"172.16.5.9 255.255.0.0"_s << 1 << true << u"130.1.2.3"_s << u"130.1.2.3 255.255.0.0"_s;
         QTest::newRow("over 255, mask beginning with 255") << full << 7 << true << u"255.255.252.0"_s << u"192.168.1.70 255.255.252.0"_s;
-        QTest::newRow("over 224, prefix") << full << 8 << true << u"/26"_s << u"192.168.1.70 255.255.255.192"_s;
         // clang-format on
     }
     void paste() {
@@ -169,16 +165,12 @@ private slots:
     // A message longer than the status box reads from its first word, and is there whole for the
     // mouse and for screen readers.
     void longStatus() {
-        for (const QString& given :
-             {u"200.1.2.0/24"_s, u"150.1.1.1 0.0.0.0"_s, u"172.16.5.9/20"_s}) {
-            pressIn(given);
-            QLineEdit* status = m_main->box(Box::Text21);
-            const QString message = toQString(pressOf(given).boxes.text(Box::Text21));
-            QCOMPARE(status->text(), message);
-            QCOMPARE(status->cursorPositionAt(QPoint(0, status->height() / 2)), 0);
-            QCOMPARE(status->toolTip(), message);
-            QCOMPARE(status->accessibleDescription(), message);
-        }
+        pressIn(u"200.1.2.0/24"_s);
+        QLineEdit* status = m_main->box(Box::Text21);
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) > status->width());
+        QCOMPARE(status->cursorPositionAt(QPoint(0, status->height() / 2)), 0);
+        QCOMPARE(status->toolTip(), status->text());
+        QCOMPARE(status->accessibleDescription(), status->text());
     }
 
     // Tab walks the input boxes, the buttons and the status box; Enter in a box presses
@@ -209,19 +201,25 @@ private slots:
         }
     }
 
-    // Each of the program's windows is announced as a window (the accessibility bus's frame), and
-    // the output boxes name the shortcuts of the windows that they open.
+    // Each of the program's windows opens beside the main window, not modal over it, and is
+    // announced as a window (the accessibility bus's frame); opened again it is the same window.
+    // The output boxes name the shortcuts of the windows that they open.
     void windowsAnnounced() {
         for (QAction* action : m_main->actions()) {
             if (!action->text().endsWith(u'\u2026')) continue;  // the actions that open a window
             QVERIFY2(box(9)->toolTip().contains(action->shortcut().toString()),
                      qPrintable(action->text()));
-            action->trigger();
-            QTRY_VERIFY(QApplication::activeWindow() != m_main.get());
-            QWidget* window = QApplication::activeWindow();
+            QWidget* window = nullptr;
+            for (int time = 0; time < 2; ++time) {
+                action->trigger();
+                QTRY_VERIFY(QApplication::activeWindow() != m_main.get());
+                QVERIFY(!window || QApplication::activeWindow() == window);
+                window = QApplication::activeWindow();
+                QVERIFY(!window->isModal());
+                m_main->activateWindow();
+                QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
+            }
             QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
-            m_main->activateWindow();
-            QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(m_main.get())->role(), QAccessible::Window);
     }

@@ -74,8 +74,7 @@ private slots:
         working()->findChild<QPushButton*>(QStringLiteral("copy"))->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), working()->text());
         // Closed by Escape, it does nothing for a press; the context menu opens it again on the
-        // last one, and Tab walks the steps, the buttons and the bit rows (the end-to-end test
-        // hears the fields of a bit row named in words).
+        // last one, and Tab walks the steps, the buttons and the bit rows.
         const QString shown = working()->text();
         key(working(), Qt::Key_Escape);
         QVERIFY(!working()->isVisible());
@@ -105,6 +104,10 @@ private slots:
         // (Where the screen is too small for them, the window takes nine tenths of its height.)
         QVERIFY(!working()->findChild<QAbstractScrollArea*>()->verticalScrollBar()->isVisible() ||
                 working()->height() >= working()->screen()->availableGeometry().height() * 9 / 10);
+        QCOMPARE(
+            working()->findChild<QLabel*>(u"bits1"_s)->accessibleDescription(),
+            u"the class's network bits 110000001010100000000001, the subnet bits 010, the host "
+            u"bits 00110");
         const Explanation e = explain(pressOf(u"192.168.1.70/27"_s), windowPhrasebook());
         auto* steps = working()->findChild<QWidget*>(u"steps"_s);
         steps->setFocus();
