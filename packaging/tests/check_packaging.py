@@ -8,7 +8,14 @@
 # complete octaval-cli's command lines from that installation; "debs" builds the packages twice
 # from the sources with the package preset, in two folders, compares them byte for byte and checks
 # the fields and files of each.
-import hashlib, os, re, shutil, subprocess, sys, tempfile, xml.etree.ElementTree as ET  # noqa: E401
+import hashlib
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 E, SOURCE, WORK = os.environ, Path(__file__).resolve().parents[2], Path(os.environ["WORK_DIR"])

@@ -10,7 +10,13 @@
 #                                                temporary folder with CMAKE, and checks those
 # The manifests must parse, name the version of the root CMakeLists.txt and the packages' file
 # names, and give their SHA-256.
-import hashlib, json, re, subprocess, sys, tempfile, zipfile  # noqa: E401
+import hashlib
+import json
+import re
+import subprocess
+import sys
+import tempfile
+import zipfile
 from pathlib import Path
 
 import yaml

@@ -6,7 +6,13 @@
 # temporary folder: no file created or written, nothing in HOME looked at but what the toolkit
 # reads, no socket but the local ones of the X server and the buses (none for octaval-cli).
 # "memcheck" runs an octaval-cli batch under valgrind's memcheck.
-import fnmatch, os, random, re, subprocess, sys, tempfile  # noqa: E401
+import fnmatch
+import os
+import random
+import re
+import subprocess
+import sys
+import tempfile
 
 STRACE = ["strace", "-f", "-qq", "-e", "trace=%file,socket,socketpair,connect,bind", "-o"]
 CHANGES = re.compile(r"^\d+ +(creat|mkdir|mknod|rename|link|symlink|unlink|rmdir|truncate|f?chmod|"

@@ -5,7 +5,13 @@
 # xdotool as a person would and read back through AT-SPI by its controls' accessible names.
 # Everything started here stays in this process's group and is ended with it. Needs Debian's
 # /usr/bin/python3, which has the AT-SPI bindings (python3-gi, gir1.2-atspi-2.0).
-import atexit, os, shutil, signal, sys, tempfile, time  # noqa: E401
+import atexit
+import os
+import shutil
+import signal
+import sys
+import tempfile
+import time
 from subprocess import DEVNULL, PIPE, Popen, run
 import gi
 

@@ -4,7 +4,9 @@
 # The window program (OCTAVAL names it) under a headless Wayland compositor: it starts on Qt's
 # Wayland platform, answers "Recalculate" pressed through the accessibility bus, and ends by "Exit".
 # Exits with 77 (skipped) without weston.
-import os, shutil, sys  # noqa: E401
+import os
+import shutil
+import sys
 from subprocess import DEVNULL, Popen
 import desktop as dt
 from gi.repository import Atspi

@@ -6,7 +6,11 @@
 # primary selection, the roles screen readers hear, About and Exit, and 2,000 random keys and
 # pastes after which it still answers right; and its command line, with and without a display.
 # Exits with 77 (skipped) when no X server can start. The other windows are the window tests'.
-import os, random, re, subprocess  # noqa: E401
+import os
+import random
+import re
+import subprocess
+
 import desktop as dt
 from desktop import Atspi
 
@@ -35,7 +39,8 @@ def torture(app, rng, actions):
     # Bursts of random keys, each after a click into an editable box.
     editable, sent = dt.INPUTS + ["Status"], 0
     while sent < actions:
-        dt.clipboard(rng.choice(PASTES)), dt.clipboard(rng.choice(PASTES), "primary")
+        dt.clipboard(rng.choice(PASTES))
+        dt.clipboard(rng.choice(PASTES), "primary")
         # Now and then a click on Recalculate or an output box, or a paste with the middle button.
         extra = rng.choice([["key", "Escape"]] * 7 + [app.at("Recalculate"), app.at("Host"),
                                                       app.at(rng.choice(editable), 2)])
