@@ -40,13 +40,8 @@ std::u16string joined(const std::array<std::string, 4>& parts) {
     return text;
 }
 
-constexpr bool isHighSurrogate(char16_t c) {
-    return c >= 0xd800 && c < 0xdc00;
-}
-
-constexpr bool isLowSurrogate(char16_t c) {
-    return c >= 0xdc00 && c < 0xe000;
-}
+constexpr auto isHighSurrogate = [](char16_t c) { return c >= 0xd800 && c < 0xdc00; };
+constexpr auto isLowSurrogate = [](char16_t c) { return c >= 0xdc00 && c < 0xe000; };
 
 }  // namespace
 

@@ -14,11 +14,12 @@
 namespace {
 
 using octaval::SubnetMiss;
+using Found = std::variant<std::uint32_t, SubnetMiss::Why>;
 
 struct SearchRow {
     const char* name;
     std::string_view text;
-    std::variant<std::uint32_t, SubnetMiss::Why> found;
+    Found found;
 };
 
 class FindSubnet : public testing::TestWithParam<SearchRow> {};
@@ -29,13 +30,8 @@ TEST_P(FindSubnet, NamesTheSubnetOrWhyNone) {
     const auto list = octaval::SubnetList::of(p.state);
     ASSERT_TRUE(list);
     const auto found = octaval::findSubnet(*list, GetParam().text);
-    if (const auto* number = std::get_if<std::uint32_t>(&GetParam().found)) {
-        ASSERT_TRUE(std::holds_alternative<std::uint32_t>(found));
-        EXPECT_EQ(std::get<std::uint32_t>(found), *number);
-    } else {
-        ASSERT_TRUE(std::holds_alternative<SubnetMiss>(found));
-        EXPECT_EQ(std::get<SubnetMiss>(found).why, std::get<SubnetMiss::Why>(GetParam().found));
-    }
+    const auto* miss = std::get_if<SubnetMiss>(&found);
+    EXPECT_EQ(miss ? Found(miss->why) : Found(std::get<std::uint32_t>(found)), GetParam().found);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,14 +39,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SearchRow{"first", "0", 0U}, SearchRow{"leadingZeros", "0012", 12U},
                     SearchRow{"last", "4194303", 4194303U},
                     SearchRow{"pastLast", "4194304", SubnetMiss::Why::pastLast},
-                    SearchRow{"beyond64Bits", "99999999999999999999999", SubnetMiss::Why::pastLast},
+                    SearchRow{"beyond64Bits", "18446744073709551621", SubnetMiss::Why::pastLast},
                     SearchRow{"address", " 10.200.3.77\t", 3277011U},
                     SearchRow{"threeDigitOctets", "010.000.000.004", 1U},
+                    SearchRow{"highest", "10.255.255.255", 4194303U},
                     SearchRow{"fourDigitOctet", "0010.0.0.4", SubnetMiss::Why::notAnAddress},
                     SearchRow{"octetPast", "10.0.0.256", SubnetMiss::Why::notAnAddress},
+                    SearchRow{"emptyPart", "10..0.4", SubnetMiss::Why::notAnAddress},
+                    SearchRow{"fiveParts", "10.0.0.0.4", SubnetMiss::Why::notAnAddress},
+                    SearchRow{"blankInside", "10. 0.0.4", SubnetMiss::Why::notAnAddress},
+                    SearchRow{"trailingLetter", "10.0.0.4x", SubnetMiss::Why::notAnAddress},
                     SearchRow{"exponent", "1e2", SubnetMiss::Why::notAnAddress},
                     SearchRow{"sign", "+5", SubnetMiss::Why::notAnAddress},
-                    SearchRow{"blankInside", "10. 0.0.4", SubnetMiss::Why::notAnAddress},
+                    SearchRow{"fullWidthDigit", "\xEF\xBC\x91", SubnetMiss::Why::notAnAddress},
                     SearchRow{"outside", "11.0.0.1", SubnetMiss::Why::outside},
                     SearchRow{"blanks", " \t", SubnetMiss::Why::empty}),
     [](const testing::TestParamInfo<SearchRow>& info) { return std::string(info.param.name); });
