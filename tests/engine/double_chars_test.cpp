@@ -41,7 +41,8 @@ TEST(ReadDouble, AsTheStandardLibrary) {
             text = "0." + digits(r, "0123456789", 1 + r() % (r() % 8 ? 25 : 820)) + 'e' +
                    std::to_string(int(r() % 700) - 350);
         if (family == 1) {
-            text = (r() % 4 == 0 ? "-" : "") + digits(r, "0123456789", r() % 20);
+            if (r() % 4 == 0) text = "-";
+            text += digits(r, "0123456789", r() % 20);
             if (r() % 2 == 0) text += '.' + digits(r, "0000123456789", r() % 20);
             if (r() % 2 == 0)
                 text +=
