@@ -268,13 +268,14 @@ class PageTest(unittest.TestCase):
         # A search by address and by number, and one that names no subnet.
         message = "document.getElementById('list-message').textContent"
         for text, expected in [
-                ("10.200.1.1", ["Subnet 3276864", "3276864"]),
+                ("10.200.1.1", ["Subnet 3276864", "3276864", "3276866"]),  # the header is row 1
                 ("4194304", ["There is no subnet 4194304: they are numbered 0 to 4194303"])]:
             with self.subTest(text):
                 self.browser.js(f"document.getElementById('find').value = {json.dumps(text)}, "
                                 "document.getElementById('find-button').click()")
-                found = "document.querySelector('#list tr[aria-current]')?.cells[0].textContent"
-                self.assertEqual(self.browser.js(f"[{message}, {found}]")[:len(expected)], expected)
+                found = "document.querySelector('#list tr[aria-current]')"
+                self.assertEqual(self.browser.js(f"[{message}, {found}?.cells[0].textContent, "
+                                                 f"{found}?.ariaRowIndex]")[:len(expected)], expected)
         # The window's words for the list's header, marks and messages.
         self.addCleanup(self.browser.js, "localStorage.clear()")
         self.choose("fr")
