@@ -257,7 +257,6 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     auto* next = new QPushButton(tr("&Next problem"), this);
     auto* working = new QPushButton(tr("Show the &working"), this);
     auto* print = new QPushButton(tr("&Print worksheet…"), this);
-    print->setAccessibleName(print->text().remove(u'&'));
     for (auto* button : {m_check, next, working, print})
         buttons->addWidget(button);
     buttons->addStretch();
