@@ -8,6 +8,7 @@ import functools
 import http.server
 import json
 import os
+import select
 import shutil
 import subprocess
 import tempfile
@@ -104,11 +105,14 @@ class Browser:
     def _navigate(self, url):
         self.events.clear()
         self.page("Page.navigate", url=url)
+        # Waits on the pipe, not asking the page anything meanwhile, which would take the page's
+        # own thread from its loading.
         deadline = time.monotonic() + 60
         while not any(e.get("method") == "Page.loadEventFired" for e in self.events):
-            if time.monotonic() > deadline:
+            if not self._buffer and not select.select([self._reader], [], [],
+                                                      max(0, deadline - time.monotonic()))[0]:
                 raise RuntimeError(f"{url} did not load")
-            self.page("Runtime.evaluate", expression="0")
+            self.events.append(self._message())
 
     def open(self, url):
         """A fresh page at url, its calculator ready (a link to the page that is open would
