@@ -72,4 +72,59 @@ Problem nextProblem(ProblemGenerator& generator, const SessionScore& score,
     return problem;
 }
 
+PracticeSession::PracticeSession(std::uint64_t seed, const PracticeOptions& options)
+    : m_seed(seed),
+      m_options(options),
+      m_generator(seed, options),
+      m_exercise(nextProblem(m_generator, m_score, allQuestions, m_drawn), allQuestions) {}
+
+std::string PracticeSession::next(const Phrasebook& book) {
+    std::string summary;
+    if (m_number == sessionLength) {
+        summary =
+            book.say(phrase("octaval::frmPractice", "The last session: %1."), {m_score.text(book)});
+        for (const std::string& line : m_score.byQuestion(book))
+            summary += '\n' + line;
+        m_score = SessionScore();
+        m_number = 0;
+    }
+    ++m_number;
+    m_exercise = Exercise(nextProblem(m_generator, m_score, allQuestions, m_drawn), allQuestions);
+    m_counted = false;
+    return summary;
+}
+
+void PracticeSession::changeOptions(const PracticeOptions& options) {
+    m_options = options;
+    m_generator = ProblemGenerator(m_seed + m_drawn, options);
+    ++m_drawn;
+    m_exercise = Exercise(m_generator.next(), allQuestions);
+    m_counted = false;
+}
+
+std::vector<Mark> PracticeSession::check(std::span<const std::string> answers,
+                                         const Phrasebook& book) {
+    std::vector<Mark> marks;
+    const auto& asked = m_exercise.questions();
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        marks.push_back(m_exercise.check(asked[i], i < answers.size() ? answers[i] : "", book));
+        if (!m_counted) m_score.count(marks.back());
+    }
+    m_counted = true;
+    return marks;
+}
+
+std::string PracticeSession::progress(const Phrasebook& book) const {
+    return book.say(phrase("octaval::frmPractice", "Problem %1 of %2"),
+                    {std::to_string(m_number), std::to_string(sessionLength)});
+}
+
+WorksheetRequest PracticeSession::worksheet() const {
+    WorksheetRequest request;
+    request.seed = m_seed;
+    request.count = sessionLength;
+    request.options = m_options;
+    return request;
+}
+
 }  // namespace octaval

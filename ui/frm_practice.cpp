@@ -277,8 +277,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     connect(print, &QPushButton::clicked, this, qOverload<>(&frmPractice::printWorksheet));
 
     followPalette(this);
-    m_generator.emplace(m_seed, options());
-    nextProblem();
+    m_session.emplace(m_seed, options());
+    showProblem();
 }
 
 PracticeOptions frmPractice::options() const {
@@ -293,9 +293,8 @@ PracticeOptions frmPractice::options() const {
 void frmPractice::optionsChanged() {
     // The problems go on from the seed under the new options; the problem on show is replaced.
     m_levelChange->stop();
-    m_generator.emplace(m_seed + m_drawn, options());
-    ++m_drawn;
-    showProblem(m_generator->next());
+    m_session->changeOptions(options());
+    showProblem();
 }
 
 void frmPractice::nextProblem() {
@@ -303,28 +302,17 @@ void frmPractice::nextProblem() {
         optionsChanged();
         return;
     }
-    QString summary;
-    if (m_problem == sessionLength) {
-        // The session's summary, until the next check.
-        summary = tr("The last session: %1.").arg(toQString(m_session.text(windowPhrasebook())));
-        for (const std::string& line : m_session.byQuestion(windowPhrasebook()))
-            summary += u'\n' + toQString(line);
-        m_session = SessionScore();
-        m_problem = 0;
-    }
-    ++m_problem;
-    // More problems that ask what was answered wrong, where a few draws find one.
-    showProblem(octaval::nextProblem(*m_generator, m_session, allQuestions, m_drawn));
+    // The session's summary stays on show until the next check.
+    const QString summary = toQString(m_session->next(windowPhrasebook()));
+    showProblem();
     m_reasons->setText(summary);
     m_reasons->setVisible(!summary.isEmpty());
 }
 
-void frmPractice::showProblem(Problem problem) {
-    m_exercise.emplace(std::move(problem), allQuestions);
-    m_counted = false;
-    m_address->setText(toQString(m_exercise->problem().address()));
-    m_mask->setText(toQString(m_exercise->problem().mask()));
-    const auto& asked = m_exercise->questions();
+void frmPractice::showProblem() {
+    m_address->setText(toQString(exercise().problem().address()));
+    m_mask->setText(toQString(exercise().problem().mask()));
+    const auto& asked = exercise().questions();
     QWidget* first = nullptr;
     for (const Question q : allQuestions) {
         const Row& r = row(q);
@@ -344,15 +332,16 @@ void frmPractice::showProblem(Problem problem) {
     m_status->setAccessibleDescription(QString());
     m_reasons->clear();
     m_reasons->hide();
-    m_progress->setText(tr("Problem %1 of %2").arg(m_problem).arg(sessionLength));
+    m_progress->setText(toQString(m_session->progress(windowPhrasebook())));
     showScore();
     if (first) first->setFocus();
 }
 
 void frmPractice::showScore() {
-    const QString text = m_session.right() + m_session.wrong() + m_session.notAnswered() == 0
+    const SessionScore& score = m_session->score();
+    const QString text = score.right() + score.wrong() + score.notAnswered() == 0
                              ? QString()
-                             : toQString(m_session.text(windowPhrasebook()));
+                             : toQString(score.text(windowPhrasebook()));
     m_score->setText(text);
     m_score->setToolTip(tr("Counted at the first check of each problem"));
     // A screen reader hears the score itself, not only the word "Score".
@@ -377,23 +366,26 @@ QString frmPractice::answer(Question q) const {
 }
 
 void frmPractice::check() {
+    const auto& asked = exercise().questions();
+    std::vector<std::string> answers;
+    for (const Question q : asked)
+        answers.push_back(answer(q).toStdString());
+    const std::vector<Mark> marks = m_session->check(answers, windowPhrasebook());
     QStringList reasons;
-    for (const Question q : m_exercise->questions()) {
-        const Mark mark = m_exercise->check(q, answer(q).toStdString(), windowPhrasebook());
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        const Mark& mark = marks[i];
         const QString text = toQString(mark.text(windowPhrasebook()));
         const QString why = toQString(mark.why);
-        const Row& r = row(q);
+        const Row& r = row(asked[i]);
         r.mark->setText(text);
         // The whole reason in the mark's tooltip and, with the mark, in the answer's description.
         r.mark->setToolTip(why.isEmpty() ? QString() : text + u'\n' + why);
         const QString description = why.isEmpty() ? text : text + u' ' + why;
         for (QLineEdit* box : r.inputs)
             box->setAccessibleDescription(description);
-        if (q == Question::status) m_status->setAccessibleDescription(description);
+        if (asked[i] == Question::status) m_status->setAccessibleDescription(description);
         if (!why.isEmpty()) reasons += r.caption->text() + QStringLiteral(": ") + why;
-        if (!m_counted) m_session.count(mark);
     }
-    m_counted = true;
     m_reasons->setText(reasons.join(u'\n'));
     m_reasons->setVisible(!reasons.isEmpty());
     showScore();
@@ -408,7 +400,7 @@ bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             !(key->modifiers() & Qt::ControlModifier) &&
             !(watched == m_status && m_status->view()->isVisible())) {
-            const auto& asked = m_exercise->questions();
+            const auto& asked = exercise().questions();
             auto at = std::find_if(asked.begin(), asked.end(), [&](Question q) {
                 const Row& r = row(q);
                 return watched == m_status
@@ -429,7 +421,7 @@ bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPractice::showWorking() {
-    emit workingRequested(m_exercise->problem().inputs);
+    emit workingRequested(exercise().problem().inputs);
 }
 
 void frmPractice::printWorksheet() {
@@ -458,10 +450,8 @@ void frmPractice::printWorksheet() {
 }
 
 void frmPractice::printWorksheet(QPagedPaintDevice& device, bool answers) const {
-    WorksheetRequest request;
-    request.seed = m_seed;
-    request.count = sessionLength;
-    request.options = options();
+    WorksheetRequest request = m_session->worksheet();
+    request.options = options();  // also while a level chosen by arrows waits to take effect
     request.answers = answers;
     request.book = &windowPhrasebook();
     QTextDocument page;

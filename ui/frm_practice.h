@@ -37,7 +37,7 @@ public:
     explicit frmPractice(std::uint64_t seed, QWidget* parent = nullptr);
 
     /// The problem on show, with its questions and expected answers.
-    const Exercise& exercise() const { return *m_exercise; }
+    const Exercise& exercise() const { return m_session->exercise(); }
     /// The inputs of a question: four octet boxes for an address, else one line edit (none for
     /// the status, which is chosen in statusChoice()).
     const std::vector<QLineEdit*>& inputs(Question q) const { return row(q).inputs; }
@@ -90,18 +90,13 @@ private:
     // The options as the window sets them; a change draws a new problem under them.
     PracticeOptions options() const;
     void optionsChanged();
-    void showProblem(Problem problem);
+    void showProblem();
     void showScore();
     void clearMark(Question q);
     QString answer(Question q) const;
 
     std::uint64_t m_seed;
-    std::uint64_t m_drawn = 0;  // problems drawn so far
-    std::optional<ProblemGenerator> m_generator;
-    std::optional<Exercise> m_exercise;
-    bool m_counted = false;  // the problem on show has been checked once
-    int m_problem = 0;       // the problem on show in the session, from 1
-    SessionScore m_session;
+    std::optional<PracticeSession> m_session;  // made once the options can be read
     QTimer* m_levelChange = nullptr;  // a level chosen by arrows takes effect once they rest
 
     std::array<QCheckBox*, 3> m_classes{};

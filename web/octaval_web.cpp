@@ -59,18 +59,9 @@ std::string subnetsWords(std::string_view source) {
     return std::string(pageBook ? pageBook->lookUp("octaval::frmSubnets", source) : source);
 }
 
-// The practice: problems drawn from the chosen seed, the one on show, and the session's score,
-// counted at the first check of each problem as in the window.
-using octaval::sessionLength;
-std::optional<octaval::ProblemGenerator> practiceGenerator;
-std::optional<octaval::Exercise> exercise;
-octaval::SessionScore session;
-std::uint64_t drawn = 0;
-int problemNumber = 0;
-bool counted = false;
-
-// The worksheet of the session's seed and options, for printing.
-octaval::WorksheetRequest practiceSheet;
+// The practice: problems drawn from the chosen seed, the one on show, and the session's score.
+std::optional<octaval::PracticeSession> practice;
+bool fresh = false;  // the session's first problem has not been asked for yet
 
 // The page's own texts, which no window shows. lupdate reads them here into the translations, and
 // the page looks them up by their context as it does the window's texts.
@@ -80,10 +71,6 @@ using octaval::phrase;
     phrase("octaval::web", "Seed"),
     phrase("octaval::web", "with the answer key on a page of its own"),
 };
-
-std::string practiceWords(std::string_view source) {
-    return std::string(pageBook ? pageBook->lookUp("octaval::frmPractice", source) : source);
-}
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
@@ -446,14 +433,8 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
     if (!classes || level >= octaval::allLevels.size()) return 0;
     options.classes = *classes;
     options.level = octaval::allLevels[level];
-    practiceGenerator.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
-    practiceSheet.seed = (std::uint64_t{seedHigh} << 32) | seedLow;
-    practiceSheet.count = sessionLength;
-    practiceSheet.options = options;
-    session = {};
-    drawn = 0;
-    problemNumber = 0;
-    exercise.reset();
+    practice.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
+    fresh = true;
     return 1;
 }
 
@@ -464,29 +445,15 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
 /// its prompt and 1 for an address, TAB-separated. Returns the length.
 extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
     output.clear();
-    if (!practiceGenerator) return 0;
-    std::string summary;
-    // Again: the same problem, marked and counted as it was.
-    if (!again || !exercise) {
-        if (problemNumber == sessionLength) {
-            summary =
-                octaval::filledIn(practiceWords("The last session: %1."), {session.text(book())});
-            for (const std::string& line : session.byQuestion(book()))
-                summary += '\n' + line;
-            session = {};
-            problemNumber = 0;
-        }
-        ++problemNumber;
-        exercise.emplace(
-            octaval::nextProblem(*practiceGenerator, session, octaval::allQuestions, drawn),
-            octaval::allQuestions);
-        counted = false;
-    }
-    output = exercise->problem().address() + '\x1e' + exercise->problem().mask() + '\x1e' +
-             octaval::filledIn(practiceWords("Problem %1 of %2"),
-                               {std::to_string(problemNumber), std::to_string(sessionLength)}) +
-             '\x1e' + summary;
-    for (const octaval::Question q : exercise->questions())
+    if (!practice) return 0;
+    // Again: the same problem, marked and counted as it was. A session just started shows its
+    // first problem.
+    const std::string summary = again || fresh ? std::string() : practice->next(book());
+    fresh = false;
+    const octaval::Exercise& exercise = practice->exercise();
+    output = exercise.problem().address() + '\x1e' + exercise.problem().mask() + '\x1e' +
+             practice->progress(book()) + '\x1e' + summary;
+    for (const octaval::Question q : exercise.questions())
         output.append("\x1e")
             .append(octaval::questionKey(q))
             .append("\t")
@@ -501,20 +468,21 @@ extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
 /// mistake, TAB-separated; then the session's score. Returns the length.
 extern "C" std::uint32_t octaval_practice_check(std::uint32_t length) {
     output.clear();
-    if (!exercise) return 0;
-    std::string_view answers = inputBytes(0, length);
-    for (const octaval::Question q : exercise->questions()) {
-        const auto end = answers.find('\n');
-        const octaval::Mark mark = exercise->check(q, answers.substr(0, end), book());
-        answers.remove_prefix(end == std::string_view::npos ? answers.size() : end + 1);
-        if (!counted) session.count(mark);
+    if (!practice) return 0;
+    std::vector<std::string> answers;
+    std::string_view rest = inputBytes(0, length);
+    while (!rest.empty()) {
+        const auto end = std::min(rest.find('\n'), rest.size());
+        answers.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    for (const octaval::Mark& mark : practice->check(answers, book())) {
         output += mark.right                                            ? 'R'
                   : mark.verdict == octaval::Mark::Verdict::notAnswered ? 'N'
                                                                         : 'W';
         output.append("\t").append(mark.text(book())).append("\t").append(mark.why).append("\n");
     }
-    counted = true;
-    output += session.text(book());
+    output += practice->score().text(book());
     return static_cast<std::uint32_t>(output.size());
 }
 
@@ -523,9 +491,10 @@ extern "C" std::uint32_t octaval_practice_check(std::uint32_t length) {
 /// that octaval-cli --practice --worksheet --html writes. Returns the length.
 extern "C" std::uint32_t octaval_practice_worksheet(std::uint32_t answers) {
     output.clear();
-    if (!practiceGenerator) return 0;
-    practiceSheet.answers = answers != 0;
-    practiceSheet.book = &book();
-    output = octaval::worksheetHtml(practiceSheet, pageBook ? pageBook->code() : "en");
+    if (!practice) return 0;
+    octaval::WorksheetRequest sheet = practice->worksheet();
+    sheet.answers = answers != 0;
+    sheet.book = &book();
+    output = octaval::worksheetHtml(sheet, pageBook ? pageBook->code() : "en");
     return static_cast<std::uint32_t>(output.size());
 }
