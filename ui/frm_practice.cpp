@@ -123,7 +123,7 @@ PrintDialogFunction* printDialog() {
 
 }  // namespace
 
-frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent), m_seed(seed) {
+frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(tr("Practice"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -277,7 +277,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent),
     connect(print, &QPushButton::clicked, this, qOverload<>(&frmPractice::printWorksheet));
 
     followPalette(this);
-    m_session.emplace(m_seed, options());
+    m_session.emplace(seed, options());
     showProblem();
 }
 

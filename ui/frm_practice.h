@@ -95,7 +95,6 @@ private:
     void clearMark(Question q);
     QString answer(Question q) const;
 
-    std::uint64_t m_seed;
     std::optional<PracticeSession> m_session;  // made once the options can be read
     QTimer* m_levelChange = nullptr;  // a level chosen by arrows takes effect once they rest
 
