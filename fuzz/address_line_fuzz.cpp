@@ -13,14 +13,12 @@
 
 namespace {
 
-std::string answer(std::string_view line, bool addresses) {
+// The answer of one line on a fresh calculator, by the reader given.
+std::string answer(std::string_view line, decltype(&octaval::processBatchLine) process) {
     octaval::CalculatorState state;
     octaval::BatchBoxes boxes;
     std::string out;
-    if (addresses)
-        octaval::processAddressLine(line, 7, state, boxes, out);
-    else
-        octaval::processBatchLine(line, 7, state, boxes, out);
+    process(line, 7, state, boxes, out);
     return out;
 }
 
@@ -28,7 +26,7 @@ std::string answer(std::string_view line, bool addresses) {
 
 OCTAVAL_FUZZ_TARGET(line) {
     using namespace octaval::fuzz;
-    const std::string out = answer(line, true);
+    const std::string out = answer(line, octaval::processAddressLine);
     check(out.ends_with('\n'), "an answer without its line feed");
     const auto read = octaval::readAddressLine(line);
     check(octaval::parseAddressText(line).has_value() == !read.index(),
@@ -41,7 +39,8 @@ OCTAVAL_FUZZ_TARGET(line) {
     }
     const auto& texts = std::get<octaval::AddressTexts>(read);
     const auto mask = texts.maskOrNatural();
-    check(out == answer(dotted(texts.address, '\t') + '\t' + dotted(mask, '\t'), false),
+    check(out == answer(dotted(texts.address, '\t') + '\t' + dotted(mask, '\t'),
+                        octaval::processBatchLine),
           "the line is answered otherwise than its eight fields");
     // After a slash, as a part of a mask may begin with one ("10.1.2.3//8.0.0.0").
     std::string again = dotted(texts.address);
