@@ -160,6 +160,7 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
         {&a8, en, Q::hosts, "16,777,214", "right"},
         {&a8, en, Q::hosts, "16 777 214 hosts", "right"},
         {&a8, en, Q::hosts, "1,6777214", "cannot read “1,6777214” as a number"},
+        {&a8, en, Q::hosts, "1,67,77,214", "cannot read “1,67,77,214” as a number"},
         {&zeros, en, Q::status, "illegal subnet  (all zeros) or use subnet-zero", "right"},
         {&zeros, en, Q::status, "Illegal subnet",
          "cannot read “Illegal subnet” as a status message"},
