@@ -5,7 +5,6 @@
 // text before and after the change, separated by a NUL, in UTF-8 read leniently (three-byte forms
 // give any UTF-16 unit, lone surrogates too; other bytes stand for themselves).
 
-#include <cstdint>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -31,34 +30,25 @@ std::u16string utf16(std::string_view bytes) {
     return text;
 }
 
-std::u16string joined(const std::array<std::string, 4>& parts) {
-    std::u16string text;
-    for (std::size_t k = 0; k < 4; ++k) {
-        if (k > 0) text += u'.';
-        text.append(parts[k].begin(), parts[k].end());
-    }
-    return text;
-}
-
 constexpr auto isHighSurrogate = [](char16_t c) { return c >= 0xd800 && c < 0xdc00; };
 constexpr auto isLowSurrogate = [](char16_t c) { return c >= 0xdc00 && c < 0xe000; };
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+OCTAVAL_FUZZ_TARGET(input) {
     using namespace octaval;
     using fuzz::check;
-    if (size < 3) return 0;
-    const auto row = data[0] & 1 ? RowKind::mask : RowKind::address;
-    const std::size_t box = (data[0] >> 1) & 3;
-    const bool typed = data[0] & 8;
-    const auto texts = fuzz::split({reinterpret_cast<const char*>(data + 3), size - 3}, '\0', 2);
+    if (input.size() < 3) return;
+    const auto row = input[0] & 1 ? RowKind::mask : RowKind::address;
+    const std::size_t box = (input[0] >> 1) & 3;
+    const bool typed = input[0] & 8;
+    const auto texts = fuzz::split(input.substr(3), '\0', 2);
     const std::u16string before = utf16(texts[0]), after = utf16(texts[1]);
 
     // The change read from the texts before and after: it makes `after` of `before`, and it is
     // the selection's when `after` reads so.
-    const std::size_t to = std::min<std::size_t>(data[2], before.size());
-    const std::size_t from = std::min<std::size_t>(data[1], to);
+    const std::size_t to = std::min<std::size_t>(std::uint8_t(input[2]), before.size());
+    const std::size_t from = std::min<std::size_t>(std::uint8_t(input[1]), to);
     BoxChange change = changeBetween(before, from, to, after);
     change.typed = typed;
     check(change.from <= change.to && change.to <= before.size(), "the change is not in the text");
@@ -73,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a change that replaced the selection is read otherwise");
 
     const RowEntry entry = enterText(row, box, change);
+    const std::size_t kept = head.size() + tail.size();
     switch (entry.kind) {
         case RowEntry::Kind::nextBox:
             check(typed && change.inserted == u"." && box < 3, "a box moves on for no typed dot");
@@ -87,9 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (parts)
                     for (const std::string& part : *parts)
                         check(part.size() <= octetLength, "a part longer than a box");
-            std::u16string again = row == RowKind::address ? joined(*entry.address) : u"";
-            if (entry.mask) again += (again.empty() ? u"" : u" ") + joined(*entry.mask);
-            const RowEntry twice = enterText(row, box, {u"", 0, 0, again});
+            std::string again = row == RowKind::address ? fuzz::dotted(*entry.address) : "";
+            if (entry.mask) again += (again.empty() ? "" : " ") + fuzz::dotted(*entry.mask);
+            const RowEntry twice = enterText(row, box, {u"", 0, 0, utf16(again)});
             check(twice.kind == RowEntry::Kind::rows && twice.address == entry.address &&
                       twice.mask == entry.mask,
                   "the rows' texts pasted again fill them otherwise");
@@ -97,7 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case RowEntry::Kind::refused: {
             // Only where nothing of it fits beside what the change keeps.
-            const std::size_t kept = head.size() + tail.size();
             check(!change.inserted.empty() &&
                       (kept >= octetLength ||
                        (kept + 1 == octetLength && change.inserted.size() > 1 &&
@@ -107,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case RowEntry::Kind::box: {
             // The kept parts with as much of the inserted text as fits, the cursor after it.
-            const std::size_t n = entry.text.size() - head.size() - tail.size();
-            check(entry.text.size() >= head.size() + tail.size() && n <= change.inserted.size() &&
+            const std::size_t n = entry.text.size() - kept;
+            check(entry.text.size() >= kept && n <= change.inserted.size() &&
                       entry.text ==
                           std::u16string(head).append(change.inserted.substr(0, n)).append(tail) &&
                       entry.cursor == head.size() + n,
@@ -117,7 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // is longer than a box), and then to the full box, but never between the halves of a
             // surrogate pair; never to nothing, which is refused rather than a replacement that
             // only deletes.
-            const std::size_t kept = head.size() + tail.size();
             check((change.inserted.empty() || kept + change.inserted.size() <= octetLength) ==
                       (n == change.inserted.size()),
                   "a text cut that fits the box, or one that does not fit left whole");
@@ -133,5 +122,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
     }
-    return 0;
 }

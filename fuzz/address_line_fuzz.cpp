@@ -5,7 +5,6 @@
 // written out again; a line that does not read gets its line's error in ASCII, and the window's
 // paste reader refuses it too.
 
-#include <cstdint>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -14,27 +13,20 @@
 
 namespace {
 
-std::string answer(std::string_view line, bool addresses) {
+// The answer of one line on a fresh calculator, by the reader given.
+std::string answer(std::string_view line, decltype(&octaval::processBatchLine) process) {
     octaval::CalculatorState state;
     octaval::BatchBoxes boxes;
     std::string out;
-    if (addresses)
-        octaval::processAddressLine(line, 7, state, boxes, out);
-    else
-        octaval::processBatchLine(line, 7, state, boxes, out);
+    process(line, 7, state, boxes, out);
     return out;
-}
-
-std::string dotted(const std::array<std::string, 4>& parts, char by) {
-    return parts[0] + by + parts[1] + by + parts[2] + by + parts[3];
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+OCTAVAL_FUZZ_TARGET(line) {
     using namespace octaval::fuzz;
-    const std::string_view line(reinterpret_cast<const char*>(data), size);
-    const std::string out = answer(line, true);
+    const std::string out = answer(line, octaval::processAddressLine);
     check(out.ends_with('\n'), "an answer without its line feed");
     const auto read = octaval::readAddressLine(line);
     check(octaval::parseAddressText(line).has_value() == !read.index(),
@@ -43,19 +35,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(out.starts_with("{\"line\":7,\"error\":\""), "a line that does not read is answered");
         for (const char c : out)
             check(c == '\n' || (c >= 0x20 && c < 0x7f), "an error holds a byte beyond ASCII");
-        return 0;
+        return;
     }
     const auto& texts = std::get<octaval::AddressTexts>(read);
     const auto mask = texts.maskOrNatural();
-    check(out == answer(dotted(texts.address, '\t') + '\t' + dotted(mask, '\t'), false),
+    check(out == answer(dotted(texts.address, '\t') + '\t' + dotted(mask, '\t'),
+                        octaval::processBatchLine),
           "the line is answered otherwise than its eight fields");
     // After a slash, as a part of a mask may begin with one ("10.1.2.3//8.0.0.0").
-    std::string again = dotted(texts.address, '.');
-    if (texts.mask) again += '/' + dotted(*texts.mask, '.');
+    std::string again = dotted(texts.address);
+    if (texts.mask) again += '/' + dotted(*texts.mask);
     const auto reread = octaval::readAddressLine(again);
     check(reread.index() == 0, "the texts read do not read again");
     const auto& second = std::get<octaval::AddressTexts>(reread);
     check(second.address == texts.address && second.mask == texts.mask,
           "the texts read read again otherwise");
-    return 0;
 }

@@ -4,7 +4,6 @@
 // changing sizes: the same answers either way, one a line, each what the line gets alone.
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <tuple>
 
@@ -25,9 +24,8 @@ static std::tuple<std::string, std::uint64_t, bool> feed(std::string_view bytes,
     return {out, reader.lines(), reader.malformedSeen()};
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+OCTAVAL_FUZZ_TARGET(bytes) {
     using namespace octaval::fuzz;
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto whole = feed(bytes, false);
     check(feed(bytes, true) == whole, "the answers depend on how the input is cut into pieces");
     const auto& [out, lineCount, malformedSeen] = whole;
@@ -55,5 +53,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(alone == std::string(answers[i]) + "\n", "a line gets another answer alone");
     }
     check(malformed == malformedSeen, "malformedSeen does not tell a malformed line");
-    return 0;
 }

@@ -3,10 +3,23 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
+
+/// Defines the fuzz target, a function of the input's bytes as text:
+/// `OCTAVAL_FUZZ_TARGET(input) { ... }`.
+#define OCTAVAL_FUZZ_TARGET(input)                                                      \
+    static void fuzzTarget(std::string_view input);                                     \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+        fuzzTarget({reinterpret_cast<const char*>(data), size});                        \
+        return 0;                                                                       \
+    }                                                                                   \
+    static void fuzzTarget(std::string_view input)
 
 // What the fuzz targets share.
 namespace octaval::fuzz {
@@ -30,6 +43,11 @@ inline std::vector<std::string_view> split(std::string_view text, char by, std::
     parts.push_back(text);
     parts.resize(std::max(parts.size(), count));
     return parts;
+}
+
+/// The four parts of an address or a mask joined by `by`.
+inline std::string dotted(const std::array<std::string, 4>& parts, char by = '.') {
+    return parts[0] + by + parts[1] + by + parts[2] + by + parts[3];
 }
 
 }  // namespace octaval::fuzz

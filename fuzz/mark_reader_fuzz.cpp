@@ -5,7 +5,6 @@
 // (so the output is valid UTF-8 JSON whatever came in), and the run counts as read exactly when
 // no line is an error. A text written as a JSON string reads back as itself.
 
-#include <cstdint>
 #include <string>
 #include <variant>
 
@@ -14,13 +13,13 @@
 #include "report/json_reader.h"
 #include "report/json_writer.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+OCTAVAL_FUZZ_TARGET(bytes) {
     using namespace octaval;
-    if (size == 0) return 0;
-    const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (bytes.empty()) return;
+    const std::string_view input = bytes.substr(1);
     const Phrasebook* const readers[] = {&Phrasebook::english()};
     const ClassMarks marks =
-        markClass(input, data[0] % 2 ? AnswerFormat::csv : AnswerFormat::jsonLines, readers);
+        markClass(input, bytes[0] % 2 ? AnswerFormat::csv : AnswerFormat::jsonLines, readers);
     bool errors = false;
     for (const std::string_view line : fuzz::split(marks.out, '\n')) {
         if (line.empty()) continue;
@@ -40,5 +39,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto* value = std::get_if<JsonValue>(&read);
         fuzz::check(value && value->text == input, "a written string reads back as another");
     }
-    return 0;
 }

@@ -5,19 +5,18 @@
 // when it is right (a blank or unreadable answer is neither right nor wrong), and blanks around
 // the answer change nothing; the expected answer is right.
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
 #include "practice/exercise.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+OCTAVAL_FUZZ_TARGET(input) {
     using namespace octaval::fuzz;
     std::uint64_t seed = 0;
-    const std::size_t seedSize = std::min(size, sizeof seed);
-    std::memcpy(&seed, data, seedSize);
-    const std::string_view answer(reinterpret_cast<const char*>(data) + seedSize, size - seedSize);
+    const std::size_t seedSize = std::min(input.size(), sizeof seed);
+    std::memcpy(&seed, input.data(), seedSize);
+    const std::string_view answer = input.substr(seedSize);
 
     octaval::PracticeOptions options;
     options.level = octaval::allLevels[seed % octaval::allLevels.size()];
@@ -36,5 +35,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "blanks around the answer change its mark");
         check(exercise.check(q, expected).right, "the expected answer is marked wrong");
     }
-    return 0;
 }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 #include "engine/calculator.h"
@@ -20,8 +19,7 @@ static PressOutcome press(CalculatorState& state, MemoryBoxes& boxes, std::strin
     return Recalculate(state, boxes).outcome;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
+OCTAVAL_FUZZ_TARGET(input) {
     const auto t = fuzz::split(input, '|', 8);
     CalculatorState state;
     MemoryBoxes boxes;
@@ -57,5 +55,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(boxes[octetBox(Box::Text9, k)] == std::to_string(net), "network");
         fuzz::check(boxes[octetBox(Box::Text13, k)] == std::to_string(net + 255 - m), "broadcast");
     }
-    return 0;
 }

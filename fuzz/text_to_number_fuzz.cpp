@@ -6,7 +6,6 @@
 // number, or as hexadecimal digits after "0x" (four "&O" digits making three hexadecimal ones).
 
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -47,14 +46,12 @@ static std::string decimal(std::string s) {
     return s.substr(0, end);
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    std::string s = text;
+OCTAVAL_FUZZ_TARGET(text) {
+    std::string s(text);
     std::erase_if(s, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     const double want = std::strtod((s.starts_with('&') ? radix(s) : decimal(s)).c_str(), nullptr);
     const octaval::ReadNumber got = octaval::textToNumber(text);
     // Compared as numbers: the sign of a zero is not part of the rule.
     octaval::fuzz::check(got.value == want, "the engine and strtod read different numbers");
     octaval::fuzz::check(got.inRange == std::isfinite(want), "in range exactly when finite");
-    return 0;
 }

@@ -50,8 +50,7 @@ def expect(condition, problem):
 
 
 def help_options():
-    usage = run(PREFIX / "bin/octaval-cli", "--help").stdout
-    return set(re.findall(r"(?<![\w-])--?[A-Za-z][\w-]*", usage))
+    return set(re.findall(r"(?<![\w-])--?[A-Za-z][\w-]*", run(PREFIX / "bin/octaval-cli", "--help").stdout))
 
 
 def installed():
@@ -63,13 +62,12 @@ def installed():
     # octaval-cli, every option of its --help.
     words = [f"Octaval {DISPLAY} {DATE}", "EXIT STATUS", *re.findall(r'=\s*"([^"]+)"', (
         SOURCE / "engine/calculator.h").read_text().split("namespace status {")[1])]
-    options = sorted(help_options())
     for page in PROGRAMS:
         man = run("man", "--warnings", "-l", PREFIX / f"share/man/man1/{page}.1.gz",
                   env=dict(E, MANWIDTH="80", LC_ALL="C.UTF-8"))
         text = " ".join(re.sub("\u2010\n\\s*", "", man.stdout).split())
         expect(not man.stderr, f"{page}(1) warns: {man.stderr}")
-        for word in words + options * (page == "octaval-cli"):
+        for word in words + sorted(help_options()) * (page == "octaval-cli"):
             expect(re.search(rf"(?<![\w-]){re.escape(word)}(?![\w-])", text), f"{page}(1): {word}?")
     if GUI:  # the desktop entry and the metadata name the installed programs and entry
         root = ET.parse(PREFIX / f"share/metainfo/{ID}.metainfo.xml").getroot()
@@ -147,31 +145,25 @@ end
 """
 
 
-def completions(shell, lines, folder):
-    env = dict(E, HOME=str(folder), XDG_CONFIG_HOME=str(folder), XDG_DATA_DIRS=f"{PREFIX}/share",
-               PATH=f"{PREFIX}/bin:{E['PATH']}", OUT=str(folder / "zsh.out"),
-               FPATH_DIR=str(PREFIX / Path(ZSH).parent))
-    (folder / "zsh.out").touch()
-    script = folder / f"complete.{shell}"
-    script.write_text({"bash": BASH, "zsh": ZSH_COMPLETE, "fish": FISH}[shell])
-    command = {"bash": ["bash", "--norc"], "zsh": ["zsh", "-f"], "fish": ["fish"]}[shell]
-    out = run(*command, script, *(f"octaval-cli {line}" for line in lines), cwd=folder, env=env,
-              timeout=120).stdout
-    out = (folder / "zsh.out").read_text() if shell == "zsh" else out
-    answers = re.split(r"^===\n", out, flags=re.M)[1:]
-    expect(len(answers) == len(lines), f"{shell} answered {len(answers)} of {len(lines)} lines")
-    return [set(answer.split("\n")) - {""} for answer in answers]
-
-
 def completion():
-    options = help_options()
+    options, lines = help_options(), [line for line, _ in CASES] + OPTION_LINES
     for shell in ("bash", "zsh", "fish"):
         with tempfile.TemporaryDirectory() as folder:
             folder = Path(folder)
-            for name in DECOYS:
+            for name in DECOYS + ["zsh.out"]:
                 (folder / name).touch()
-            lines = [line for line, _ in CASES] + OPTION_LINES
-            offered = completions(shell, lines, folder)
+            env = dict(E, HOME=str(folder), XDG_CONFIG_HOME=str(folder), XDG_DATA_DIRS=f"{PREFIX}/share",
+                       PATH=f"{PREFIX}/bin:{E['PATH']}", OUT=str(folder / "zsh.out"),
+                       FPATH_DIR=str(PREFIX / Path(ZSH).parent))
+            script = folder / f"complete.{shell}"
+            script.write_text({"bash": BASH, "zsh": ZSH_COMPLETE, "fish": FISH}[shell])
+            command = {"bash": ["bash", "--norc"], "zsh": ["zsh", "-f"], "fish": ["fish"]}[shell]
+            out = run(*command, script, *(f"octaval-cli {line}" for line in lines), cwd=folder,
+                      env=env, timeout=120).stdout
+            out = (folder / "zsh.out").read_text() if shell == "zsh" else out
+            answers = re.split(r"^===\n", out, flags=re.M)[1:]
+            offered = [set(answer.split("\n")) - {""} for answer in answers]
+            expect(len(offered) == len(lines), f"{shell} answered {len(offered)} of {len(lines)} lines")
             for (line, wanted), got in zip(CASES, offered):
                 expect(got == wanted, f"{shell}: 'octaval-cli {line}' offers {sorted(got)}")
             # --list and --batch as given on their lines, whether offered again or not

@@ -28,11 +28,13 @@ std::string digits(std::mt19937_64& r, std::string_view alphabet, std::uint64_t 
     return text;
 }
 
-// Texts of every shape the reader is given: a number's significant digits as the box reading
-// passes them ("0.DIGITSe-17"), a few or hundreds, near the ends of the range; plain decimals
-// with a point and an exponent; hexadecimal digits, up to 300 (1,200 bits, past the largest
-// double).
-TEST(ReadDouble, AsTheStandardLibrary) {
+// Each draw reads a text and writes a double. Texts of every shape the reader is given: a number's
+// significant digits as the box reading passes them ("0.DIGITSe-17"), a few or hundreds, near the
+// ends of the range; plain decimals with a point and an exponent; hexadecimal digits, up to 300
+// (1,200 bits, past the largest double). Doubles of every magnitude from their bits, subnormals
+// included; whole numbers around and far beyond 2^53, whose fixed text is their exact digits;
+// short decimals, whose shortest text is theirs.
+TEST(DoubleChars, ReadAndWriteAsTheStandardLibrary) {
     std::mt19937_64 r(20261207);
     for (int k = 0; k < 3 * draws; ++k) {
         const int family = k % 3;
@@ -52,25 +54,17 @@ TEST(ReadDouble, AsTheStandardLibrary) {
         if (family == 2) text = digits(r, "0123456789abcdefABCDEF", 1 + r() % (r() % 4 ? 20 : 300));
         const auto format = family == 2 ? std::chars_format::hex : std::chars_format::general;
         double expected = -1.5, actual = -1.5;
-        const auto want = std::from_chars(text.data(), text.data() + text.size(), expected, format);
-        const auto got =
+        const auto ref = std::from_chars(text.data(), text.data() + text.size(), expected, format);
+        const auto own =
             portable::fromChars(text.data(), text.data() + text.size(), actual, format);
-        ASSERT_EQ(got.ec, want.ec) << text;
-        ASSERT_EQ(got.ptr, want.ptr) << text;
+        ASSERT_EQ(own.ec, ref.ec) << text;
+        ASSERT_EQ(own.ptr, ref.ptr) << text;
         ASSERT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(expected))
             << text;
-    }
-}
 
-// Doubles of every magnitude from their bits, subnormals included; whole numbers around and far
-// beyond 2^53, whose fixed text is their exact digits; short decimals, whose shortest text is
-// theirs.
-TEST(WriteDouble, AsTheStandardLibrary) {
-    std::mt19937_64 r(20261207);
-    for (int k = 0; k < 3 * draws; ++k) {
         double v = std::bit_cast<double>(r());
-        if (k % 3 == 1) v = std::ldexp(static_cast<double>(r() >> (r() % 64)), int(r() % 80));
-        if (k % 3 == 2) v = double(r() % 100000) / std::pow(10.0, double(r() % 12));
+        if (family == 1) v = std::ldexp(static_cast<double>(r() >> (r() % 64)), int(r() % 80));
+        if (family == 2) v = double(r() % 100000) / std::pow(10.0, double(r() % 12));
         if (!std::isfinite(v)) continue;
         for (const bool fixed : {false, true}) {
             char want[400], got[400];  // NOLINT: filled by to_chars

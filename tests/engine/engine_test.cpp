@@ -4,6 +4,7 @@
 // output box and the status out), the reading rule, and the natural mask.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <tuple>
 
 #include "engine/calculator.h"
+#include "engine/subnets.h"
 
 namespace octaval {
 namespace {
@@ -124,9 +126,14 @@ bool legal(std::uint32_t m) {
 
 // Every mask of accepted octet values (0, 128, 192, ... 255) on addresses at every class bound,
 // on one state: the rejection and the status as the checks and the classful fields give them
-// in plain 32-bit arithmetic. The boxes are the rows' above and the CLI's.
+// in plain 32-bit arithmetic, and the subnet list of each mask that passes against arithmetic on
+// the octets. The boxes are the rows' above and the CLI's.
 TEST(Press, EveryMaskOfAcceptedOctetsEndsAsTheChecksRead) {
     const std::uint32_t v[] = {0, 128, 192, 224, 240, 248, 252, 254, 255};
+    const auto octets = [](std::uint32_t n) {
+        return OctetTexts{octetText(int(n >> 24)), octetText(int(n >> 16 & 255)),
+                          octetText(int(n >> 8 & 255)), octetText(int(n & 255))};
+    };
     CalculatorState state;
     MemoryBoxes boxes;
     for (const std::uint32_t ip :
@@ -156,17 +163,42 @@ TEST(Press, EveryMaskOfAcceptedOctetsEndsAsTheChecksRead) {
             if (hostBits == 0) want = status::noHosts;
             if (!legal(mask)) want = status::illegalSubnetMask;
             if (versus) want = status::illegalMaskVersusClass;
-            const auto octets = [](std::uint32_t n) {
-                return OctetTexts{octetText(int(n >> 24)), octetText(int(n >> 16 & 255)),
-                                  octetText(int(n >> 8 & 255)), octetText(int(n & 255))};
-            };
-            const auto [outcome, shown] = press(state, boxes, octets(ip), octets(mask));
+            const PressOutcome outcome = press(state, boxes, octets(ip), octets(mask)).outcome;
             SCOPED_TRACE(std::to_string(ip) + " / " + std::to_string(mask));
             ASSERT_EQ(boxes[Box::Text21], want);
             // Every accepted octet passes checks 2 to 5: a mask fails at 6 to 8 or at 9 to 11.
             ASSERT_EQ(outcome.rejection, versus         ? Rejection::maskVersusClass
                                          : !legal(mask) ? Rejection::maskShape
                                                         : Rejection::none);
+            if (!outcome.passed()) continue;
+            const auto list = SubnetList::of(state);
+            ASSERT_EQ(list.has_value(), classBits > 0);
+            if (!list) continue;
+            ASSERT_EQ(list->count(), std::uint64_t{1} << subnetBits);
+            // Subnet n puts n's bits into the subnet bits of the octets after the class's (each
+            // mask octet's leading ones), from the last octet up, lowest bit first.
+            const auto last = static_cast<std::uint32_t>(list->count() - 1);
+            for (std::uint32_t n = 0;; n = std::min(last, n + 1 + last / 40)) {
+                std::uint32_t network = ip, rest = n;
+                for (int k = 0; k < hostBits + subnetBits; k += 8) {
+                    const int ones = std::popcount(mask >> k & 255);
+                    network = (network & ~(255u << k)) | ((rest % (1u << ones)) << (8 - ones) & 255)
+                                                             << k;
+                    rest >>= ones;
+                }
+                const Subnet s = list->subnet(n);
+                EXPECT_EQ(s.network, network) << n;
+                EXPECT_EQ(s.broadcast, network | (~mask & ~0u >> classBits)) << n;
+                // A press on the subnet's first host finds the subnets that the classful rules
+                // reserve, where the subnet field is contiguous (not under a mask 255.a.b.0).
+                if (s.hasHosts && (classBits > 8 || b == 255 || c == 0)) {
+                    const Findings f =
+                        press(state, boxes, octets(network + 1), octets(mask)).outcome.findings;
+                    EXPECT_EQ(s.reserved == Subnet::Reserved::AllZeros, f.subnetAllZeros) << n;
+                    EXPECT_EQ(s.reserved == Subnet::Reserved::AllOnes, f.subnetAllOnes) << n;
+                }
+                if (n == last) break;
+            }
         }
     }
 }
