@@ -18,10 +18,9 @@
 
 namespace octaval {
 
-inline void click(QWidget* widget, bool twice = false) {
+inline void click(QWidget* widget) {
     const QPoint centre = widget->mapTo(widget->window(), widget->rect().center());
     QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, centre);
-    if (twice) QTest::mouseDClick(widget->window()->windowHandle(), Qt::LeftButton, {}, centre);
 }
 
 inline void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
