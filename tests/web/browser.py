@@ -40,7 +40,7 @@ class Site:
 class Browser:
     """One headless Chromium with one page."""
 
-    def __init__(self, dark=False):
+    def __init__(self):
         self.profile = tempfile.mkdtemp(prefix="octaval-chromium-")
         to_browser, self._commands = os.pipe()
         self._answers, from_browser = os.pipe()
@@ -71,9 +71,6 @@ class Browser:
         self.session = self.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
         self.page("Page.enable")
         self.page("Runtime.enable")
-        if dark:
-            self.page("Emulation.setEmulatedMedia",
-                      features=[{"name": "prefers-color-scheme", "value": "dark"}])
 
     def _message(self):
         """The next message from the browser; messages end in a NUL byte."""

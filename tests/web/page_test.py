@@ -5,16 +5,13 @@
 # mode answers for the same texts; a dot, a paste and the first octet act on the rows as in the
 # window. Environment: OCTAVAL_SITE (the site folder), OCTAVAL_SINGLE_FILE (the page in one
 # file), OCTAVAL_CLI (a native octaval-cli).
-import fcntl
 import gzip
 import json
 import os
 import random
 import re
-import struct
 import subprocess
 import sys
-import termios
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -60,34 +57,11 @@ def cli(*args, data=b""):
     return subprocess.run([CLI, *args], input=data, stdout=subprocess.PIPE, check=False).stdout
 
 
-def cli_marks(options, answers):
-    # octaval-cli's practice session of one problem at a terminal wide enough that no line is
-    # broken, given these answers: its marks, each with its reason, and its score.
-    terminal, pty = os.openpty()
-    attributes = termios.tcgetattr(pty)
-    attributes[1] &= ~termios.OPOST
-    attributes[3] &= ~termios.ECHO
-    termios.tcsetattr(pty, termios.TCSANOW, attributes)
-    fcntl.ioctl(pty, termios.TIOCSWINSZ, struct.pack("HHHH", 50, 1000, 0, 0))
-    process = subprocess.Popen([CLI, "--practice", "--count", "1", *options], stdin=pty, stdout=pty)
-    os.close(pty)
-    os.write(terminal, "".join(a + "\n" for a in answers).encode())
-    text = b""
-    try:
-        while chunk := os.read(terminal, 1 << 16):
-            text += chunk
-    except OSError:  # the terminal's other side is closed
-        pass
-    process.wait()
-    os.close(terminal)
-    marks = []
-    for line in text.decode().splitlines():
-        if match := re.fullmatch(r"  [^ ?][^?]*\?\s+(.*)", line):
-            marks.append([match[1], ""])
-        elif line.startswith("    ") and marks:
-            marks[-1][1] = line.strip()
-        elif line.startswith("Score:"):
-            return marks, line
+def cli_marks(sheet, answers):  # octaval-cli --mark's marks of the answers, and its tallies
+    problem = {"address": sheet["address"], "mask": sheet["mask"],
+               "answers": dict(zip(sheet["questions"], answers))}
+    marks, *tallies = map(json.loads, cli("--mark", data=json.dumps(problem).encode()).splitlines())
+    return [marks["marks"][key] for key in sheet["questions"]], tallies
 
 
 # Box texts of every kind, for holding the page's batch answerer against the command line's.
@@ -126,9 +100,6 @@ def generated(seed, lines):
     r = random.Random(seed)
     return "".join(batch_line(r) + "\n" for _ in range(lines))
 
-
-ZERO_ANSWERS = {"network": "0.0.0.0", "broadcast": "0.0.0.0", "firstSubnet": "0.0.0.0",
-                "lastSubnet": "0.0.0.0", "class": "A", "status": "OK"}
 
 # The JSON result's keys and the accessible names of the boxes that show them.
 RESULT_NAMES = [("network", "Subnet", 4), ("broadcast", "Broadcast", 4), ("class", "Class", 1),
@@ -200,13 +171,13 @@ class PageTest(unittest.TestCase):
              ("exponent_and_hex", "en", "1e2,&HF,0,1", "255,0,0,0"),
              ("blanks_letters_empty", "en", " 12,abc,,7", "255,0,0,0"),
              ("negative_and_fraction", "en", "-5,1.5,2.5,9", "255,0,0,0"),
-             ("mask_versus_class", "en", "172,16,0,1", "255,0,0,0")] + [
-        # A press per kind of wording: plural and singular counts (French says zero in the
-        # singular), the class D line and a refused press's status.
-        (f"{code}_{case}", code, address, mask) for code in ("de", "fr", "es") for case, address, mask in [
-            ("plural", "192,168,1,70", "255,255,255,224"), ("one_bit", "192,168,1,70", "255,255,255,128"),
-            ("zero_bits", "10,1,2,3", "255,0,0,0"), ("class_d", "224,1,2,3", "255,255,255,0"),
-            ("refused", "300,1,1,1", "255,255,255,0")]]
+             ("mask_versus_class", "en", "172,16,0,1", "255,0,0,0"),
+             # The words of each kind, in each language: a count of one and of more (French says
+             # zero in the singular), the class D line and a refused press's status.
+             ("de_one_and_more", "de", "192,168,1,70", "255,255,255,128"),
+             ("fr_zero_bits", "fr", "10,1,2,3", "255,0,0,0"),
+             ("es_class_d", "es", "224,1,2,3", "255,255,255,0"),
+             ("de_refused", "de", "300,1,1,1", "255,255,255,0")]
 
     def test_typed_presses_show_the_batch_answers(self):
         self.addCleanup(self.browser.js, "localStorage.clear()")
@@ -340,10 +311,9 @@ class PageTest(unittest.TestCase):
                                 else ["network", "subnet", "host"][sum(i >= n for n in edges)]
                                 for marks in step["marks"].values() for i in range(32)], step["key"])
 
-    # Practice problems from the options, answered in the page and at octaval-cli's terminal: the
-    # same problem as the seed's worksheet, the same marks, reasons and score. The answers are made
-    # from those that the command line expects where given "0"; in German the counts carry the
-    # German unit word.
+    # Practice problems from the options, answered in the page and marked by octaval-cli --mark:
+    # the same problem as the seed's worksheet, the same marks, reasons and score. The answers are
+    # made from those that the command line expects; in German the counts carry the German unit word.
     PRACTICE = [
         ("right", "en", "7", "contiguous", "BC", lambda right: right),
         ("each_the_answer_of_another", "en", "26", "any", "ABC",
@@ -352,6 +322,7 @@ class PageTest(unittest.TestCase):
          lambda right: ["abc"] + [""] * (len(right) - 1)),
         ("right_in_german", "de", "11", "contiguous", "C", lambda right: right),
     ]
+    MARKS = {"right": "right", "unanswered": "not answered", "wrong": "wrong, expected %1"}
 
     def test_practice_marks_as_the_command_line(self):
         self.addCleanup(self.browser.js, "localStorage.clear()")
@@ -359,20 +330,15 @@ class PageTest(unittest.TestCase):
             with self.subTest(name):
                 options = ["--seed", seed, "--level", level, "--classes", classes]
                 sheet = json.loads(cli("--practice", "--worksheet", "--json", "--count", "1", *options))
-                keys = sheet["questions"]
-                zeros = [ZERO_ANSWERS.get(key, "0") for key in keys]
-                right = [answer if mark == "right" else mark.removeprefix("wrong, expected ")
-                         for (mark, _), answer in zip(cli_marks(options, zeros)[0], zeros)]
-                given = answers(right)
-                marks, score = cli_marks(options, given)
-                if code != "en":
-                    words = Words(code)
-                    given = [f"{a} {words('Practice', k)}" if k in ("subnets", "hosts") and
-                             a.isdigit() else a for k, a in zip(keys, given)]
-                    marks = [[words("Practice", m), why] for m, why in marks]
-                    count = re.fullmatch(r"Score: (\d+) of (\d+) answers right", score)
-                    score = words("Practice", "Score: %1 of %2 answers right").replace(
-                        "%1", count[1]).replace("%2", count[2])
+                keys, words = sheet["questions"], Words(code)
+                given = answers([mark["expected"] for mark in cli_marks(sheet, [""] * len(keys))[0]])
+                marks, tallies = cli_marks(sheet, given)
+                given = [f"{a} {words('Practice', k)}" if code != "en" and k in ("subnets", "hosts") and
+                         a.isdigit() else a for k, a in zip(keys, given)]
+                n = {k: sum(t[k] for t in tallies) for k in ("right", "wrong", "unreadable", "unanswered")}
+                score = words("Practice", "Score: %1 of %2 answers right" + ", %3 not answered" * (
+                    n["unanswered"] > 0)).replace("%1", str(n["right"])).replace("%3", str(
+                        n["unanswered"])).replace("%2", str(n["right"] + n["wrong"] + n["unreadable"]))
                 # The language is chosen last: it words the problem anew and keeps the answers.
                 self.open_at()
                 self.browser.js(f"""(() => {{
@@ -389,14 +355,19 @@ class PageTest(unittest.TestCase):
                 self.browser.js(f"""document.querySelectorAll('#questions [id^=answer-]')
                     .forEach((f, k) => {{ f.value = {json.dumps(given)}[k]; }})""")
                 self.choose(code)
+                # Checked twice: the score counts a problem's first check only.
                 prompts, *page = self.browser.js("""(() => {
                     const all = (s) => [...document.querySelectorAll(s)];
-                    document.querySelector('#practice-problem [type=submit]').click();
+                    const check = document.querySelector('#practice-problem [type=submit]');
+                    check.click();
+                    check.click();
                     return [all('#questions label'), all('#questions .mark'), all('#reasons li'),
                         [document.getElementById('score')]].map((l) => l.map((e) => e.textContent));
                 })()""")
-                self.assertEqual(page, [[mark for mark, _ in marks], [
-                    f"{p}: {why}" for p, (_, why) in zip(prompts, marks) if why], [score]])
+                self.assertEqual(page, [[words("Practice", self.MARKS[m["mark"]]).replace(
+                    "%1", m["expected"]) if m["mark"] in self.MARKS else m["reason"] for m in marks], [
+                    f"{p}: {m['reason']}" for p, m in zip(prompts, marks) if m["mark"] == "wrong" and
+                    m["reason"]], [score]])
                 # Its printed worksheet, with the key, is the command line's of the same seed, and
                 # the tab that prints it keeps the worksheet's style under the page's policy.
                 self.browser.js("""void (window.printed = new Promise((resolve) => {
@@ -465,13 +436,8 @@ class PageTest(unittest.TestCase):
         self.enter()
         self.assertEqual(self.browser.js("location.hash"), "#10.1.2.9/255.0.255.0")
 
-    def assert_answers(self, browser):  # the page in browser answers a press and shows its rows
-        press = ["192", "168", "1", "70", "255", "255", "255", "224"]
-        self.assertEqual([browser.js(f"octaval.press({json.dumps(press)})"),
-                          browser.js(f"{self.box('Subnet mask, octet 4')}.value")],
-                         [cli("--batch", data=("\t".join(press) + "\n").encode()).decode(), "0"])
-
-    def test_offline_after_the_first_visit(self):
+    def test_offline_after_the_first_visit_and_from_a_disk(self):
+        # The page from the site once more with the server closed, then the page in one file.
         site = Site(os.environ["OCTAVAL_SITE"])
         browser = Browser()
         self.addCleanup(browser.close)
@@ -479,12 +445,13 @@ class PageTest(unittest.TestCase):
         self.assertTrue(browser.js("Promise.race([navigator.serviceWorker.ready.then(() => true),"
                                    " new Promise((r) => setTimeout(() => r(false), 10000))])"))
         site.close()
-        browser.open(site.url)
-        self.assert_answers(browser)
-
-    def test_single_file_opens_from_a_disk(self):
-        self.browser.open("file://" + os.environ["OCTAVAL_SINGLE_FILE"])
-        self.assert_answers(self.browser)
+        press = ["192", "168", "1", "70", "255", "255", "255", "224"]
+        for url in (site.url, "file://" + os.environ["OCTAVAL_SINGLE_FILE"]):
+            with self.subTest(url):
+                browser.open(url)  # it answers a press and shows its rows
+                self.assertEqual([browser.js(f"octaval.press({json.dumps(press)})"),
+                                  browser.js(f"{self.box('Subnet mask, octet 4')}.value")],
+                                 [cli("--batch", data=("\t".join(press) + "\n").encode()).decode(), "0"])
 
     def test_budgets(self):
         """The whole page at most 150 KB gzipped; prints the first answer's time after the
