@@ -101,6 +101,9 @@ AddressEdit::AddressEdit(RowKind kind, QWidget* parent) : QWidget(parent), m_kin
     // The row is its boxes: Tab goes from box to box, and the focus given to the row goes to the
     // first.
     setFocusProxy(m_boxes[0]);
+    // As a line edit, the row keeps its height where a layout is short of room: squeezed, its boxes
+    // would cut their digits.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void AddressEdit::setText(std::size_t k, const QString& text) {
