@@ -118,8 +118,8 @@ private slots:
                      summary.contains(u"\nUsable hosts per subnet: 0 of 1 right"),
                  qPrintable(summary));
         // The summary's lines make room for themselves: no row of boxes is squeezed.
-        QTRY_COMPARE(m_window->inputs(Question::network)[0]->height(),
-                     m_window->inputs(Question::classLetter)[0]->height());
+        const QLineEdit* octet = m_window->inputs(Question::network)[0];
+        QTRY_VERIFY(octet->height() >= octet->minimumSizeHint().height());
     }
 
     // A kind of question answered wrong is asked again: the next problems are drawn to ask it.
