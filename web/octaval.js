@@ -513,15 +513,20 @@
             return;
         }
         document.getElementById('seed').removeAttribute('aria-invalid');
-        nextProblem();
+        showProblem(1, null);  // the session's first
     }
 
     // The next problem; again (true), the one on show, with what is typed and marked.
     function nextProblem(again) {
         const kept = again === true ? asked.map((q) => q.field.value) : null;
+        showProblem(kept ? 1 : 0, kept);
+    }
+
+    // The problem octaval_practice_next gives (again: 1, the one on show), with the answers kept.
+    function showProblem(again, kept) {
         const marked = kept && asked.some((q) => q.mark.textContent);
         const [address, mask, progress, summary, ...questions] =
-            output(wasm.octaval_practice_next(kept ? 1 : 0)).split('\x1e');
+            output(wasm.octaval_practice_next(again)).split('\x1e');
         document.getElementById('problem-address').value = address;
         document.getElementById('problem-mask').value = mask;
         document.getElementById('problem-progress').textContent = progress;

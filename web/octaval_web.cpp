@@ -61,7 +61,6 @@ std::string subnetsWords(std::string_view source) {
 
 // The practice: problems drawn from the chosen seed, the one on show, and the session's score.
 std::optional<octaval::PracticeSession> practice;
-bool fresh = false;  // the session's first problem has not been asked for yet
 
 // The page's own texts, which no window shows. lupdate reads them here into the translations, and
 // the page looks them up by their context as it does the window's texts.
@@ -434,22 +433,20 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
     options.classes = *classes;
     options.level = octaval::allLevels[level];
     practice.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
-    fresh = true;
     return 1;
 }
 
 /// The next problem of the session, more of those that ask what was answered wrong, as in the
-/// window; with `again`, the problem on show once more (in another language). The output holds
-/// fields split by RS (0x1E): the address, the mask, the problem's place in the session, the last
-/// session's summary after its tenth problem (else nothing), then for each question asked its key,
-/// its prompt and 1 for an address, TAB-separated. Returns the length.
+/// window; with `again`, the problem on show (again in another language, or the first of a session
+/// just started). The output holds fields split by RS (0x1E): the address, the mask, the problem's
+/// place in the session, the last session's summary after its tenth problem (else nothing), then
+/// for each question asked its key, its prompt and 1 for an address, TAB-separated. Returns the
+/// length.
 extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
     output.clear();
     if (!practice) return 0;
-    // Again: the same problem, marked and counted as it was. A session just started shows its
-    // first problem.
-    const std::string summary = again || fresh ? std::string() : practice->next(book());
-    fresh = false;
+    // Again: the same problem, marked and counted as it was.
+    const std::string summary = again ? std::string() : practice->next(book());
     const octaval::Exercise& exercise = practice->exercise();
     output = exercise.problem().address() + '\x1e' + exercise.problem().mask() + '\x1e' +
              practice->progress(book()) + '\x1e' + summary;
