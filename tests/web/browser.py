@@ -47,7 +47,13 @@ class Browser:
         program = shutil.which("chromium") or "/usr/bin/chromium"
         arguments = [program, "--headless=new", "--remote-debugging-pipe", "--no-first-run",
                      "--no-default-browser-check", "--disable-gpu", "--disable-extensions",
-                     "--disable-background-networking", f"--user-data-dir={self.profile}"]
+                     "--disable-background-networking", f"--user-data-dir={self.profile}",
+                     # Puppeteer launches it so too. With the back-forward cache, every
+                     # navigation kept the page it left alive in the cache and started the next
+                     # page in a new renderer process: on two cores that took 30-60 ms from each
+                     # load, page or empty page alike, which neither the tests nor the
+                     # benchmark's navigations are about.
+                     "--disable-back-forward-cache"]
         if os.geteuid() == 0:
             arguments.append("--no-sandbox")  # Chromium's sandbox does not run as root
 
