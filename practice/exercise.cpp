@@ -178,26 +178,35 @@ Mark Exercise::check(Question q, std::string_view answer,
                     ? say({"hosts", "host"},
                           {phrase("Practice", "hosts"), phrase("Practice", "host")})
                     : say({"bits", "bit"}, {phrase("Practice", "bits"), phrase("Practice", "bit")});
-            std::string text = folded(answer);
-            for (const std::string& unit : units)
-                if (!unit.empty() && text.size() > unit.size() && text.ends_with(unit)) {
-                    text = folded(text.substr(0, text.size() - unit.size()));
-                    break;
-                }
-            const auto given = readCount(text, "");
-            if (subnets && m_press.numbers.subnetBits == 0) {
-                const std::string words = folded(answer);
-                mark.right =
-                    (given && *given == 0) || words == "none" || words == "no" ||
-                    among(words,
-                          say({mark.expected, "no subnet"},
-                              {phrase("Practice", "no subnets"), phrase("Practice", "no subnet")}));
-                if (!mark.right && !given) return unreadable();
-            } else {
-                if (!given) return unreadable();
-                mark.right = given == readDecimal(mark.expected);
-                if (!mark.right) diagnose(mark, *given, book);
+            const auto withoutUnit = [&units](std::string text) {
+                for (const std::string& unit : units)
+                    if (!unit.empty() && text.size() > unit.size() && text.ends_with(unit))
+                        return folded(text.substr(0, text.size() - unit.size()));
+                return text;
+            };
+            const std::string text = withoutUnit(folded(answer));
+            // None of them, in each reader's words: "no subnets", "keine Subnetze", or just
+            // "none", "keine", "ninguna" without the unit.
+            std::vector<std::string> none =
+                subnets ? say({"no subnets", "no subnet"},
+                              {phrase("Practice", "no subnets"), phrase("Practice", "no subnet")})
+                : hosts ? say({"no hosts", "no host"},
+                              {phrase("Practice", "no hosts"), phrase("Practice", "no host")})
+                        : std::vector<std::string>{};
+            if (subnets || hosts) {
+                for (std::size_t k = 0, size = none.size(); k < size; ++k)
+                    none.push_back(withoutUnit(none[k]));
+                none.insert(none.end(), {"none", "no"});
             }
+            auto given = readCount(text, "");
+            // A "none" in words names no mistake: it is said of subnets and hosts alike.
+            const bool inWords = !given && (among(text, none) || among(folded(answer), none));
+            if (inWords) given = 0;
+            if (!given) return unreadable();
+            mark.right = subnets && m_press.numbers.subnetBits == 0
+                             ? *given == 0
+                             : given == readDecimal(mark.expected);
+            if (!mark.right && !inWords) diagnose(mark, *given, book);
             break;
         }
         case Question::status: {

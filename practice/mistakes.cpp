@@ -65,7 +65,9 @@ std::optional<std::uint64_t> valueOf(Question q, const std::string& expected) {
 
 void Exercise::diagnose(Mark& mark, std::uint64_t given, const Phrasebook& book) const {
     const Press& p = m_press;
-    if (!p.outcome.passed()) return;
+    // A question that the press gives no answer to has no mistake to name: its numbers are
+    // not there to reason from.
+    if (!p.outcome.passed() || mark.expected.empty()) return;
     const PressNumbers& n = p.numbers;
     const PressAddresses a = pressAddresses(p.state);
     const Question q = mark.question;

@@ -122,6 +122,7 @@ Exercise exercise(std::string_view inputs) {
 TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
     const Exercise c27 = exercise("192.168.1.70 255.255.255.224");
     const Exercise a8 = exercise("10.1.2.3 255.0.0.0"), none = exercise("200.1.2.3/32");
+    const Exercise a31 = exercise("10.1.2.3/31");
     const Exercise zeros = exercise("130.1.0.5 255.255.255.0");
     const Phrasebook *en = &Phrasebook::english(), *fr = phrasebookFor("fr"),
                      *es = phrasebookFor("es");
@@ -149,6 +150,7 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
         {&c27, en, Q::subnets, "6.0", "cannot read “6.0” as a number"},
         {&c27, en, Q::hosts, "32", "wrong"},
         {&c27, en, Q::hosts, "thirty", "cannot read “thirty” as a number"},
+        {&c27, en, Q::hosts, "none", "wrong"},
         {&c27, en, Q::status, "ok", "right"},
         {&c27, en, Q::status, "1", "right"},
         {&c27, en, Q::status, "2", "wrong"},
@@ -169,6 +171,8 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
         {&c27, fr, Q::hosts, "30 HÔTES", "right"},
         {&c27, fr, Q::hosts, "30 hosts", "right"},
         {&a8, es, Q::subnets, "ninguna subred", "right"},
+        {&a8, es, Q::subnets, "ninguna", "right"},
+        {&a31, fr, Q::hosts, "aucun hôte", "right"},
         {&a8, es, Q::classLetter, "clase a", "right"},
         {&a8, es, Q::hosts, "16.777.214", "right"},
         {&a8, fr, Q::hosts, "16\u202F777\u202F214", "right"},
@@ -189,6 +193,8 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
         }
     }
     EXPECT_EQ(a8.check(Question::subnets, "2").text(), "wrong, expected no subnets");
+    // A question the problem does not ask has no mistake to name (a form may send it anyway).
+    EXPECT_EQ(none.check(Question::hosts, "0").why, "");
     // The marks are told in the words of the book given.
     EXPECT_TRUE(c27.check(Question::hosts, "32 hôtes", both, *en)
                     .why.ends_with("Step 5 of the working, “Hosts”, shows it."));

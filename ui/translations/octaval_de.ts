@@ -287,6 +287,14 @@
         <translation>kein Subnetz</translation>
     </message>
     <message>
+        <source>no hosts</source>
+        <translation>keine Hosts</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>kein Host</translation>
+    </message>
+    <message>
         <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
         <translation>Octaval-Übung: Seed %1, Klassen %2, Stufe %3 (%4)</translation>
     </message>

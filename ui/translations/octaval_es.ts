@@ -287,6 +287,14 @@
         <translation>ninguna subred</translation>
     </message>
     <message>
+        <source>no hosts</source>
+        <translation>ningún host</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>ningún host</translation>
+    </message>
+    <message>
         <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
         <translation>Práctica de Octaval: semilla %1, clases %2, nivel %3 (%4)</translation>
     </message>

@@ -287,6 +287,14 @@
         <translation>aucun sous-réseau</translation>
     </message>
     <message>
+        <source>no hosts</source>
+        <translation>aucun hôte</translation>
+    </message>
+    <message>
+        <source>no host</source>
+        <translation>aucun hôte</translation>
+    </message>
+    <message>
         <source>Octaval practice: seed %1, classes %2, level %3 (%4)</source>
         <translation>Exercices Octaval&#xa0;: graine %1, classes %2, niveau %3 (%4)</translation>
     </message>
