@@ -167,13 +167,26 @@ void appendOptionHelp(std::string& text, const CliOption& o) {
         text += o.argument;
     }
     text.append(std::max<std::size_t>(2, column - std::min(column, text.size() - start)), ' ');
+    // The description is broken between words so that no line is wider than a terminal of
+    // 80 columns.
+    constexpr std::size_t width = 79;
+    std::size_t lineStart = start;
+    bool first = true;
     for (std::string_view rest = o.help; !rest.empty();) {
-        const std::size_t end = std::min(rest.find('\n'), rest.size());
-        if (rest.data() != o.help.data()) text.append(column, ' ');
-        text += rest.substr(0, end);
-        text += '\n';
+        const std::size_t end = std::min(rest.find(' '), rest.size());
+        const std::string_view word = rest.substr(0, end);
         rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!first && text.size() - lineStart + 1 + word.size() > width) {
+            text += '\n';
+            lineStart = text.size();
+            text.append(column, ' ');
+        } else if (!first) {
+            text += ' ';
+        }
+        text += word;
+        first = false;
     }
+    text += '\n';
 }
 
 }  // namespace
@@ -184,25 +197,29 @@ std::string helpText() {
        octaval-cli --binary ADDRESS[/N] [MASK]
        octaval-cli --explain [--json] [--language CODE] ADDRESS[/N] [MASK]
        octaval-cli --batch [--addresses]
-       octaval-cli --practice [--seed N] [--count K] [--classes ABC] [--level LEVEL]
-                   [--questions KEYS] [--worksheet [--answers] [--json | --csv | --html]]
-                   [--language CODE]
+       octaval-cli --practice [--seed N] [--count K] [--classes ABC]
+                   [--level LEVEL] [--questions KEYS] [--language CODE]
+                   [--worksheet [--answers] [--json | --csv | --html]]
        octaval-cli --mark [--csv]
-Classful IPv4 subnetting from the shell: one press of "Recalculate" of the Octaval window.
+Classful IPv4 subnetting from the shell: one press of "Recalculate" of the
+Octaval window.
 
-  ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes into its box as
-                 it stands
-  MASK           four parts joined by dots, such as 255.255.0.0, or a prefix length /N with
-                 N from 0 to 32; either may follow ADDRESS after a slash, as in
-                 10.1.2.3/255.255.0.0; left out, the natural mask of the address's class
+  ADDRESS        four parts joined by dots, such as 10.1.2.3; each part goes
+                 into its box as it stands
+  MASK           four parts joined by dots, such as 255.255.0.0, or a prefix
+                 length /N with N from 0 to 32; either may follow ADDRESS after
+                 a slash, as in 10.1.2.3/255.255.0.0; left out, the natural
+                 mask of the address's class
 )";
     for (const CliOption& o : cliOptions)
         appendOptionHelp(text, o);
-    text += R"(  --             end of the options: an ADDRESS that begins with '-' goes after it
+    text += R"(  --             end of the options: an ADDRESS that begins with '-' goes
+                 after it
 
-Exit status: 0 when the status is "OK" (batch, mark: every line could be read), 1 when the
-status is another message (batch, mark: a line was malformed, or reading or writing failed;
-list: the list could not be given), 2 for a usage error.
+Exit status: 0 when the status is "OK" (batch, mark: every line could be read),
+1 when the status is another message (batch, mark: a line was malformed, or
+reading or writing failed; list: the list could not be given), 2 for a usage
+error.
 
 Examples: octaval-cli --list 192.168.1.70/27
           octaval-cli --binary 172.16.5.9 255.255.240.0
@@ -297,7 +314,8 @@ std::variant<CommandLine, UsageError> parseCommandLine(int argc, char* argv[]) {
                                   " reads standard input and takes no ADDRESS, got '",
                                   line.operands.front(), "'"})};
     if (line.mode == Mode::Practice && !line.operands.empty())
-        return UsageError{joined({"--practice draws its own problems and takes no ADDRESS, got '",
+        return UsageError{joined({has("practice") ? "--practice" : "--worksheet",
+                                  " draws its own problems and takes no ADDRESS, got '",
                                   line.operands.front(), "'"})};
     return line;
 }

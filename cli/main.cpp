@@ -18,6 +18,7 @@
 #include "practice/marking.h"
 #include "practice/worksheet_html.h"
 #include "report/binary_report.h"
+#include "report/escape.h"
 #include "report/json_writer.h"
 #include "report/phrases/phrases.h"
 #include "report/press.h"
@@ -35,8 +36,12 @@ int print(std::string_view text, int status) {
 }
 
 int usageError(const octaval::UsageError& error) {
+    // The message may quote what was typed: its control characters are shown, not sent to the
+    // terminal.
+    std::string message;
+    octaval::appendEscaped(message, error.message, octaval::Escape::visible);
     std::fprintf(stderr, "octaval-cli: %s\nTry 'octaval-cli --help' for more information.\n",
-                 error.message.c_str());
+                 message.c_str());
     return 2;
 }
 

@@ -56,7 +56,7 @@ struct CliOption {
     Role role;
     std::string_view excludes;  // an option that it cannot be given with, or empty
     std::string_view brief;     // the description that the shells show beside it
-    std::string_view help;      // its lines in --help
+    std::string_view help;      // its description in --help, broken there at the width
 };
 
 // One row a line as far as the shells' description, for the completions' reader.
@@ -65,57 +65,57 @@ inline constexpr std::array<CliOption, 20> cliOptions = {{
     {"json", 'j', "", Mode::Press | Mode::List | Mode::Explain | Mode::Batch | Mode::Practice, Role::goesWith, "csv", "print the result as one JSON object",
      "print the result as one JSON object instead of the window's rows"},
     {"list", 'l', "", Mode::List, Role::chooses, "", "list every subnet of the class network under the mask",
-     "list every subnet of the address's class network under the mask: number,\n"
-     "network, first and last host, broadcast, and marks on the reserved subnets\n"
+     "list every subnet of the address's class network under the mask: number, "
+     "network, first and last host, broadcast, and marks on the reserved subnets "
      "(all zeros, all ones) and on the address's own; with --json, one object a line"},
     {"csv", 0, "", Mode::List | Mode::Practice | Mode::Mark, Role::goesWith, "html", "the list or the worksheet as CSV, or the answers to mark",
-     "with --list: the list as CSV (RFC 4180), a header record and the same columns;\n"
+     "with --list: the list as CSV (RFC 4180), a header record and the same columns; "
      "with --practice, the worksheet as CSV; with --mark, the answers are CSV"},
     {"html", 0, "", Mode::Practice, Role::goesWith, "json", "write the worksheet as an HTML page to print",
-     "with --practice, the worksheet as one HTML page to print, the key (--answers)\n"
+     "with --practice, the worksheet as one HTML page to print, the key (--answers) "
      "on a page of its own"},
     {"binary", 0, "", Mode::Binary, Role::chooses, "", "add the address, mask, network and broadcast in binary",
-     "after the report, the address, mask, network and broadcast in binary, with\n"
+     "after the report, the address, mask, network and broadcast in binary, with "
      "'|' where the class's network bits, the subnet bits and the host bits meet"},
     {"explain", 0, "", Mode::Explain, Role::chooses, "", "print the working of the press step by step",
-     "the working of the answer step by step: the bits, the class, the subnet and\n"
-     "host bits, the counts, the block size, the address's subnet, the network and\n"
-     "broadcast, the first and last subnet and the status, or the check that refused\n"
+     "the working of the answer step by step: the bits, the class, the subnet and "
+     "host bits, the counts, the block size, the address's subnet, the network and "
+     "broadcast, the first and last subnet and the status, or the check that refused "
      "the input; with --json, as one JSON object"},
     {"batch", 'b', "", Mode::Batch, Role::chooses, "", "answer lines of 8 TAB-separated fields from standard input",
-     "read lines of 8 TAB-separated fields (the four address parts, then the four\n"
-     "mask parts) from standard input until its end, each line one press on the same\n"
+     "read lines of 8 TAB-separated fields (the four address parts, then the four "
+     "mask parts) from standard input until its end, each line one press on the same "
      "calculator, and answer each with one line of JSON"},
     {"addresses", 0, "", Mode::Batch, Role::goesWith, "", "read each batch line as ADDRESS with an optional prefix or MASK",
      "with --batch: each line is ADDRESS[/N] [MASK] instead, blank-separated"},
     {"practice", 0, "", Mode::Practice, Role::chooses, "", "subnetting exercises checked field by field",
-     "subnetting exercises on a terminal: each question is checked and answered\n"
+     "subnetting exercises on a terminal: each question is checked and answered "
      "with the expected value; without a terminal, the worksheet"},
     {"seed", 0, "N", Mode::Practice, Role::goesWith, "", "the seed of the problems",
-     "the problems' seed (0 to 18446744073709551615): the same seed gives the same\n"
+     "the problems' seed (0 to 18446744073709551615): the same seed gives the same "
      "problems everywhere; left out, one is chosen and shown"},
     {"count", 0, "K", Mode::Practice, Role::goesWith, "", "the number of problems",
      "the number of problems (1 to 100000; 10 when left out)"},
     {"classes", 0, "ABC", Mode::Practice, Role::goesWith, "", "the address classes to draw from",
      "the address classes to draw from, one or more of A, B and C"},
     {"level", 0, "LEVEL", Mode::Practice, Role::goesWith, "", "natural, contiguous, any or faults",
-     "the masks: natural (the class's own), contiguous, any (every mask the checks\n"
+     "the masks: natural (the class's own), contiguous, any (every mask the checks "
      "accept, 255.a.b.0 included) or faults (problems that end in every status)"},
     {"questions", 0, "KEYS", Mode::Practice, Role::goesWith, "", "the questions to ask, keys joined by commas",
-     "the questions, keys joined by commas: network, broadcast, class,\n"
-     "networkBits, subnetBits, hostBits, subnets, hosts, firstSubnet, lastSubnet,\n"
+     "the questions, keys joined by commas: network, broadcast, class, "
+     "networkBits, subnetBits, hostBits, subnets, hosts, firstSubnet, lastSubnet, "
      "status (all when left out)"},
     {"worksheet", 0, "", Mode::Practice, Role::chooses, "", "print the problems for paper instead of asking them",
      "print the problems for paper instead of asking them"},
     {"answers", 0, "", Mode::Practice, Role::goesWith, "", "with the worksheet, its answer key",
      "with the worksheet, its answer key (in JSON, --batch's result objects)"},
     {"mark", 0, "", Mode::Mark, Role::chooses, "", "mark the answers of a class read from standard input",
-     "mark a class's answers from standard input, JSON Lines (address, mask,\n"
-     "answers by question key, student) or with --csv a CSV with a header of those\n"
-     "names: one JSON line a line, the practice's own marks and reasons, then one\n"
+     "mark a class's answers from standard input, JSON Lines (address, mask, "
+     "answers by question key, student) or with --csv a CSV with a header of those "
+     "names: one JSON line a line, the practice's own marks and reasons, then one "
      "line a question with its counts"},
     {"language", 0, "CODE", Mode::Explain | Mode::Practice, Role::goesWith, "", "the language of the working and the practice (en, de, fr or es)",
-     "the language of the working, the questions and the worksheet: en (the\n"
+     "the language of the working, the questions and the worksheet: en (the "
      "default), de, fr or es; JSON and CSV stay English"},
     {"help", 'h', "", Mode::Help, Role::chooses, "", "print the help and exit",
      "print this help and exit"},

@@ -7,10 +7,8 @@
 #include <optional>
 
 namespace octaval {
-namespace {
 
-// The length of the UTF-8 sequence at the start of `text`, 0 when it is not a valid one.
-std::size_t sequenceLength(std::string_view text) {
+std::size_t utf8SequenceLength(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) return 1;
@@ -25,6 +23,8 @@ std::size_t sequenceLength(std::string_view text) {
         return 0;
     return length;
 }
+
+namespace {
 
 void appendUtf8(std::string& out, std::uint32_t c) {
     if (c < 0x80) {
@@ -164,7 +164,7 @@ private:
             if (static_cast<unsigned char>(c) < 0x20)
                 return fail("a control character in a string");
             if (c != '\\') {
-                const std::size_t length = sequenceLength(m_text.substr(m_at));
+                const std::size_t length = utf8SequenceLength(m_text.substr(m_at));
                 if (length == 0) return fail("not UTF-8");
                 out += m_text.substr(m_at, length);
                 m_at += length;
@@ -209,7 +209,7 @@ std::variant<JsonValue, std::string> readJson(std::string_view text) {
 
 bool isUtf8(std::string_view text) {
     while (!text.empty()) {
-        const std::size_t length = sequenceLength(text);
+        const std::size_t length = utf8SequenceLength(text);
         if (length == 0) return false;
         text.remove_prefix(length);
     }

@@ -155,6 +155,7 @@ CASES = {
     "working: a box read unusually": (["--explain", "--", "1e2.1.2.3", "255.0.0.0"], b"", 0, Part("\n1. Reading: Octet 1 of the address, \u201c1e2\u201d, reads as 100: the letter e starts a power of ten.\n")),
     "working: the And of the numbers read": (["--explain", "--", "1e2.1.2.3", "255.0.0.0"], b"", 0, Part(": 100.1.2.3 And 255.0.0.0 = 100.0.0.0,")),
     "working under 255.a.b.0 agrees with the status": (["--explain", "10.1.2.3", "255.254.254.0"], b"", 1, Part("The press, though, reads the network's bits 9 to 22, 00000000000000: all zeros, so it takes the address's subnet as reserved (all zeros).")),
+    "working in JSON of a text that is not UTF-8": (["--explain", "-j", "10.1.2.3\udcff"], b"", 0, Part('{"address":"10.1.2.3\\\\xff",')),
     "explain and list": (["--explain", "--list", "10.1.2.3"], b"", 2, "--list and --explain exclude each other"),
     "batch of addresses": (["--batch", "--addresses"], ADDRESS_LINES, 1, ADDRESS_ANSWERS),
     "list": (["--list", "200.1.2.3/26"], b"", 0, LIST),
@@ -193,6 +194,8 @@ CASES = {
     "addresses without batch": (["--addresses", "1.2.3.4"], b"", 2, "--addresses goes with --batch\n"),
     "batch with an address": (["-b", "1.2.3.4"], b"", 2, "takes no ADDRESS, got '1.2.3.4'"),
     "negative address": (["-5.1.2.3"], b"", 2, "goes after '--', as in 'octaval-cli -- -5.1.2.3'"),
+    "typed control characters shown in a usage error": (["10.1.2.3/8\x7f\x1b[31m"], b"", 2, "prefix length '/8\\x7f\\x1b[31m' is not"),
+    "worksheet with an address": (["--worksheet", "1.2.3.4"], b"", 2, "--worksheet draws its own problems and takes no ADDRESS"),
     # What goes with what: a message names every option that chooses a mode the option belongs to.
     "csv without --list": (["--csv", "10.1.2.3"], b"", 2, "--csv goes with --list, --practice, --worksheet or --mark\n"),
     "csv and json": (["--list", "--csv", "-j", "10.1.2.3"], b"", 2, "--json and --csv exclude each other"),
@@ -208,7 +211,7 @@ CASES = {
     "html worksheet": (["--practice", "--html", "--seed", "42", "--count", "1"], b"", 0,
                        Part("<h2>Problem 1: IP address 131.15.159.82, subnet mask 255.255.0.0</h2>")),
     "binary and json": (["--binary", "-j", "10.1.2.3"], b"", 2, "--json and --binary exclude each other"),
-    "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts, then the four\n")),
+    "help before a conflict": (["--list", "--batch", "-h"], b"", 0, Part("  -b, --batch    read lines of 8 TAB-separated fields (the four address parts,\n")),
     "unknown language": (["--explain", "--language", "en_GB", "1.2.3.4"], b"", 2, "option '--language' takes en, de, es or fr, got 'en_GB'"),
     # Data stays English whatever the language.
     "working in JSON under --language": (["--explain", "-j", "--language", "de", "150.1.1.1", "254.0.0.0"], b"", 1, Part('"title":"Check","text":"The press stops')),
