@@ -196,9 +196,9 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
         for (const Question q : e.questions()) {
             std::optional<std::string> line;
             for (;;) {
-                out += "  ";
-                out += book.caption(questionPrompt(q));
-                out += q == Question::status ? ' ' + book.say(statusNumbers) + "? " : "? ";
+                std::string prompt = book.caption(questionPrompt(q));
+                if (q == Question::status) prompt += ' ' + book.say(statusNumbers);
+                out += "  " + book.say(askedQuestion, {prompt}) + ' ';
                 if (!flush()) return 1;
                 line = reader.next();
                 if (!line || trimmed(*line).empty() ||

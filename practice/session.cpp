@@ -24,12 +24,13 @@ std::uint64_t SessionScore::total(std::uint64_t Tally::*member) const {
 }
 
 std::string SessionScore::text(const Phrasebook& book) const {
-    const std::string right = std::to_string(this->right()),
-                      answered = std::to_string(this->right() + wrong());
+    // Counted by the right answers, which some languages word in the singular for one.
+    const auto right = static_cast<std::int64_t>(this->right());
+    const std::string answered = std::to_string(this->right() + wrong());
     if (notAnswered() == 0)
-        return book.say(phrase("Practice", "Score: %1 of %2 answers right"), {right, answered});
-    return book.say(phrase("Practice", "Score: %1 of %2 answers right, %3 not answered"),
-                    {right, answered, std::to_string(notAnswered())});
+        return book.say(counted("Practice", "Score: %n of %1 answers right"), right, {answered});
+    return book.say(counted("Practice", "Score: %n of %1 answers right, %2 not answered"), right,
+                    {answered, std::to_string(notAnswered())});
 }
 
 std::vector<std::string> SessionScore::byQuestion(const Phrasebook& book) const {
@@ -37,9 +38,9 @@ std::vector<std::string> SessionScore::byQuestion(const Phrasebook& book) const 
     for (const Question q : allQuestions) {
         const Tally& t = m_tallies[static_cast<std::size_t>(q)];
         if (t.right + t.wrong + t.notAnswered == 0) continue;
-        lines.push_back(book.say(phrase("Practice", "%1: %2 of %3 right"),
-                                 {book.caption(questionPrompt(q)), std::to_string(t.right),
-                                  std::to_string(t.right + t.wrong + t.notAnswered)}));
+        lines.push_back(book.say(
+            counted("Practice", "%1: %n of %2 right"), static_cast<std::int64_t>(t.right),
+            {book.caption(questionPrompt(q)), std::to_string(t.right + t.wrong + t.notAnswered)}));
     }
     return lines;
 }

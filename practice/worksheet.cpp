@@ -39,13 +39,12 @@ void appendTextProblem(std::string& out, const Phrasebook& book, std::uint32_t n
     std::vector<std::string> prompts;
     std::size_t width = 0;
     for (const Question q : e.questions()) {
-        prompts.push_back(book.caption(questionPrompt(q)));
+        prompts.push_back(book.say(phrase("Practice", "%1:"), {book.caption(questionPrompt(q))}));
         width = std::max(width, columns(prompts.back()));
     }
     for (std::size_t i = 0; i < prompts.size(); ++i) {
         out += "  ";
         out += prompts[i];
-        out += ':';
         out.append(width - columns(prompts[i]) + 2, ' ');
         out += answers ? answerInWords(book, e.expected(e.questions()[i])) : "________________";
         out += '\n';

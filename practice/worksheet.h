@@ -58,6 +58,8 @@ inline constexpr Phrase sessionInstructions =
 inline constexpr Phrase statusByNumber =
     phrase("Practice", "The status message may be given by its number:");
 inline constexpr Phrase statusNumbers = phrase("Practice", "(1 to 9 or the text)");
+/// A question asked, as its language punctuates one.
+inline constexpr Phrase askedQuestion = phrase("Practice", "%1?");
 
 /// The width of a text in a fixed-width font: UTF-8 continuation bytes take no column.
 std::size_t columns(std::string_view text);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Octaval developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "practice/session.h"
 #include "practice/worksheet.h"
 #include "report/address_text.h"
 #include "report/phrases/phrases.h"
@@ -198,6 +199,10 @@ TEST(Practice, ReadsAnswersAsPeopleWriteThem) {
     // The marks are told in the words of the book given.
     EXPECT_TRUE(c27.check(Question::hosts, "32 hôtes", both, *en)
                     .why.ends_with("Step 5 of the working, “Hosts”, shows it."));
+    // The score is worded by its count of right answers, in the singular for one in French.
+    SessionScore score;
+    score.count(c27.check(Question::hosts, "30"));
+    EXPECT_EQ(score.text(*fr), "Score\u00A0: 1 réponse juste sur 1");
 }
 
 // A wrong answer that one slip of the working gives is told why, with the step that shows it.

@@ -42,13 +42,15 @@ class Words:
         octet = self("Caption", "%1, octet %2").replace("%2", str(k))
         return octet.replace("%1", self("Caption", caption)) if k else self("Caption", caption)
 
+    def counted(self, context, source, n):  # a counted phrase's form for n, %n filled in
+        one = n <= 1 if self.code == "fr" else n == 1
+        form = self.table[(context, source, "")][0 if one else 1] if self.table else source
+        return form.replace("%n", str(n))
+
     def line(self, english):  # a result line or status of the window's
         for pattern, source in self.LINES if self.table else []:
             if match := re.fullmatch(pattern, english):
-                n = int(match[1])
-                one = n <= 1 if self.code == "fr" else n == 1
-                form = self.table[("Result", source, "")][0 if one else 1]
-                return form.replace("%n", str(n)).replace("%1", match[2])
+                return self.counted("Result", source, int(match[1])).replace("%1", match[2])
         context = next((c for c in ("Result", "Status") if (c, english, "") in self.table), None)
         return self(context, english) if context else english
 
@@ -336,9 +338,9 @@ class PageTest(unittest.TestCase):
                 given = [f"{a} {words('Practice', k)}" if code != "en" and k in ("subnets", "hosts") and
                          a.isdigit() else a for k, a in zip(keys, given)]
                 n = {k: sum(t[k] for t in tallies) for k in ("right", "wrong", "unreadable", "unanswered")}
-                score = words("Practice", "Score: %1 of %2 answers right" + ", %3 not answered" * (
-                    n["unanswered"] > 0)).replace("%1", str(n["right"])).replace("%3", str(
-                        n["unanswered"])).replace("%2", str(n["right"] + n["wrong"] + n["unreadable"]))
+                score = words.counted("Practice", "Score: %n of %1 answers right" + ", %2 not answered" * (
+                    n["unanswered"] > 0), n["right"]).replace("%2", str(n["unanswered"])).replace(
+                        "%1", str(n["right"] + n["wrong"] + n["unreadable"]))
                 # The language is chosen last: it words the problem anew and keeps the answers.
                 self.open_at()
                 self.browser.js(f"""(() => {{

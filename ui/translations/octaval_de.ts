@@ -270,17 +270,34 @@
         <source>Step %1 of the working, %2, shows it.</source>
         <translation>Schritt %1 des Rechenwegs, %2, zeigt es.</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 answers right</source>
-        <translation>Ergebnis: %1 von %2 Antworten richtig</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right</source>
+        <translation>
+            <numerusform>Ergebnis: %n von %1 Antworten richtig</numerusform>
+            <numerusform>Ergebnis: %n von %1 Antworten richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right, %2 not answered</source>
+        <translation>
+            <numerusform>Ergebnis: %n von %1 Antworten richtig, %2 nicht beantwortet</numerusform>
+            <numerusform>Ergebnis: %n von %1 Antworten richtig, %2 nicht beantwortet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n von %2 richtig</numerusform>
+            <numerusform>%1: %n von %2 richtig</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Score: %1 of %2 answers right, %3 not answered</source>
-        <translation>Ergebnis: %1 von %2 Antworten richtig, %3 nicht beantwortet</translation>
+        <source>%1:</source>
+        <translation>%1:</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 von %3 richtig</translation>
+        <source>%1?</source>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>no subnet</source>

@@ -270,17 +270,34 @@
         <source>Step %1 of the working, %2, shows it.</source>
         <translation>El paso %1 del cálculo, %2, lo muestra.</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 answers right</source>
-        <translation>Puntuación: %1 de %2 respuestas correctas</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right</source>
+        <translation>
+            <numerusform>Puntuación: %n de %1 respuestas correctas</numerusform>
+            <numerusform>Puntuación: %n de %1 respuestas correctas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right, %2 not answered</source>
+        <translation>
+            <numerusform>Puntuación: %n de %1 respuestas correctas, %2 sin responder</numerusform>
+            <numerusform>Puntuación: %n de %1 respuestas correctas, %2 sin responder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n de %2 correctas</numerusform>
+            <numerusform>%1: %n de %2 correctas</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Score: %1 of %2 answers right, %3 not answered</source>
-        <translation>Puntuación: %1 de %2 respuestas correctas, %3 sin responder</translation>
+        <source>%1:</source>
+        <translation>%1:</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 de %3 correctas</translation>
+        <source>%1?</source>
+        <translation>¿%1?</translation>
     </message>
     <message>
         <source>no subnet</source>

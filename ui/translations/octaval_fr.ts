@@ -270,17 +270,34 @@
         <source>Step %1 of the working, %2, shows it.</source>
         <translation>L’étape %1 du détail du calcul, %2, le montre.</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 answers right</source>
-        <translation>Score&#xa0;: %1 réponses justes sur %2</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right</source>
+        <translation>
+            <numerusform>Score&#xa0;: %n réponse juste sur %1</numerusform>
+            <numerusform>Score&#xa0;: %n réponses justes sur %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score: %n of %1 answers right, %2 not answered</source>
+        <translation>
+            <numerusform>Score&#xa0;: %n réponse juste sur %1, %2 sans réponse</numerusform>
+            <numerusform>Score&#xa0;: %n réponses justes sur %1, %2 sans réponse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n juste sur %2</numerusform>
+            <numerusform>%1&#xa0;: %n justes sur %2</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Score: %1 of %2 answers right, %3 not answered</source>
-        <translation>Score&#xa0;: %1 réponses justes sur %2, %3 sans réponse</translation>
+        <source>%1:</source>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1&#xa0;: %2 justes sur %3</translation>
+        <source>%1?</source>
+        <translation>%1&#xa0;?</translation>
     </message>
     <message>
         <source>no subnet</source>
