@@ -14,9 +14,12 @@ namespace {
 constexpr std::size_t readChunk = std::size_t{256} << 10;
 constexpr std::size_t flushThreshold = std::size_t{1} << 20;
 
+// False when no more answers are to be written: the write failed, or the reader has gone away,
+// which ends the batch quietly.
 bool writeAnswers(int fd, std::string_view data, std::string& error) {
     const auto written = platform::writeAll(fd, data);
-    if (!written.ok()) error = "cannot write the answers: " + written.message();
+    if (!written.ok() && !written.closed())
+        error = "cannot write the answers: " + written.message();
     return written.ok();
 }
 

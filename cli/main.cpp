@@ -27,10 +27,11 @@
 
 namespace {
 
-// Writes text to standard output; returns `status`, or 1 after reporting a failed write.
+// Writes text to standard output; returns `status`, or 1 after reporting a failed write. A
+// reader that has gone away wants no more: that is no failure.
 int print(std::string_view text, int status) {
     const auto written = octaval::platform::writeAll(STDOUT_FILENO, text);
-    if (written.ok()) return status;
+    if (written.ok() || written.closed()) return status;
     std::fprintf(stderr, "octaval-cli: cannot write the answer: %s\n", written.message().c_str());
     return 1;
 }
@@ -56,6 +57,11 @@ octaval::ColourDepth colourWanted() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A reader that stops early (| head) ends the output quietly, in every mode: the write sees
+    // EPIPE instead of the program being killed.
+#ifdef SIGPIPE
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     octaval::platform::Arguments arguments(argc, argv);
     if (!arguments.error().empty()) return usageError({arguments.error()});
     using octaval::CommandLine;
@@ -125,11 +131,6 @@ int main(int argc, char* argv[]) {
         return usageError(*error);
     const auto& inputs = std::get<octaval::AddressTexts>(parsedInputs);
     if (line.mode == CommandLine::Mode::List) {
-        // A reader that stops early (| head) ends the list quietly: the write sees EPIPE instead
-        // of the program being killed.
-#ifdef SIGPIPE
-        std::signal(SIGPIPE, SIG_IGN);
-#endif
         const auto result = octaval::writeSubnetList(inputs,
                                                      line.csv    ? octaval::ListFormat::csv
                                                      : line.json ? octaval::ListFormat::jsonLines

@@ -245,7 +245,8 @@ void markCsv(std::string_view input, Marker& marker) {
                                        : Column::student;
         else if (const auto q = questionFromKey(name))
             c = {Column::answer, *q};
-        else if (!worksheetOwn(name) && unknown.empty())
+        // A spreadsheet may save empty columns beside the named ones.
+        else if (!name.empty() && !worksheetOwn(name) && unknown.empty())
             unknown = quotedName("unknown question key", name);
         const auto same = [&](const Column& o) {
             return o.kind == c.kind && (c.kind != Column::answer || o.question == c.question);
@@ -263,7 +264,10 @@ void markCsv(std::string_view input, Marker& marker) {
     if (!unknown.empty()) marker.error(header.line, unknown);
     CsvRecords::Record r;
     while (records.next(r)) {
-        if (r.error.empty() && r.fields.size() == 1 && trimmed(r.fields[0]).empty()) continue;
+        // A blank line, or a spreadsheet's empty row (",,,"), is no pupil's.
+        if (r.error.empty() && std::all_of(r.fields.begin(), r.fields.end(),
+                                           [](const std::string& f) { return trimmed(f).empty(); }))
+            continue;
         if (r.error.empty() && r.fields.size() != columns.size())
             r.error = std::to_string(r.fields.size()) + " fields where the header has " +
                       std::to_string(columns.size());

@@ -99,7 +99,8 @@ MARK_TAIL = ('{"line":2,"error":"not a JSON object"}\n'
              '"expected":"192.168.1.64","reason":"cannot read “1” as an address"}}}\n'
              '{"question":"network","right":1,"wrong":0,"unreadable":1,"unanswered":0}\n')
 # A CSV as a spreadsheet saves it: byte order mark, CRLF, quoted fields, columns in any order.
-MARK_CSV = b'\xef\xbb\xbfmask,"student",hosts,address\r\n/27,"Doe, ""Jo""",30 hosts,192.168.1.70\r\n'
+# As a spreadsheet saves it: a byte order mark, an empty column, an empty row.
+MARK_CSV = b'\xef\xbb\xbfmask,"student",hosts,address,\r\n/27,"Doe, ""Jo""",30 hosts,192.168.1.70,\r\n,,,,\r\n'
 MARK_CSV_BAD = b"address,mask,class,Timestamp\n10.1.2.3,/8\n10.1.2.3,/8,a,x\n\"x\n"
 MARK_CSV_ANSWERS = ('{"line":1,"error":"unknown question key \'Timestamp\'"}\n'
                     '{"line":2,"error":"2 fields where the header has 4"}\n'
@@ -289,10 +290,16 @@ class ProgramTest(unittest.TestCase):
                 result = run(args, LINE, stdout=full)
                 self.assertEqual(result.returncode, 1)
                 self.assertIn(b"octaval-cli: cannot write the " + message, result.stderr)
-        # A closed pipe ends the list quietly.
-        piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' --list 10.1.2.3/30 | head -1"],
-                               capture_output=True)
-        self.assertEqual((piped.returncode, piped.stderr), (0, b""))
+        # A closed pipe ends any output quietly, killed by no SIGPIPE.
+        lines = tempfile.NamedTemporaryFile()
+        lines.write((LINE + b"\n") * 100000)
+        lines.flush()
+        for command in ("--list 10.1.2.3/30", "--practice --worksheet --count 100000",
+                        f"--batch < {lines.name}"):
+            with self.subTest(command):
+                piped = subprocess.run(["bash", "-c", f"set -o pipefail; '{CLI}' {command} | head -c1"],
+                                       capture_output=True)
+                self.assertEqual((piped.returncode, piped.stderr), (0, b""))
 
 
 def worksheet(*args):
