@@ -75,12 +75,18 @@ private:
     bool m_ended = false;
 };
 
-// Where a line's continuation lines start: after a step's number ("10. "), after a row's
-// caption and the blanks behind it ("Legend       "), or under its own indent.
+// Where a line's continuation lines start: after a step's number ("10. "), after an item's
+// number in a list ("  4  Illegal…"), after a row's caption and the blanks behind it
+// ("Legend       "), or under its own indent.
 std::size_t hangingIndent(std::string_view line) {
     std::size_t at = line.find_first_not_of(' ');
     if (at == std::string_view::npos) return 0;
-    if (at > 0) return at;
+    if (at > 0) {
+        const std::size_t end = std::min(line.find_first_not_of("0123456789", at), line.size());
+        const std::size_t text = line.find_first_not_of(' ', end);
+        const bool numbered = end - at >= 1 && end - at <= 2 && line.substr(end).starts_with("  ");
+        return numbered && text != std::string_view::npos ? text : at;
+    }
     const std::size_t digits = line.find_first_not_of("0123456789");
     if (digits > 0 && digits != std::string_view::npos && line.substr(digits, 2) == ". ")
         return digits + 2;
@@ -170,12 +176,12 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
     // Texts of the program's own are broken between words to fit the terminal.
     const int terminal = platform::terminalColumns(outputFd);
     const std::size_t width = terminal >= 20 ? static_cast<std::size_t>(terminal) : 80;
-    std::string out = practiceHeading(seed, request.options, book) + '\n';
+    std::string out = wrapped(practiceHeading(seed, request.options, book), width);
     out += wrapped(book.say(sessionInstructions), width);
-    out += book.say(statusByNumber);
+    std::string statuses = book.say(statusByNumber);
     for (std::size_t i = 0; i < status::all.size(); ++i)
-        out += "\n  " + std::to_string(i + 1) + "  " + book.status(status::all[i]);
-    out += '\n';
+        statuses += "\n  " + std::to_string(i + 1) + "  " + book.status(status::all[i]);
+    out += wrapped(statuses, width);
 
     bool failed = false;
     const auto flush = [&] {
@@ -192,7 +198,7 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
         // More problems that ask what was answered wrong, as in the window.
         const Exercise e(nextProblem(generator, score, request.options.questions, drawn),
                          request.options.questions);
-        out += '\n' + problemHeading(book, n, request.count, e.problem()) + '\n';
+        out += '\n' + wrapped(problemHeading(book, n, request.count, e.problem()), width);
         for (const Question q : e.questions()) {
             std::optional<std::string> line;
             for (;;) {
@@ -217,7 +223,7 @@ int runPracticeSession(const PracticeRequest& request, std::uint64_t seed, int i
             if (!mark.why.empty()) out += wrapped("    " + mark.why, width);
         }
     }
-    out += '\n' + score.text(book) + '\n';
+    out += '\n' + wrapped(score.text(book), width);
     for (const std::string& line : score.byQuestion(book))
         out += wrapped("  " + line, width);
     return flush() ? 0 : 1;

@@ -309,9 +309,11 @@ def worksheet(*args):
 
 class Session:
     # The program on a pseudo-terminal: answers typed, what it wrote read back.
-    def __init__(self, *args):
+    def __init__(self, *args, columns=0):
         self.pid, self.fd = pty.fork()
         if self.pid == 0:
+            if columns:  # the terminal's width, set before the program asks for it
+                fcntl.ioctl(0, termios.TIOCSWINSZ, struct.pack("HHHH", 24, columns, 0, 0))
             os.execv(CLI, [CLI, "--practice", *args])
         self.seen = ""
 
@@ -367,11 +369,13 @@ class SessionTest(unittest.TestCase):
     def test_a_known_mistake_is_told_why_within_the_terminal_width(self):
         args = ("--seed", "42", "--count", "1", "--questions", "hosts")
         bits = int(worksheet(*args)[0]["answers"]["hostLine"].split(" ")[0])
-        session = Session(*args)
-        fcntl.ioctl(session.fd, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 40, 0, 0))
-        session.answer(str(2 ** bits))
+        session = Session(*args, columns=40)
+        before = session.read_until("? ")
+        os.write(session.fd, f"{2 ** bits}\n".encode())
         reason = session.read_until("Score").split("\r\n")[1:-2]
-        self.assertTrue(all(len(line) <= 40 for line in reason), reason)
+        # Every text of the program's own fits: the heading, the list of statuses, the reason.
+        lines = before.split("\r\n") + reason
+        self.assertTrue(all(len(line) <= 40 for line in lines), lines)
         self.assertIn(f"which counts the network and the broadcast address; neither is a host, "
                       f"so 2^{bits} - 2 = {2 ** bits - 2} are usable. Step ",
                       " ".join(line.strip() for line in reason))
