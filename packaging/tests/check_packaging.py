@@ -88,6 +88,7 @@ CASES = [
     ("--l", {"--language", "--list"}),
     ("--c", {"--csv"}),  # the practice options only after --practice
     ("--practice -j --c", {"--classes", "--count", "--csv"}),
+    ("--worksheet --c", {"--classes", "--count", "--csv"}),  # or after the worksheet
     ("--batch --a", {"--addresses"}),
     ("--list -- --c", set()),  # "--" ends the options
     (f"{ADDRESS}/", {f"{ADDRESS}/{n}" for n in range(33)}),
