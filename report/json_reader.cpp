@@ -2,27 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/json_reader.h"
 
+#include "report/escape.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 
 namespace octaval {
-
-std::size_t utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || text.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80) return 0;
-    // The second byte's range rules out overlong forms, surrogates and code points beyond U+10FFFF.
-    const unsigned char second = byte(1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
 
 namespace {
 

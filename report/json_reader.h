@@ -37,7 +37,4 @@ std::variant<JsonValue, std::string> readJson(std::string_view text);
 /// Whether the text is valid UTF-8 (no overlong forms, no surrogates, nothing beyond U+10FFFF).
 bool isUtf8(std::string_view text);
 
-/// The length of the UTF-8 sequence at the start of `text`, 0 when it does not start with one.
-std::size_t utf8SequenceLength(std::string_view text);
-
 }  // namespace octaval

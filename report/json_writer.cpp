@@ -12,7 +12,6 @@
 
 #include "report/captions.h"
 #include "report/escape.h"
-#include "report/json_reader.h"
 #include "report/working/explanation.h"
 
 namespace octaval {
@@ -178,22 +177,7 @@ bool placeResult(char* out, const MemoryBoxes& boxes) {
 
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
-    // JSON is UTF-8. A typed text may hold any bytes: one that starts no UTF-8 sequence is
-    // written as the text \xhh, as a line of text shows it.
-    while (!text.empty()) {
-        std::size_t valid = 0;
-        for (std::size_t n = 0;
-             valid < text.size() && (n = utf8SequenceLength(text.substr(valid)));)
-            valid += n;
-        appendEscaped(out, text.substr(0, valid), Escape::json);
-        if (valid == text.size()) break;
-        static constexpr std::string_view hex = "0123456789abcdef";
-        const auto byte = static_cast<unsigned char>(text[valid]);
-        out += "\\\\x";
-        out += hex[byte >> 4];
-        out += hex[byte & 0xF];
-        text.remove_prefix(valid + 1);
-    }
+    appendEscaped(out, text, Escape::json);
     out += '"';
 }
 

@@ -18,7 +18,7 @@
 namespace octaval {
 
 /// Appends text as a JSON string, quotes included; quotes, backslashes and control characters
-/// are escaped, a byte that is not UTF-8 is written as the text \xhh, other bytes are copied.
+/// are escaped as Escape::json says, other bytes are copied.
 void appendJsonString(std::string& out, std::string_view text);
 
 /// Writes one compact JSON object member by member into `out`: "{" when made, "}" when

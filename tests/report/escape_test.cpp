@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "report/escape.h"
 #include "report/json_reader.h"
 #include "report/json_writer.h"
 #include "report/text_report.h"
@@ -33,6 +34,13 @@ TEST(Escape, BoxTextsThatNeedItAreEscapedInEveryReport) {
               "Class        \"\\\n"
               R"(a\n\t\r\x01\x7f)"
               "\n");
+    // A byte that is not UTF-8 is escaped, on a line a C1 control too; other UTF-8 is kept.
+    const std::string odd = "\xC3\xA9\xFF\xC2\x9B";
+    std::string line, inJson;
+    appendEscaped(line, odd, Escape::visible);
+    appendJsonString(inJson, odd);
+    EXPECT_EQ(line, "\xC3\xA9\\xff\\xc2\\x9b");
+    EXPECT_EQ(inJson, "\"\xC3\xA9\\\\xff\xC2\x9B\"");
 }
 
 // The reader takes what the standard allows and names the first fault of anything else.
