@@ -203,10 +203,10 @@ Mark Exercise::check(Question q, std::string_view answer,
             const bool inWords = !given && (among(text, none) || among(folded(answer), none));
             if (inWords) given = 0;
             if (!given) return unreadable();
-            mark.right = subnets && m_press.numbers.subnetBits == 0
-                             ? *given == 0
-                             : given == readDecimal(mark.expected);
-            if (!mark.right && !inWords) diagnose(mark, *given, book);
+            // Without subnet bits there is no count of subnets to have slipped on.
+            const bool noSubnets = subnets && m_press.numbers.subnetBits == 0;
+            mark.right = noSubnets ? *given == 0 : given == readDecimal(mark.expected);
+            if (!mark.right && !inWords && !noSubnets) diagnose(mark, *given, book);
             break;
         }
         case Question::status: {
