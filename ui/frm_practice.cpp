@@ -140,7 +140,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
     setWindowTitle(tr("Practice"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Every widget is a direct child of the window, so that followPalette reaches it.
+    // Every widget is a direct child of the window, so that followPalette reaches it; only the
+    // reasons' label, which needs no colours of its own, stands in its scroll area.
     auto* grid = new QGridLayout(this);
     int line = 0;
 
@@ -262,7 +263,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
     }
 
     // Why the wrong answers are wrong, in sentences that need the window's width; the window
-    // grows to show them whole (showReasons), and where the screen is too small they scroll.
+    // grows to show them whole (fitReasons), and where the screen is too small they scroll.
     m_reasonsArea = new ReasonsArea(this);
     m_reasonsArea->setFrameShape(QFrame::NoFrame);
     m_reasonsArea->setWidgetResizable(true);
@@ -446,7 +447,7 @@ void frmPractice::fitReasons() {
         whole <= room ? whole : std::max(room, 3 * m_reasons->fontMetrics().lineSpacing()));
     layout()->activate();
     const QRect placed = frameGeometry();
-    if (isVisible() && placed.bottom() > free.bottom())
+    if (placed.bottom() > free.bottom())
         move(placed.left(), std::max(free.top(), free.bottom() + 1 - placed.height()));
 }
 

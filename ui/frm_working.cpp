@@ -261,9 +261,9 @@ public:
     StepItem(StepList* list, int step) : m_list(list), m_step(step) {}
     bool isValid() const override { return m_list && m_step < m_list->count(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_list->window()->windowHandle(); }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_list);
+        return m_list ? QAccessible::queryAccessibleInterface(m_list) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -281,6 +281,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
+        if (!isValid()) return state;
         state.selectable = true;
         state.selected = m_step == m_list->current();
         state.focused = state.selected && m_list->hasFocus();
