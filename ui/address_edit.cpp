@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/address_edit.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +27,26 @@ std::pair<std::size_t, std::size_t> selectionOf(const QLineEdit* box) {
     if (box->hasSelectedText())
         return {std::size_t(box->selectionStart()), std::size_t(box->selectionEnd())};
     return {std::size_t(box->cursorPosition()), std::size_t(box->cursorPosition())};
+}
+
+// The row as a screen reader meets it: a group of four boxes, named by the row's caption where
+// its window names it. The focus given to the row goes to its first box, which makes
+// QWidget::hasFocus() true for the row too: the row is never reported as focused itself, beside
+// the box that is.
+class RowInterface final : public QAccessibleWidget {
+public:
+    explicit RowInterface(QWidget* row) : QAccessibleWidget(row, QAccessible::Grouping) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = state.focused = false;
+        return state;
+    }
+};
+
+QAccessibleInterface* rowInterface(const QString& key, QObject* object) {
+    if (key == QLatin1StringView(AddressEdit::staticMetaObject.className()))
+        return new RowInterface(static_cast<QWidget*>(object));
+    return nullptr;
 }
 
 }  // namespace
@@ -86,6 +107,8 @@ private:
 };
 
 AddressEdit::AddressEdit(RowKind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
+    static const bool accessible = (QAccessible::installFactory(rowInterface), true);
+    Q_UNUSED(accessible);
     for (std::size_t k = 0; k < 4; ++k) {
         if (k > 0) {
             m_dots[k - 1] = new QLabel(QStringLiteral("."), this);

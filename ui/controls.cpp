@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -36,6 +38,16 @@ constexpr qreal maxTightening = 1.0;
 // A line edit's text starts this far inside its edges: frame and margin on both sides, less the
 // margin that we take back (below).
 constexpr int boxTextInset = 4;
+
+}  // namespace
+
+int buttonPadding() {
+    const QStyle* style = QApplication::style();
+    return style->pixelMetric(QStyle::PM_ButtonMargin) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+namespace {
 
 // The platform's interface face at 8 pt, the classic size for which the boxes and notes were
 // sized.
@@ -158,15 +170,16 @@ public:
             case ControlKind::note:
                 return cached(m_note, [] { return classicSizeFont(); });
             case ControlKind::button: {
-                // The buttons keep the window's font unless a label would reach the bevel (a
-                // large font in French or Spanish): then all of them get smaller alike.
+                // The buttons keep the window's font unless a label would reach into the
+                // button's padding (a large font in French or Spanish): then all of them get
+                // smaller alike.
                 const qreal points = QFontInfo(QApplication::font()).pointSizeF();
                 const QFont* font = cached(m_button, [&] {
                     std::vector<Sample> labels;
                     for (const Control& c : m_controls)
                         if (c.kind == ControlKind::button)
                             labels.push_back({shownControlText(m_context, c),
-                                              fromTwips(c.width) - boxTextInset});
+                                              fromTwips(c.width) - buttonPadding()});
                     return shrunkToFit(QApplication::font(), points, labels);
                 });
                 return font->pointSizeF() < points ? font : nullptr;
@@ -368,6 +381,30 @@ QPushButton* newCloseButton(QWidget* window) {
     button->setObjectName(QStringLiteral("close"));
     QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
     return button;
+}
+
+void placeBeside(QWidget* window, const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    const QRect free = screen->availableGeometry();
+    // The frame's size, as far as the window system has told it (none before the first showing).
+    QRect placed(QPoint(), window->frameGeometry().size());
+    if (!owner) {
+        placed.moveCenter(free.center());
+    } else {
+        const QRect beside = owner->frameGeometry();
+        const int right = free.right() - beside.right();
+        const int left = beside.left() - free.left();
+        placed.moveTop(beside.top());
+        if (right >= placed.width() || right >= left)
+            placed.moveLeft(beside.right() + 1);
+        else
+            placed.moveRight(beside.left() - 1);
+    }
+    placed.moveLeft(std::clamp(placed.left(), free.left(),
+                               std::max(free.left(), free.right() + 1 - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), free.top(),
+                              std::max(free.top(), free.bottom() + 1 - placed.height())));
+    window->move(placed.topLeft());
 }
 
 }  // namespace octaval

@@ -74,7 +74,16 @@ constexpr std::size_t controlIndex(std::span<const Control> controls, std::strin
 std::vector<QWidget*> buildForm(const Form& form, std::span<const Control> controls,
                                 QWidget* window);
 
+/// The room that a push button keeps between its label and its edges, both sides together, as
+/// the style pads it.
+int buttonPadding();
+
 /// A button "Close" that closes `window`, named "close"; one text for every window that has one.
 QPushButton* newCloseButton(QWidget* window);
+
+/// Moves `window`, at its size, beside `owner` (the window that opened it) so that both show:
+/// to its right where the screen has room, else to its left, else on the side with more room;
+/// always within the free area of the owner's screen. Centred on that area without an owner.
+void placeBeside(QWidget* window, const QWidget* owner);
 
 }  // namespace octaval

@@ -152,11 +152,14 @@ frmMain::frmMain(QWidget* parent) : QDialog(parent) {
     const std::vector<QWidget*> widgets = buildForm(form, controls, this);
     m_rows = {static_cast<AddressEdit*>(widgets[controlIndex(controls, "AddressRow")]),
               static_cast<AddressEdit*>(widgets[controlIndex(controls, "MaskRow")])};
-    for (std::size_t r = 0; r < 2; ++r)
+    for (std::size_t r = 0; r < 2; ++r) {
+        m_rows[r]->setAccessibleName(
+            toQString(windowPhrasebook().caption(rowCaption(r ? Box::Text5 : Box::Text1))));
         for (std::size_t k = 0; k < 4; ++k) {
             m_rows[r]->box(k)->setObjectName(QString::fromLatin1(rowBoxes[r][k]));
             if (k < 3) m_rows[r]->dot(k)->setObjectName(QString::fromLatin1(rowDots[r][k]));
         }
+    }
     for (Box b : allBoxes)
         m_boxes[std::size_t(numberOf(b))] =
             numberOf(b) <= numberOf(Box::Text8)

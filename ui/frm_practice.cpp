@@ -20,6 +20,9 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -31,6 +34,7 @@
 #include "practice/worksheet_html.h"
 #include "report/captions.h"
 #include "ui/address_edit.h"
+#include "ui/controls.h"
 #include "ui/cut_text.h"
 #include "ui/palette.h"
 #include "ui/print_dialog.h"
@@ -121,6 +125,14 @@ PrintDialogFunction* printDialog() {
 #endif
 }
 
+// The area of the reasons asks for the height that showReasons gives it, not for the height of
+// its label's lines at some width of its own.
+class ReasonsArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return {QScrollArea::sizeHint().width(), minimumHeight()}; }
+};
+
 }  // namespace
 
 frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) {
@@ -128,7 +140,8 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
     setWindowTitle(tr("Practice"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Every widget is a direct child of the window, so that followPalette reaches it.
+    // Every widget is a direct child of the window, so that followPalette reaches it; only the
+    // reasons' label, which needs no colours of its own, stands in its scroll area.
     auto* grid = new QGridLayout(this);
     int line = 0;
 
@@ -199,6 +212,7 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
         auto* inputs = new QHBoxLayout;
         if (isAddressQuestion(q)) {
             r.octets = new AddressEdit(RowKind::address, this);
+            r.octets->setAccessibleName(prompt);
             for (std::size_t k = 0; k < 4; ++k) {
                 QLineEdit* box = r.octets->box(k);
                 box->setAccessibleName(toQString(
@@ -215,6 +229,12 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
                 m_status->addItem(toQString(windowPhrasebook().status(message)),
                                   toQString(message));
             m_status->setAccessibleName(prompt);
+            // The longest messages would make the window wider than a small screen in some
+            // languages: the list is as wide as 30 characters, and a message that is longer
+            // shows whole in the open list and in the tooltip.
+            m_status->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            m_status->setMinimumContentsLength(30);
+            connect(m_status, &QComboBox::currentTextChanged, m_status, &QWidget::setToolTip);
             m_status->installEventFilter(this);
             connect(m_status, &QComboBox::activated, this, [this] { clearMark(Question::status); });
             inputs->addWidget(m_status);
@@ -242,14 +262,25 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
         grid->addWidget(r.mark, line++, 2);
     }
 
-    // Why the wrong answers are wrong, in sentences that need the window's width.
-    m_reasons = new QLabel(this);
+    // Why the wrong answers are wrong, in sentences that need the window's width; the window
+    // grows to show them whole (fitReasons), and where the screen is too small they scroll.
+    m_reasonsArea = new ReasonsArea(this);
+    m_reasonsArea->setFrameShape(QFrame::NoFrame);
+    m_reasonsArea->setWidgetResizable(true);
+    m_reasonsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The reasons themselves take the focus, and their keys scroll the area (eventFilter).
+    m_reasonsArea->setFocusPolicy(Qt::NoFocus);
+    m_reasons = new QLabel(m_reasonsArea);
     m_reasons->setObjectName(QStringLiteral("reasons"));
     m_reasons->setWordWrap(true);
+    m_reasons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_reasons->setTextFormat(Qt::PlainText);
     m_reasons->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_reasons->setFocusPolicy(Qt::TabFocus);
-    grid->addWidget(m_reasons, line++, 0, 1, 3);
+    m_reasons->installEventFilter(this);
+    m_reasonsArea->setWidget(m_reasons);
+    m_reasonsArea->hide();
+    grid->addWidget(m_reasonsArea, line++, 0, 1, 3);
 
     // The buttons, the session and the score.
     auto* buttons = new QHBoxLayout;
@@ -260,13 +291,17 @@ frmPractice::frmPractice(std::uint64_t seed, QWidget* parent) : QDialog(parent) 
     for (auto* button : {m_check, next, working, print})
         buttons->addWidget(button);
     buttons->addStretch();
+    grid->addLayout(buttons, line++, 0, 1, 3);
+    // On a line of their own, where a long score wraps rather than widen the window.
+    auto* session = new QHBoxLayout;
     m_progress = caption(QString(), this);
     m_progress->setObjectName(QStringLiteral("progress"));
-    buttons->addWidget(m_progress);
+    session->addWidget(m_progress, 0, Qt::AlignTop);
     m_score = caption(QString(), this);
     m_score->setObjectName(QStringLiteral("score"));
-    buttons->addWidget(m_score);
-    grid->addLayout(buttons, line++, 0, 1, 3);
+    m_score->setWordWrap(true);
+    session->addWidget(m_score, 1);
+    grid->addLayout(session, line++, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     for (const auto keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
@@ -305,8 +340,7 @@ void frmPractice::nextProblem() {
     // The session's summary stays on show until the next check.
     const QString summary = toQString(m_session->next(windowPhrasebook()));
     showProblem();
-    m_reasons->setText(summary);
-    m_reasons->setVisible(!summary.isEmpty());
+    showReasons(summary);
 }
 
 void frmPractice::showProblem() {
@@ -330,10 +364,9 @@ void frmPractice::showProblem() {
     }
     m_status->setCurrentIndex(0);
     m_status->setAccessibleDescription(QString());
-    m_reasons->clear();
-    m_reasons->hide();
     m_progress->setText(toQString(m_session->progress(windowPhrasebook())));
     showScore();
+    showReasons(QString());
     if (first) first->setFocus();
 }
 
@@ -386,12 +419,59 @@ void frmPractice::check() {
         if (asked[i] == Question::status) m_status->setAccessibleDescription(description);
         if (!why.isEmpty()) reasons += r.caption->text() + QStringLiteral(": ") + why;
     }
-    m_reasons->setText(reasons.join(u'\n'));
-    m_reasons->setVisible(!reasons.isEmpty());
     showScore();
+    showReasons(reasons.join(u'\n'));
+}
+
+void frmPractice::showReasons(const QString& text) {
+    m_reasons->setText(text);
+    m_reasonsArea->setVisible(!text.isEmpty());
+    fitReasons();
+}
+
+void frmPractice::fitReasons() {
+    // A top-level window's layout sizes it for its wrapped lines at its narrowest, not at its
+    // width: the reasons (and a score that wraps) get the height they need at the width they
+    // have, and the window grows with them, as far as the free area of the screen allows.
+    m_reasonsArea->setMinimumHeight(m_reasonsArea->isHidden() ? 0 : 1);
+    if (!isVisible()) return;  // until the window is laid out at its width (showEvent)
+    layout()->activate();
+    m_score->setMinimumHeight(m_score->heightForWidth(m_score->width()));
+    if (m_reasonsArea->isHidden()) return;
+    const QRect free = screen()->availableGeometry();
+    const int others =
+        layout()->totalMinimumSize().height() - 1 + frameGeometry().height() - height();
+    const int whole = m_reasons->heightForWidth(m_reasonsArea->viewport()->width());
+    const int room = free.height() - others;
+    m_reasonsArea->setMinimumHeight(
+        whole <= room ? whole : std::max(room, 3 * m_reasons->fontMetrics().lineSpacing()));
+    layout()->activate();
+    const QRect placed = frameGeometry();
+    if (placed.bottom() > free.bottom())
+        move(placed.left(), std::max(free.top(), free.bottom() + 1 - placed.height()));
+}
+
+void frmPractice::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        placeBeside(this, parentWidget() ? parentWidget()->window() : nullptr);
+    }
+    QDialog::showEvent(event);
+    fitReasons();
 }
 
 bool frmPractice::eventFilter(QObject* watched, QEvent* event) {
+    // The keys that move through lines scroll the reasons where they scroll; with Shift they
+    // select, as in any text.
+    if (watched == m_reasons && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & Qt::ShiftModifier) &&
+            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+             key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
+            QCoreApplication::sendEvent(m_reasonsArea->verticalScrollBar(), event);
+            return true;
+        }
+    }
     if (watched == m_level && event->type() == QEvent::FocusOut && m_levelChange->isActive())
         optionsChanged();
     // Enter in an answer moves on to the next question's answer, and from the last to Check.

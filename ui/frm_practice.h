@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPagedPaintDevice;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace octaval {
@@ -78,6 +79,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {
@@ -92,6 +94,8 @@ private:
     void optionsChanged();
     void showProblem();
     void showScore();
+    void showReasons(const QString& text);
+    void fitReasons();
     void clearMark(Question q);
     QString answer(Question q) const;
 
@@ -107,7 +111,9 @@ private:
     QLabel* m_score = nullptr;
     QLabel* m_progress = nullptr;
     QLabel* m_reasons = nullptr;
+    QScrollArea* m_reasonsArea = nullptr;  // scrolls them where the screen is too small
     QPushButton* m_check = nullptr;
+    bool m_placed = false;  // placed beside the main window on its first showing
 };
 
 }  // namespace octaval

@@ -485,8 +485,8 @@ void frmSubnets::showEvent(QShowEvent* event) {
 
 void frmSubnets::fitOnScreen() {
     m_placed = true;
-    // Wide enough for every column, as high as a 20-row list; centred over the window that
-    // opened it, but within the screen's free area, however near its edge that window stands.
+    // Wide enough for every column, as high as a 20-row list; beside the window that opened it,
+    // whose press it follows, within the screen's free area however near its edge that stands.
     int width = 0;
     for (int c = 0; c < columns; ++c)
         width += m_table->horizontalHeader()->sectionSize(c);
@@ -500,13 +500,7 @@ void frmSubnets::fitOnScreen() {
     const QSize frame = frameGeometry().size() - geometry().size();
     size = size.boundedTo(free.size() - frame).expandedTo(minimumSizeHint());
     resize(size);
-    QRect placed(QPoint(), size + frame);
-    placed.moveCenter(owner ? owner->frameGeometry().center() : free.center());
-    placed.moveLeft(std::clamp(placed.left(), free.left(),
-                               std::max(free.left(), free.right() + 1 - placed.width())));
-    placed.moveTop(std::clamp(placed.top(), free.top(),
-                              std::max(free.top(), free.bottom() + 1 - placed.height())));
-    move(placed.topLeft());
+    placeBeside(this, owner);
 }
 
 // The counts of the list's heading, each with the plural forms of the reader's language.
@@ -643,10 +637,9 @@ void frmSubnets::copyRows() {
     for (const QItemSelectionRange& range : selection)
         count += range.height();
     if (count > copyLimit) {
-        setMessage(tr("Too many rows to copy (%1, at most %2): \"%3\" writes the whole list")
-                       .arg(count)
-                       .arg(copyLimit)
-                       .arg(m_save->text()));
+        setMessage(
+            tr("Too many rows to copy (%1, at most %2): \"%3\" writes the whole list")
+                .arg(QLocale().toString(count), QLocale().toString(copyLimit), m_save->text()));
         return;
     }
     for (const QItemSelectionRange& range : selection)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_working.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -19,6 +21,7 @@
 #include <QTextTable>
 #include <QVBoxLayout>
 #include <functional>
+#include <vector>
 
 #include "engine/subnets.h"
 #include "report/binary_report.h"
@@ -134,6 +137,22 @@ public:
     }
 
     int current() const { return m_current; }
+    int count() const { return int(m_steps.size()); }
+    // A step in words, as a screen reader reads it in the list.
+    QString stepText(int step) const {
+        return QStringLiteral("%1. %2. %3")
+            .arg(step + 1)
+            .arg(m_steps[step].first, m_steps[step].second);
+    }
+    // Where a step stands in the view, in the list's coordinates.
+    QRect stepRect(int step) const {
+        const QTextTable* table = steps();
+        if (!table || step >= table->rows()) return {};
+        const int top = cursorRect(table->cellAt(step, 0).firstCursorPosition()).top();
+        const int bottom = cursorRect(table->cellAt(step, 1).lastCursorPosition()).bottom();
+        return QRect(viewport()->pos() + QPoint(0, top),
+                     QSize(viewport()->width(), bottom - top + 1));
+    }
 
     void choose(int step) {
         if (step < -1 || step >= int(m_steps.size())) return;
@@ -213,9 +232,14 @@ protected:
 
 private:
     // Brings the whole of a step into view, its top where it is taller than the view.
-    void scrollTo(int step) {
+    // The table of the steps, a row each.
+    const QTextTable* steps() const {
         const QList<QTextFrame*> frames = document()->rootFrame()->childFrames();
-        const auto* table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable*>(frames.front());
+        return frames.isEmpty() ? nullptr : qobject_cast<const QTextTable*>(frames.front());
+    }
+
+    void scrollTo(int step) {
+        const QTextTable* table = steps();
         if (!table) return;
         QScrollBar* bar = verticalScrollBar();
         const int bottom = cursorRect(table->cellAt(step, 1).lastCursorPosition()).bottom();
@@ -229,7 +253,84 @@ private:
     int m_current = -1;
 };
 
+// The steps as a screen reader meets them: a list of items, each a step's number, title and
+// text, the chosen one selected. Qt's own interface of a text browser is a label whose text
+// carries the document's marks of its table cells.
+class StepItem final : public QAccessibleInterface {
+public:
+    StepItem(StepList* list, int step) : m_list(list), m_step(step) {}
+    bool isValid() const override { return m_list && m_step < m_list->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return m_list ? QAccessible::queryAccessibleInterface(m_list) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? m_list->stepText(m_step) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRect r = isValid() ? m_list->stepRect(m_step) : QRect();
+        return r.isValid() ? QRect(m_list->mapToGlobal(r.topLeft()), r.size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!isValid()) return state;
+        state.selectable = true;
+        state.selected = m_step == m_list->current();
+        state.focused = state.selected && m_list->hasFocus();
+        return state;
+    }
+
+private:
+    QPointer<StepList> m_list;
+    int m_step;
+};
+
+class StepListInterface final : public QAccessibleWidget {
+public:
+    explicit StepListInterface(StepList* list) : QAccessibleWidget(list, QAccessible::List) {}
+    ~StepListInterface() override {
+        for (const QAccessible::Id id : m_items)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return list()->isVisible() ? list()->count() : 0; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) return nullptr;
+        // One interface a step, made once and registered, as Qt keeps them for an id.
+        while (int(m_items.size()) <= index)
+            m_items.push_back(QAccessible::registerAccessibleInterface(
+                new StepItem(list(), int(m_items.size()))));
+        return QAccessible::accessibleInterface(m_items[std::size_t(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (std::size_t i = 0; i < m_items.size(); ++i)
+            if (QAccessible::accessibleInterface(m_items[i]) == child) return int(i);
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return list()->hasFocus() ? child(list()->current()) : nullptr;
+    }
+
+private:
+    StepList* list() const { return static_cast<StepList*>(widget()); }
+    mutable std::vector<QAccessible::Id> m_items;
+};
+
+QAccessibleInterface* stepListInterface(const QString& key, QObject* object) {
+    auto* list = key == u"QTextBrowser" ? dynamic_cast<StepList*>(object) : nullptr;
+    return list ? new StepListInterface(list) : nullptr;
+}
+
 frmWorking::frmWorking(QWidget* parent) : QWidget(parent, Qt::Window) {
+    static const bool accessible = (QAccessible::installFactory(stepListInterface), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmWorking"));
     setWindowTitle(tr("Working"));
     setAccessibleName(windowTitle());
@@ -339,6 +440,10 @@ void frmWorking::setPress(std::shared_ptr<const Press> press) {
 
 void frmWorking::showEvent(QShowEvent* event) {
     if (m_stale) redraw();
+    if (!m_placed) {
+        m_placed = true;
+        placeBeside(this, parentWidget() ? parentWidget()->window() : nullptr);
+    }
     QWidget::showEvent(event);
 }
 

@@ -65,7 +65,8 @@ private:
     StepList* m_steps;
     QPushButton* m_copy;
     std::vector<std::array<quint32, 4>> m_marks;  // each step's bits, by row
-    bool m_sized = false;  // the window has been made large enough for its first working
+    bool m_placed = false;  // placed beside the main window on its first showing
+    bool m_sized = false;   // the window has been made large enough for its first working
 };
 
 }  // namespace octaval

@@ -36,6 +36,11 @@ void installTranslations() {
     // Ours are resources of the window library (ui/translations): ":/i18n/octaval_de.qm".
     const QString resources = QStringLiteral(":/i18n");
     if (load(own, QStringLiteral("octaval"), resources)) QCoreApplication::installTranslator(&own);
+    // Numbers are grouped as the language that the windows speak writes them: the translation is
+    // found through the languages that the user prefers (LANGUAGE), which the system's locale for
+    // numbers (LC_NUMERIC, LANG) need not follow. A locale of that language keeps its own ways.
+    const QLocale spoken = own.isEmpty() ? QLocale(QLocale::English) : QLocale(own.language());
+    if (QLocale().language() != spoken.language()) QLocale::setDefault(spoken);
     // Qt's own texts only in a language that the windows speak, so that a window never mixes
     // two languages besides English.
     if (own.isEmpty()) return;

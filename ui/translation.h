@@ -11,7 +11,8 @@ namespace octaval {
 /// context menus, the file dialog, the names of keys), from Qt's translations or, where the
 /// program carries them (Windows), from its resources. English, the language of the sources,
 /// needs none and is what shows for any language without one. Call once the application exists
-/// and before the first window is made.
+/// and before the first window is made. Numbers are then grouped as that language writes them
+/// (QLocale's default).
 void installTranslations();
 
 /// The texts that report/ and the engine write, in the user's language: phrases looked up in the

@@ -69,18 +69,27 @@ private slots:
         QCOMPARE(mark(Question::classLetter), QString());                      // not checked
         const quint64 hosts = expected(Question::hosts).toULongLong();
         type(m_window->inputs(Question::hosts)[0], QString::number(hosts + 2));  // 2^n
+        // The last usable host for the broadcast.
+        QStringList broadcast = expected(Question::broadcast).split(u'.');
+        broadcast[3] = QString::number(broadcast[3].toInt() - 1);
+        for (int k = 0; k < 4; ++k)
+            m_window->inputs(Question::broadcast)[k]->setText(broadcast[k]);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(mark(Question::classLetter), u"right");
         QCOMPARE(mark(Question::hosts), u"wrong, expected "_s + expected(Question::hosts));
         QCOMPARE(mark(Question::status), u"not answered");
         QCOMPARE(m_window->inputs(Question::classLetter)[0]->accessibleDescription(), u"right");
         QVERIFY(m_window->inputs(Question::hosts)[0]->accessibleDescription().contains(u"Step "));
-        QVERIFY2(
-            m_window->reasons()->isVisible() &&
-                m_window->reasons()->text().contains(u"which counts the network and the broadcast"),
-            qPrintable(m_window->reasons()->text()));
+        // Every reason in full view.
+        QLabel* reasons = m_window->reasons();
+        QVERIFY2(reasons->isVisible() &&
+                     reasons->text().contains(u"which counts the network and the broadcast") &&
+                     reasons->text().contains(u"is the last usable host"),
+                 qPrintable(reasons->text()));
+        QVERIFY(reasons->visibleRegion().boundingRect().height() >=
+                reasons->heightForWidth(reasons->width()));
         const QString score =
-            u"Score: 1 of 2 answers right, %1 not answered"_s.arg(asked.size() - 2);
+            u"Score: 1 of 3 answers right, %1 not answered"_s.arg(asked.size() - 3);
         QCOMPARE(m_window->score()->text(), score);
         // A screen reader hears the score, not only its name.
         QCOMPARE(m_window->score()->accessibleName(), score);
@@ -213,6 +222,13 @@ private slots:
         }
         for (const Question q : allQuestions)
             QVERIFY(!m_window->mark(q)->accessibleName().isEmpty());
+        // In a row of octets only the box with the focus is focused, not the row around it.
+        QVERIFY(asks(Question::network));
+        m_window->inputs(Question::network)[0]->setFocus();
+        for (auto* widget : m_window->findChildren<QWidget*>())
+            QVERIFY2(QAccessible::queryAccessibleInterface(widget)->state().focused ==
+                         (widget == QApplication::focusWidget()),
+                     qPrintable(widget->metaObject()->className()));
         // The lists are named by their captions, whatever they show; the choice is their value.
         for (auto* list : m_window->findChildren<QComboBox*>()) {
             list->setCurrentIndex(1);

@@ -5,6 +5,7 @@
 // press, copied whole, walked by Tab and closed by Escape, its field colours legible in a light
 // and a dark palette.
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,6 +138,16 @@ private slots:
             QCOMPARE(marked(row), bits);
             QVERIFY(steps->accessibleDescription().contains(QString::fromStdString(at->text)));
         }
+        // A screen reader meets a list of the steps, the chosen one selected.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(steps);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), int(e.steps.size()));
+        const QAccessibleInterface* chosen = list->child(working()->currentStep());
+        QCOMPARE(chosen->text(QAccessible::Name),
+                 u"%1. %2. %3"_s.arg(working()->currentStep() + 1)
+                     .arg(QString::fromStdString(e.steps.back().title),
+                          QString::fromStdString(e.steps.back().text)));
+        QVERIFY(chosen->state().selected && !list->child(0)->state().selected);
         // The fields' colours, of a press with many fields, read at 4.5:1 or better in a light
         // and a dark palette.
         pressIn(u"10.1.2.3 255.192.192.0"_s);

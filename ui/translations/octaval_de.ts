@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Every octet of the mask must be one of 255, 254, 252, 248, 240, 224, 192, 128 and 0, the octets of one bits followed by zero bits. Here %1.</source>
-        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, also 1-Bits gefolgt von 0-Bits. Hier: %1.</translation>
+        <translation>Jedes Oktett der Maske muss einer der Werte 255, 254, 252, 248, 240, 224, 192, 128 und 0 sein, also Einsbits gefolgt von Nullbits. Hier: %1.</translation>
     </message>
     <message>
         <source>octet 2 (%1) is below octet 1 (%2), and then octets 3 and 4 must not both be above 0; they are %3 and %4</source>
@@ -565,11 +565,11 @@
     </message>
     <message>
         <source>Class %1&apos;s natural mask is %2: one bits for its %3 network bits.</source>
-        <translation>Die natürliche Maske der Klasse %1 ist %2: 1-Bits für ihre %3 Netzbits.</translation>
+        <translation>Die natürliche Maske der Klasse %1 ist %2: Einsbits für ihre %3 Netzbits.</translation>
     </message>
     <message>
         <source>The mask %1 has no one bits beyond the class&apos;s %2: no subnet bits.</source>
-        <translation>Die Maske %1 hat keine 1-Bits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
+        <translation>Die Maske %1 hat keine Einsbits über die %2 der Klasse hinaus: keine Subnetzbits.</translation>
     </message>
     <message>
         <source>octet %1, %2 = %3, gives %4</source>
