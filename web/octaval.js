@@ -201,6 +201,7 @@
             if (row.first === 5) maskRow = row4;
         });
         ['0', '0', '0', '0', '255', '255', '255', '0'].forEach((text, k) => { boxes[k + 1].value = text; });
+        boxes[21].textContent = 'OK';  // as the window's status starts
         addressRow.forEach((box, k) => wire(box, 0, k));
         maskRow.forEach((box, k) => wire(box, 1, k));
         document.getElementById('calculator').addEventListener('submit', (event) => {
@@ -309,8 +310,10 @@
         } else {
             boxes[21].textContent = translate('Status', 'OK');
         }
+        showLinkError();
+        showSeedError();
         listWorded = false;
-        if (lastTexts) updateList(true);
+        updateList(true);
         practiceWorded = false;
         if (asked.length) {
             // The problem on show in the new words, with its answers and marks.
@@ -325,7 +328,7 @@
     const listRows = 16;
     const columns = 6;  // the module's octaval_list_columns
     let listCount = 0, listFirst = 0, listFound = -1, listHeader = [], listBody = [];
-    let listScroll, listMessage, csvLink, listWorded = false;
+    let listScroll, listMessage, listHeading, csvLink, listWorded = false, listed = '';
     // What a press shows in the working and the list is made when they are open, so that
     // nothing but the answer is made before the answer shows.
     let workingDetails, listDetails, workingTexts = null, listMade = false;
@@ -334,10 +337,14 @@
         workingDetails = document.getElementById('working-of-the-press');
         listDetails = document.getElementById('every-subnet');
         workingDetails.addEventListener('toggle', showWorking);
-        document.getElementById('working-step').addEventListener('change', drawBits);
+        document.getElementById('working-step').addEventListener('change', (event) => {
+            workingStep = event.target.selectedIndex;
+            drawBits();
+        });
         listDetails.addEventListener('toggle', () => { if (!listMade) updateList(false); });
         listScroll = document.getElementById('list-scroll');
         listMessage = document.getElementById('list-message');
+        listHeading = document.getElementById('list-heading');
         csvLink = document.getElementById('csv');
         listHeader = Array.from({ length: columns }, () => element('th', { scope: 'col' }));
         table.tHead.rows[0].append(...listHeader);
@@ -352,6 +359,15 @@
             drawList();
         };
         listScroll.addEventListener('input', () => scrollTo(Number(listScroll.value)));
+        // Down the list is towards its higher numbers, a page is the table's rows; Home and End
+        // are the slider's own.
+        listScroll.addEventListener('keydown', (event) => {
+            const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1,
+                PageDown: listRows, PageUp: -listRows }[event.key];
+            if (!step) return;
+            event.preventDefault();
+            scrollTo(listFirst + step);
+        });
         table.addEventListener('wheel', (event) => {
             if (!listCount || !event.deltaY) return;
             event.preventDefault();
@@ -405,17 +421,27 @@
             listWorded = true;
         }
         listCount = wasm.octaval_list();
-        listMessage.textContent = listCount ? '' : output(wasm.octaval_output_length());
+        const [heading, row, key] = output(wasm.octaval_output_length()).split('\t');
+        listHeading.textContent = heading;
+        // A search of another network's list names nothing in this one.
+        if (listCount && key !== listed) {
+            document.getElementById('find').value = '';
+            searched = null;
+        }
+        if (listCount) listed = key;
+        listMessage.textContent = '';
         if (keep && listCount && searched !== null) search(searched);
         if (!keep) searched = null;
+        for (const id of ['list-view', 'list-find']) document.getElementById(id).hidden = !listCount;
         if (csvLink.href.startsWith('blob:')) URL.revokeObjectURL(csvLink.href);
         csvLink.href = '#';
         csvLink.hidden = !listCount;
         document.getElementById('list').setAttribute('aria-rowcount', String(listCount + 1));
         listScroll.max = String(Math.max(0, listCount - listRows));
         if (!keep) {
-            listFirst = 0;
-            listFound = -1;
+            // Opened at the row of the press's address, marked, in the middle where it can be.
+            listFound = listCount ? Number(row) : -1;
+            listFirst = Math.max(0, Math.min(listFound - listRows / 2, listCount - listRows));
         }
         drawList();
     }
@@ -465,7 +491,9 @@
     // The session's worksheet (its seed, classes and level) as a page of its own, to print or
     // save as PDF from the browser.
     function printWorksheet() {
-        if (!practiceWorded) startPractice();
+        // The sheet of the seed on show, or none when it is not a seed.
+        const seed = document.getElementById('seed').value.trim();
+        if ((!practiceWorded || seed !== startedSeed) && !startPractice()) return;
         const key = document.getElementById('worksheet-key').checked ? 1 : 0;
         const page = output(wasm.octaval_practice_worksheet(key));
         if (!page) return;
@@ -509,11 +537,27 @@
         putBytes(bytes);
         if (seed < 0n || seed >= 1n << 64n || !wasm.octaval_practice_start(
             Number(seed >> 32n), Number(seed & 0xFFFFFFFFn), level.selectedIndex, bytes.length)) {
-            document.getElementById('seed').setAttribute('aria-invalid', 'true');
-            return;
+            badSeed = seedText;
+            showSeedError();
+            return false;
         }
-        document.getElementById('seed').removeAttribute('aria-invalid');
+        badSeed = null;
+        startedSeed = seedText;
+        showSeedError();
         showProblem(1, null);  // the session's first
+        return true;
+    }
+
+    // A seed that starts no session says so, and nothing goes on from it.
+    let badSeed = null, startedSeed = null;
+    function showSeedError() {
+        const seed = document.getElementById('seed');
+        const message = document.getElementById('seed-message');
+        if (badSeed === null) seed.removeAttribute('aria-invalid');
+        else seed.setAttribute('aria-invalid', 'true');
+        message.textContent = badSeed === null ? '' : translate('octaval::web',
+            'The seed is a whole number from 0 to 18446744073709551615, not “%1”').replace('%1', badSeed);
+        message.hidden = badSeed === null;
     }
 
     // The next problem; again (true), the one on show, with what is typed and marked.
@@ -556,17 +600,18 @@
         });
         if (kept) {
             asked.forEach((q, k) => { q.field.value = kept[k]; });
-            if (marked) checkAnswers();
+            if (marked) checkAnswers(true);
         } else if (asked.length) {
             asked[0].field.focus();
         }
     }
 
-    function checkAnswers() {
+    // The marks of the answers; again (true), those of the last check in the page's words.
+    function checkAnswers(again) {
         // A line break cannot be typed into a field; it parts the answers.
         const bytes = encoder.encode(asked.map((q) => q.field.value.replace(/\n/g, ' ')).join('\n'));
         putBytes(bytes);
-        const lines = output(wasm.octaval_practice_check(bytes.length)).split('\n');
+        const lines = output(wasm.octaval_practice_check(bytes.length, again === true ? 1 : 0)).split('\n');
         const reasons = [];
         asked.forEach((q, k) => {
             const [verdict, text, why] = lines[k].split('\t');
@@ -603,6 +648,7 @@
         const choice = document.getElementById('working-step');
         choice.replaceChildren(...steps.map(([title], k) =>
             element('option', { value: k }, `${k + 1}. ${title}`)));
+        choice.selectedIndex = workingStep < steps.length ? workingStep : 0;
         document.getElementById('working-steps').hidden = !bitRows;
         drawBits();
     }
@@ -611,6 +657,7 @@
     // the subnet bits bold, and the bits the chosen step speaks of on a colour of their own,
     // bold and underlined; the '|' between fields stays, so that colour is not the only sign.
     let bitRows = null;
+    let workingStep = 0;  // the step chosen; another language keeps it, a press starts at the first
     const fieldClass = { n: 'network', s: 'subnet', h: 'host', '-': 'none' };
     function drawBits() {
         const pre = document.getElementById('working');
@@ -625,7 +672,9 @@
                 [...row].every((c, i) => (c in fieldClass ? '01'.includes(tail[i]) : tail[i] === c));
         }));
         if (first < 0) return;
-        const parts = [lines.slice(0, first).join('\n') + '\n'];
+        // The four rows stay whole lines, one under the other, in a box of their own that a
+        // narrow screen scrolls sideways and the keyboard reaches.
+        const parts = [];
         bitRows.rows.forEach((fields, r) => {
             const line = lines[first + r];
             const start = line.length - fields.length;
@@ -648,8 +697,9 @@
             flush();
             parts.push('\n');
         });
-        parts.push(lines.slice(first + 4).join('\n'));
-        pre.replaceChildren(...parts);
+        const box = element('span', { class: 'bits', tabindex: '0' });
+        box.append(...parts);
+        pre.replaceChildren(lines.slice(0, first).join('\n') + '\n', box, lines.slice(first + 4).join('\n'));
     }
 
     function recalculate() {
@@ -657,29 +707,49 @@
         for (let n = 1; n <= 8; ++n) texts.push(boxes[n].value);
         show(JSON.parse(press(texts)));
         lastTexts = texts;
+        workingStep = 0;
         showWords(texts);
         updateList(false);
         if (!performance.getEntriesByName('octaval-answer').length) performance.mark('octaval-answer');
         // The address bar follows the press, so that it can be passed on as a link to it.
         const line = encoder.encode(texts.join('\t'));
         putBytes(line);
+        // A press that no link reads back (a box of "1 2" or "/8") leaves the address bar
+        // without one, rather than pass on a link to another press or to none.
         const link = output(wasm.octaval_link(line.length));
-        if (link) history.replaceState(null, '', `#${encodeURI(link)}`);
+        history.replaceState(null, '', link ? `#${encodeURI(link)}` : location.pathname + location.search);
+        linkError = null;
+        showLinkError();
+    }
+
+    // Why the link that opened the page names no press, in the page's language, until a press.
+    let linkError = null;
+    function showLinkError() {
+        const message = document.getElementById('link-message');
+        message.textContent = linkError ? translate('octaval::web', 'The link #%1 names no press: %2')
+            .replace('%1', linkError[0]).replace('%2', linkError[1]) : '';
+        message.hidden = !linkError;
     }
 
     // A link to a press (#192.168.1.70/27): the address goes into the address row as if pasted
     // there, and the press is made.
     function follow() {
-        let link;
+        let link = location.hash.slice(1);
         try {
-            link = decodeURIComponent(location.hash.slice(1));
+            link = decodeURIComponent(link);
         } catch (error) {
-            return;
+            // Read as it stands: its reason names it so.
         }
         if (!link) return;
         const entry = rowEntry(false, 0, 0, 0, addressRow[0].value.length,
             addressRow[0].value, link);
-        if (entry.kind !== Kind.rows) return;
+        if (entry.kind !== Kind.rows) {
+            const bytes = encoder.encode(link);
+            putBytes(bytes);
+            linkError = [link, output(wasm.octaval_link_error(bytes.length))];
+            showLinkError();
+            return;
+        }
         fillRows(entry);
         recalculate();
     }

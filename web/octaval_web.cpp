@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "engine/subnets.h"
 #include "practice/session.h"
 #include "practice/worksheet_html.h"
 #include "report/address_entry.h"
@@ -37,6 +38,7 @@ std::u16string output16;
 octaval::CalculatorState pageState;
 octaval::BatchBoxes pageBoxes;
 octaval::PressResult pageResult;
+bool pressed = false;  // a press was made: before one, the list has nothing to list
 
 // The subnet list of the page's last press that passed, and its writer.
 std::optional<octaval::SubnetList> pageList;
@@ -61,6 +63,11 @@ std::string subnetsWords(std::string_view source) {
 
 // The practice: problems drawn from the chosen seed, the one on show, and the session's score.
 std::optional<octaval::PracticeSession> practice;
+// The answers last checked and the language they were read in (none: English), so that another
+// language words the marks anew without reading the answers in its own words: "aucun sous-réseau"
+// stays right when the page turns German.
+std::optional<std::vector<std::string>> checkedAnswers;
+const octaval::PhraseTable* checkedIn = nullptr;
 
 // The page's own texts, which no window shows. lupdate reads them here into the translations, and
 // the page looks them up by their context as it does the window's texts.
@@ -69,7 +76,28 @@ using octaval::phrase;
     phrase("octaval::web", "No working yet: press Recalculate first."),
     phrase("octaval::web", "Seed"),
     phrase("octaval::web", "with the answer key on a page of its own"),
+    phrase("octaval::web", "No subnets to list: press Recalculate first"),
+    phrase("octaval::web", "The link #%1 names no press: %2"),
+    phrase("octaval::web", "The seed is a whole number from 0 to 18446744073709551615, not “%1”"),
 };
+
+// A count of the list's heading in the page's words, its digits grouped as the language writes
+// them, in the form of the language's plural rule (the English singular for one).
+std::string countWords(std::string_view plural, std::string_view singular, std::uint64_t count) {
+    std::string digits = std::to_string(count);
+    const std::string_view code = pageBook ? pageBook->code() : "en";
+    const std::string_view separator = code == "fr" ? "\u202f" : code == "en" ? "," : ".";
+    // Spanish leaves a number of four digits whole ("1024").
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3;
+         at > 0 && (code != "es" || digits.size() > 4); at -= 3)
+        digits.insert(static_cast<std::size_t>(at), separator);
+    std::string text(pageBook     ? pageBook->lookUp("octaval::frmSubnets", plural, {},
+                                                     static_cast<std::int64_t>(count))
+                     : count == 1 ? singular
+                                  : plural);
+    if (const auto at = text.find("%Ln"); at != std::string::npos) text.replace(at, 3, digits);
+    return text;
+}
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
@@ -150,6 +178,7 @@ extern "C" std::uint32_t octaval_press() {
     pageResult = octaval::appendPressLine({texts[0], texts[1], texts[2], texts[3]},
                                           {texts[4], texts[5], texts[6], texts[7]}, pageState,
                                           pageBoxes, output);
+    pressed = true;
     return static_cast<std::uint32_t>(output.size());
 }
 
@@ -215,12 +244,44 @@ extern "C" std::uint32_t octaval_link(std::uint32_t length) {
                '.' + std::string(first[3]);
     };
     output = joined(f.begin()) + '/';
-    for (int n = 0; n <= 32; ++n) {
-        const auto mask = octaval::prefixMask(std::to_string(n));
-        if (mask && std::equal(mask->begin(), mask->end(), f.begin() + 4))
-            return static_cast<std::uint32_t>((output += std::to_string(n)).size());
+    const auto prefix = [&f] {
+        for (int n = 0; n <= 32; ++n) {
+            const auto mask = octaval::prefixMask(std::to_string(n));
+            if (mask && std::equal(mask->begin(), mask->end(), f.begin() + 4))
+                return std::to_string(n);
+        }
+        return std::string();
+    }();
+    output += prefix.empty() ? joined(f.begin() + 4) : prefix;
+    // Only a link that the page reads back to the same eight texts (pasted into the address row
+    // as it follows a link): boxes such as "1 2", "1.5" or "/8" make a link that reads otherwise,
+    // or not at all.
+    std::u16string link;
+    for (const char c : output) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            output.clear();
+            return 0;
+        }
+        link += static_cast<char16_t>(c);
     }
-    return static_cast<std::uint32_t>((output += joined(f.begin() + 4)).size());
+    const octaval::RowEntry read =
+        octaval::enterText(octaval::RowKind::address, 0, octaval::changeBetween(u"", 0, 0, link));
+    const auto same = [&f](const auto& row, std::size_t first) {
+        return row && std::equal(row->begin(), row->end(), f.begin() + first);
+    };
+    if (read.kind != octaval::RowEntry::Kind::rows || !same(read.address, 0) || !same(read.mask, 4))
+        output.clear();
+    return static_cast<std::uint32_t>(output.size());
+}
+
+/// Why the page cannot follow a link (the input's first `length` bytes, without its '#'), in
+/// octaval-cli's words for the same text. Returns the length.
+extern "C" std::uint32_t octaval_link_error(std::uint32_t length) {
+    auto read = octaval::readAddressLine(inputBytes(0, length));
+    output = std::holds_alternative<std::string>(read)
+                 ? std::move(std::get<std::string>(read))
+                 : book().say(phrase("octaval::web", "a part has more than three characters"));
+    return static_cast<std::uint32_t>(output.size());
 }
 
 /// The working of a press of the eight box texts in the input (laid out as for octaval_press), as
@@ -298,22 +359,44 @@ extern "C" std::uint32_t octaval_shown() {
     return static_cast<std::uint32_t>(output.size());
 }
 
-/// Makes the subnet list of the last press, for the calls below. Returns its number of rows;
-/// 0 for a press without subnets, with the reason in the output.
+/// Makes the subnet list of the last press, for the calls below. Returns its number of rows, and
+/// writes the window's heading of the list, the number of the row that holds the press's address
+/// and the network and mask listed (a search of one list means nothing in another),
+/// TAB-separated; 0 for a press without subnets, with the reason in the output.
 extern "C" std::uint32_t octaval_list() {
     listWriter.reset();
     pageList.reset();
-    if (pageResult.outcome.passed()) pageList = octaval::SubnetList::of(pageState);
+    if (pressed && pageResult.outcome.passed()) pageList = octaval::SubnetList::of(pageState);
     if (!pageList) {
-        const std::string why =
-            pageResult.outcome.passed()
-                ? octaval::noSubnetsMessage(pageBoxes.outputs().text(octaval::Box::Text17))
-                : book().status(pageBoxes.outputs().text(octaval::Box::Text21));
-        output = octaval::filledIn(subnetsWords("No subnets to list: %1"), {why});
+        if (!pressed)
+            output =
+                book().say(phrase("octaval::web", "No subnets to list: press Recalculate first"));
+        else if (pageResult.outcome.passed())
+            output = octaval::filledIn(subnetsWords("Class %1 has no subnets"),
+                                       {pageBoxes.outputs().text(octaval::Box::Text17)});
+        else
+            output =
+                octaval::filledIn(subnetsWords("No subnets to list: %1"),
+                                  {book().status(pageBoxes.outputs().text(octaval::Box::Text21))});
         return 0;
     }
     listWriter.emplace(*pageList, octaval::ListFormat::csv);
-    return static_cast<std::uint32_t>(pageList->count());
+    // Both counts, as the window's heading has them: every subnet that the list holds, and
+    // those the result line counts, without the two that the classful rules reserve.
+    const std::uint64_t count = pageList->count();
+    const std::uint64_t usable = pageList->subnetBits() != 0 ? count - 2 : 0;
+    std::array<char, 16> network{}, mask{};
+    const std::string networkText(
+        octaval::addressText(pageList->address() & pageList->classField(), network));
+    const std::string maskText(octaval::addressText(octaval::pressAddresses(pageState).mask, mask));
+    output =
+        octaval::filledIn(subnetsWords("%1, %2 of the class %3 network %4 under %5"),
+                          {countWords("%Ln subnets", "%Ln subnet", count),
+                           countWords("%Ln usable", "%Ln usable", usable),
+                           pageBoxes.outputs().text(octaval::Box::Text17), networkText, maskText});
+    output += '\t' + std::to_string(*pageList->numberHolding(pageList->address())) + '\t' +
+              networkText + '/' + maskText;
+    return static_cast<std::uint32_t>(count);
 }
 
 /// The captions of the list's columns in the page's language, TAB-separated. Returns the length.
@@ -433,6 +516,7 @@ extern "C" std::uint32_t octaval_practice_start(std::uint32_t seedHigh, std::uin
     options.classes = *classes;
     options.level = octaval::allLevels[level];
     practice.emplace((std::uint64_t{seedHigh} << 32) | seedLow, options);
+    checkedAnswers.reset();
     return 1;
 }
 
@@ -447,6 +531,7 @@ extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
     if (!practice) return 0;
     // Again: the same problem, marked and counted as it was.
     const std::string summary = again ? std::string() : practice->next(book());
+    if (!again) checkedAnswers.reset();
     const octaval::Exercise& exercise = practice->exercise();
     output = exercise.problem().address() + '\x1e' + exercise.problem().mask() + '\x1e' +
              practice->progress(book()) + '\x1e' + summary;
@@ -460,20 +545,38 @@ extern "C" std::uint32_t octaval_practice_next(std::uint32_t again) {
 }
 
 /// Marks the answers in the input (its first `length` bytes, one a line, for the questions in
-/// the order asked), read in the page's language and English. The output has a line for each: R
-/// (right), W (wrong or unreadable) or N (not answered), the mark and the reason of a known
-/// mistake, TAB-separated; then the session's score. Returns the length.
-extern "C" std::uint32_t octaval_practice_check(std::uint32_t length) {
+/// the order asked), read in the page's language and English; with `again`, words the marks of
+/// the last check anew in the page's language, the answers read as they were then. The output has
+/// a line for each: R (right), W (wrong or unreadable) or N (not answered), the mark and the reason
+/// of a known mistake, TAB-separated; then the session's score. Returns the length.
+extern "C" std::uint32_t octaval_practice_check(std::uint32_t length, std::uint32_t again) {
     output.clear();
-    if (!practice) return 0;
-    std::vector<std::string> answers;
-    std::string_view rest = inputBytes(0, length);
-    while (!rest.empty()) {
-        const auto end = std::min(rest.find('\n'), rest.size());
-        answers.emplace_back(rest.substr(0, end));
-        rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (!practice || (again && !checkedAnswers)) return 0;
+    std::vector<octaval::Mark> marks;
+    if (again) {
+        std::optional<octaval::TablePhrasebook> checkedBook;
+        if (checkedIn) checkedBook.emplace(*checkedIn);
+        const octaval::Phrasebook* const readers[] = {
+            checkedBook ? &*checkedBook : &octaval::Phrasebook::english()};
+        const auto& asked = practice->exercise().questions();
+        for (std::size_t i = 0; i < asked.size(); ++i)
+            marks.push_back(practice->exercise().check(
+                asked[i], i < checkedAnswers->size() ? (*checkedAnswers)[i] : "", readers, book()));
+    } else {
+        std::vector<std::string> answers;
+        std::string_view rest = inputBytes(0, length);
+        while (!rest.empty()) {
+            const auto end = std::min(rest.find('\n'), rest.size());
+            answers.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
+        marks = practice->check(answers, book());
+        checkedAnswers = std::move(answers);
+        checkedIn = nullptr;
+        for (const octaval::PhraseTable& table : octaval::languages)
+            if (pageBook && table.code == pageBook->code()) checkedIn = &table;
     }
-    for (const octaval::Mark& mark : practice->check(answers, book())) {
+    for (const octaval::Mark& mark : marks) {
         output += mark.right                                            ? 'R'
                   : mark.verdict == octaval::Mark::Verdict::notAnswered ? 'N'
                                                                         : 'W';

@@ -209,12 +209,16 @@ class PageTest(unittest.TestCase):
     def test_another_language_keeps_the_press(self):
         # It keeps what is typed, words the last press anew, and is kept for the next visit.
         self.addCleanup(self.browser.js, "localStorage.clear()")
-        self.browser.open(f"{self.site.url}#192.168.1.70/27")
+        self.open_at("192.168.1.70/27")
         self.type_into("IP address, octet 1", "10")
+        step = "document.getElementById('working-step')"
+        self.browser.js(f"{step}.selectedIndex = 2, {step}.dispatchEvent(new Event('change'))")
         self.choose("de")
         german = Words("de")
-        self.assertEqual([self.browser.js(INPUTS), self.text(german.name("Network"))],
-                         [["10", "168", "1", "70", "255", "0", "0", "0"], german.line("24 bits, Class C")])
+        self.assertEqual([self.browser.js(INPUTS), self.text(german.name("Network")),
+                          self.browser.js(f"{step}.selectedIndex")],
+                         [["10", "168", "1", "70", "255", "0", "0", "0"],
+                          german.line("24 bits, Class C"), 2])
         self.browser.open(self.site.url)
         self.assertEqual(self.browser.js("document.documentElement.lang"), "de")
 
@@ -227,12 +231,35 @@ class PageTest(unittest.TestCase):
                         f"s.value = '{first}'; s.dispatchEvent(new Event('input')); }})()")
 
     def test_every_subnet(self):
-        # 22 subnet bits: the longest list, with the same number of row elements at its end.
+        # Before a press, nothing to list (nor save), as in the Subnets window.
+        heading = "document.getElementById('list-heading').textContent"
+        link = "document.getElementById('csv')"
+        self.open_at()
+        self.assertEqual(self.browser.js(f"[{heading}, {link}.hidden]"),
+                         ["No subnets to list: press Recalculate first", True])
+        # 22 subnet bits: the longest list, with the same number of row elements at its end. On a
+        # desktop every column shows; the list opens at the address's row, marked, under the
+        # window's heading, and the slider's keys go down the list by a row or a page of rows.
+        self.browser.page("Emulation.setDeviceMetricsOverride", width=1280, height=900,
+                          deviceScaleFactor=1, mobile=False)
+        self.addCleanup(self.browser.page, "Emulation.clearDeviceMetricsOverride")
         self.open_at("10.1.2.3/30")
         elements = "document.querySelectorAll('#list tr').length"
         count = self.browser.js(elements)
         self.assertLess(count, 100)
-        self.assertEqual(self.browser.js("document.getElementById('list').ariaRowCount"), "4194305")
+        opened = self.browser.js(
+            f"[{heading}, document.querySelector('#list tr[aria-current]')?.cells[0].textContent]")
+        first = "document.querySelector('#list tbody tr').cells[0].textContent"
+        moved = [self.browser.js(f"document.getElementById('list-scroll').focus(), {first}")]
+        for key, vk in [("ArrowDown", 40), ("PageDown", 34), ("PageUp", 33), ("ArrowUp", 38)]:
+            self.browser.key(key, vk=vk)
+            moved.append(self.browser.js(first))
+        box = "document.getElementById('list-box')"
+        self.assertEqual(
+            [self.browser.js("document.getElementById('list').ariaRowCount"), *opened,
+             moved, self.browser.js(f"{box}.scrollWidth <= {box}.clientWidth")],
+            ["4194305", "4,194,304 subnets, 4,194,302 usable of the class A network 10.0.0.0 under "
+             "255.255.255.252", "16512", ["16504", "16505", "16521", "16505", "16504"], True])
         self.scroll_list(4_000_000)
         csv = cli("--list", "--csv", "10.1.2.3/30").split(b"\r\n")
         self.assertEqual([row[:5] for row in self.list_rows()[:2]],
@@ -261,10 +288,13 @@ class PageTest(unittest.TestCase):
              words("octaval::frmSubnets", "There is no subnet %1: they are numbered 0 to %2")
              .replace("%1", "4194304").replace("%2", "4194303")])
         self.choose("en")
+        # A press of another network leaves no search of this one in the find field.
+        self.assertEqual(self.browser.js("document.getElementById('Text1').value = '172', document.getElementById"
+                                         "('Command1').click(), document.getElementById('find').value"), "")
         # The CSV as the command line writes it, of a list of 1,024 rows.
         self.open_at("172.16.5.4/26")
-        self.browser.js("document.getElementById('csv').click()")
-        page = self.browser.js("fetch(document.getElementById('csv').href).then((r) => r.text())")
+        self.browser.js(f"{link}.click()")
+        page = self.browser.js(f"fetch({link}.href).then((r) => r.text())")
         self.assertEqual(page.encode(), cli("--list", "--csv", "172.16.5.4/26"))
 
     # What a key, a paste or the first octet does to the rows: the key presses or pasted text, the
@@ -307,7 +337,7 @@ class PageTest(unittest.TestCase):
                     self.assertEqual(self.browser.js(f"""(() => {{
                         const s = document.getElementById('working-step');
                         s.selectedIndex = {k}, s.dispatchEvent(new Event('change'));
-                        return [...document.querySelectorAll('#working span')].flatMap((span) =>
+                        return [...document.querySelectorAll('#working .bits span')].flatMap((span) =>
                             [...span.textContent.replace(/[^01]/g, '')].map(() => span.className));
                     }})()"""), ["marked" if marks[i] == "1" else "none" if e["class"] in "DE"
                                 else ["network", "subnet", "host"][sum(i >= n for n in edges)]
@@ -323,6 +353,7 @@ class PageTest(unittest.TestCase):
         ("unreadable_and_blank", "en", "3", "faults", "C",
          lambda right: ["abc"] + [""] * (len(right) - 1)),
         ("right_in_german", "de", "11", "contiguous", "C", lambda right: right),
+        ("no_subnets_in_french", "fr", "5", "natural", "C", lambda right: right),
     ]
     MARKS = {"right": "right", "unanswered": "not answered", "wrong": "wrong, expected %1"}
 
@@ -336,7 +367,8 @@ class PageTest(unittest.TestCase):
                 given = answers([mark["expected"] for mark in cli_marks(sheet, [""] * len(keys))[0]])
                 marks, tallies = cli_marks(sheet, given)
                 given = [f"{a} {words('Practice', k)}" if code != "en" and k in ("subnets", "hosts") and
-                         a.isdigit() else a for k, a in zip(keys, given)]
+                         a.isdigit() else words("Practice", a) if a == "no subnets" else a
+                         for k, a in zip(keys, given)]
                 n = {k: sum(t[k] for t in tallies) for k in ("right", "wrong", "unreadable", "unanswered")}
                 score = words.counted("Practice", "Score: %n of %1 answers right" + ", %2 not answered" * (
                     n["unanswered"] > 0), n["right"]).replace("%2", str(n["unanswered"])).replace(
@@ -387,14 +419,29 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.browser.js("window.printed"), [cli(
                     "--practice", "--html", "--answers", "--count", "10", "--language", code,
                     *options).decode(), "page"])
+                # Another language words the marks anew and leaves them as the check made them.
+                marked = "[...document.querySelectorAll('#questions .mark')].map((e) => e.className)"
+                before = [self.browser.js(marked), self.choose("en" if code != "en" else "fr")]
+                self.assertEqual([self.browser.js(marked), None], before)
+        # A seed that is none says so, and prints no sheet of the seed before it.
+        self.assertEqual(self.browser.js("""window.open = () => { window.printed = 1; }, window.printed = 0,
+            document.getElementById('seed').value = 'abc',
+            document.getElementById('print-worksheet').click(),
+            [window.printed, document.getElementById('seed-message').textContent]"""),
+            [0, "The seed is a whole number from 0 to 18446744073709551615, not “abc”"])
 
     def test_accessibility_audit(self):
         # axe-core (tests/web/node_modules, from npm ci in scripts/install-deps) finds nothing in
-        # light and dark, with the working, the list and the practice open and marked.
+        # light and dark, with the working, the list and the practice open and marked; the bit
+        # rows' fields keep the README's contrast, and the list's marked row stands out at 3:1.
         with open(f"{HERE}/node_modules/axe-core/axe.min.js", encoding="utf-8") as file:
             axe = file.read()
+        contrast = ("(a, b) => { const l = (c) => c.match(/\\d+/g).slice(0, 3).reduce((s, v, k) => s +"
+                    " [0.2126, 0.7152, 0.0722][k] * ((v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) /"
+                    " 1.055) ** 2.4), 0), [x, y] = [l(a), l(b)].sort((p, q) => q - p); return (x + 0.05) /"
+                    " (y + 0.05); }")
         self.addCleanup(self.browser.page, "Emulation.setEmulatedMedia", features=[])
-        for scheme in ("light", "dark"):
+        for scheme, least in (("light", 7.5), ("dark", 10)):
             with self.subTest(scheme):
                 self.browser.page("Emulation.setEmulatedMedia",
                                   features=[{"name": "prefers-color-scheme", "value": scheme}])
@@ -404,6 +451,11 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.browser.js(
                     "axe.run(document).then((r) => r.violations.map((v) => "
                     "[v.id, v.nodes.map((n) => n.target.join(' '))]))"), [])
+                self.assertEqual(self.browser.js(f"""((c, s) => [...document.querySelectorAll(
+                    '#working span span')].filter((e) => c(s(e).color, s(e).backgroundColor) < {least})
+                    .map((e) => e.className).concat(c(s(document.querySelector('#list tr[aria-current]'))
+                    .backgroundColor, s(document.documentElement).backgroundColor) < 3 ? ['row'] : []))
+                    ({contrast}, getComputedStyle)"""), [])
 
     def test_tab_walks_the_window_order(self):
         walked = []
@@ -411,17 +463,28 @@ class PageTest(unittest.TestCase):
             walked.append(self.browser.js("document.activeElement.getAttribute('aria-label') ||"
                                           " document.activeElement.textContent"))
             self.browser.key("Tab", vk=9)
-        self.assertEqual(walked, INPUT_NAMES + ["Recalculate", "Status"])
+        self.assertEqual([walked, self.text("Status")], [INPUT_NAMES + ["Recalculate", "Status"], "OK"])
 
     def test_fits_a_phone_at_200_percent(self):
-        # A phone of 640 pixels at 200 %: nothing wider than the page, no text cut in its box.
+        # A phone of 640 pixels at 200 %, in each language: nothing wider than the page, no text
+        # cut in its box, the working's four bit rows whole lines, and a box that scrolls sideways
+        # within the page reached by the keyboard.
         self.browser.page("Emulation.setDeviceMetricsOverride", width=320, height=640,
                           deviceScaleFactor=2, mobile=False)
         self.addCleanup(self.browser.page, "Emulation.clearDeviceMetricsOverride")
-        self.open_at("10.1.2.3/30")
-        self.assertEqual(self.browser.js(
-            "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
-            "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length]"), [True, 0])
+        self.addCleanup(self.browser.js, "localStorage.clear()")
+        for code in ("en", "de", "fr", "es"):
+            with self.subTest(code):
+                self.open_at("10.1.2.3/30")
+                self.choose(code)
+                self.assertEqual(self.browser.js(
+                    "[document.documentElement.scrollWidth <= innerWidth, [...document.querySelectorAll("
+                    "'input, [role=textbox]')].filter((e) => e.scrollWidth > e.clientWidth).length, new Set("
+                    "[...document.querySelectorAll('#working span span')].flatMap((e) => [...e"
+                    ".getClientRects()].map((r) => r.top))).size, [...document.querySelectorAll('main *')]"
+                    ".filter((e) => e.tabIndex < 0 && e.scrollWidth > e.clientWidth && "
+                    "getComputedStyle(e).overflowX === 'auto').length]"),
+                    [True, 0, 4, 0])
 
     # A link opens with its press done, and the address bar follows each press.
     LINKS = [("prefix", "192.168.1.70/27", "192 168 1 70 255 255 255 224", "192.168.1.70/27"),
@@ -437,6 +500,14 @@ class PageTest(unittest.TestCase):
         self.type_into("IP address, octet 4", "9")
         self.enter()
         self.assertEqual(self.browser.js("location.hash"), "#10.1.2.9/255.0.255.0")
+        # A press that no link reads back ("1 2" in a box) leaves the address bar without one.
+        self.assertEqual(self.browser.js("document.getElementById('Text1').value = '1 2', document."
+                                         "getElementById('Command1').click(), location.hash"), "")
+        # A link that names no press says why, as octaval-cli says it of the same text.
+        self.browser.open(f"{self.site.url}#10.0.0.1/33")
+        why = subprocess.run([CLI, "10.0.0.1/33"], input=b"", stderr=subprocess.PIPE, check=False).stderr.decode()
+        self.assertEqual(self.browser.js("document.getElementById('link-message').textContent"),
+                         f"The link #10.0.0.1/33 names no press: {why.splitlines()[0][13:]}")
 
     def test_offline_after_the_first_visit_and_from_a_disk(self):
         # The page from the site once more with the server closed, then the page in one file.

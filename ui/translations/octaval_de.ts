@@ -1205,5 +1205,21 @@ Mehr in octaval(1) und in der README.</translation>
         <source>with the answer key on a page of its own</source>
         <translation>mit den Lösungen auf einer eigenen Seite</translation>
     </message>
+    <message>
+        <source>No subnets to list: press Recalculate first</source>
+        <translation>Keine Subnetze: zuerst „Berechnen“ drücken</translation>
+    </message>
+    <message>
+        <source>The link #%1 names no press: %2</source>
+        <translation>Der Link #%1 nennt keine Berechnung: %2</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615, not “%1”</source>
+        <translation>Der Seed ist eine ganze Zahl von 0 bis 18446744073709551615, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>a part has more than three characters</source>
+        <translation>ein Teil hat mehr als drei Zeichen</translation>
+    </message>
 </context>
 </TS>

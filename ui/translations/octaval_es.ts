@@ -1205,5 +1205,21 @@ Más en octaval(1) y en el README.</translation>
         <source>with the answer key on a page of its own</source>
         <translation>con las soluciones en una página aparte</translation>
     </message>
+    <message>
+        <source>No subnets to list: press Recalculate first</source>
+        <translation>No hay subredes: pulse primero «Recalcular»</translation>
+    </message>
+    <message>
+        <source>The link #%1 names no press: %2</source>
+        <translation>El enlace #%1 no indica ningún cálculo: %2</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615, not “%1”</source>
+        <translation>La semilla es un número entero de 0 a 18446744073709551615, no «%1»</translation>
+    </message>
+    <message>
+        <source>a part has more than three characters</source>
+        <translation>una parte tiene más de tres caracteres</translation>
+    </message>
 </context>
 </TS>

@@ -1205,5 +1205,21 @@ Plus dans octaval(1) et le README.</translation>
         <source>with the answer key on a page of its own</source>
         <translation>avec le corrigé sur une page à part</translation>
     </message>
+    <message>
+        <source>No subnets to list: press Recalculate first</source>
+        <translation>Aucun sous-réseau à lister&#xa0;: cliquez d’abord sur «&#x202f;Recalculer&#x202f;»</translation>
+    </message>
+    <message>
+        <source>The link #%1 names no press: %2</source>
+        <translation>Le lien #%1 ne désigne aucun calcul&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615, not “%1”</source>
+        <translation>La graine est un nombre entier de 0 à 18446744073709551615, pas «&#x202f;%1&#x202f;»</translation>
+    </message>
+    <message>
+        <source>a part has more than three characters</source>
+        <translation>une partie a plus de trois caractères</translation>
+    </message>
 </context>
 </TS>
