@@ -62,6 +62,9 @@ public:
     std::uint32_t addressNumber() const { return m_ownNumber; }
     /// 2 ^ subnetBits.
     std::uint64_t count() const { return std::uint64_t{1} << m_subnetBits; }
+    /// The subnets that are neither subnet zero nor the all-ones subnet, which the classful rules
+    /// reserve; none without subnet bits.
+    std::uint64_t usableCount() const { return m_subnetBits != 0 ? count() - 2 : 0; }
 
     /// The subnet with the given number, which must be below count().
     Subnet subnet(std::uint32_t number) const;

@@ -535,7 +535,7 @@ void frmSubnets::refresh() {
         } else {
             // Both counts: every subnet that the list holds, and those the main window counts,
             // without the two that the classful rules reserve.
-            const qint64 usable = list->subnetBits() != 0 ? qint64(list->count()) - 2 : 0;
+            const auto usable = qint64(list->usableCount());
             std::array<char, 16> network{}, mask{};
             caption =
                 tr("%1, %2 of the class %3 network %4 under %5")

@@ -384,7 +384,7 @@ extern "C" std::uint32_t octaval_list() {
     // Both counts, as the window's heading has them: every subnet that the list holds, and
     // those the result line counts, without the two that the classful rules reserve.
     const std::uint64_t count = pageList->count();
-    const std::uint64_t usable = pageList->subnetBits() != 0 ? count - 2 : 0;
+    const std::uint64_t usable = pageList->usableCount();
     std::array<char, 16> network{}, mask{};
     const std::string networkText(
         octaval::addressText(pageList->address() & pageList->classField(), network));
@@ -394,8 +394,8 @@ extern "C" std::uint32_t octaval_list() {
                           {countWords("%Ln subnets", "%Ln subnet", count),
                            countWords("%Ln usable", "%Ln usable", usable),
                            pageBoxes.outputs().text(octaval::Box::Text17), networkText, maskText});
-    output += '\t' + std::to_string(*pageList->numberHolding(pageList->address())) + '\t' +
-              networkText + '/' + maskText;
+    output +=
+        '\t' + std::to_string(pageList->addressNumber()) + '\t' + networkText + '/' + maskText;
     return static_cast<std::uint32_t>(count);
 }
 
