@@ -24,6 +24,21 @@ LineNumbers lineNumbers(const PressNumbers& n) {
     return {n.addressClass->letter, n.networkBits, n.subnetBits, n.hostBits};
 }
 
+std::string groupedDigits(std::string_view languageCode, std::uint64_t count) {
+    std::string digits = std::to_string(count);
+    if (languageCode == "es" && digits.size() <= 4) return digits;
+    const std::string_view separator = languageCode == "fr"   ? "\u202f"
+                                       : languageCode == "en" ? ","
+                                                              : ".";
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), separator);
+    return digits;
+}
+
+std::string Phrasebook::grouped(std::uint64_t count) const {
+    return groupedDigits("en", count);
+}
+
 std::string Phrasebook::translated(Phrase p, std::int64_t count) const {
     if (!p.counted) return std::string(p.source);
     const std::string_view form = count == 1 && !p.singular.empty() ? p.singular : p.source;

@@ -48,6 +48,9 @@ public:
     std::string say(Phrase p, std::int64_t count,
                     std::initializer_list<std::string_view> arguments = {}) const;
 
+    /// A count with its digits grouped as the reader's language writes them ("4,194,304").
+    virtual std::string grouped(std::uint64_t count) const;
+
     /// One of the engine's status messages (status::all) as the reader sees it.
     std::string status(std::string_view message) const;
     /// The result line of a press that showed its results, Text18, Text19 or Text20, in the
@@ -57,6 +60,11 @@ public:
     /// The English sources, as octaval-cli prints them.
     static const Phrasebook& english();
 };
+
+/// A count with its digits grouped as the language of the code ("en", "de", "fr", "es") writes
+/// them: "4,194,304", "4.194.304", "4 194 304" (a narrow no-break space), Spanish leaving four
+/// digits whole ("1024").
+std::string groupedDigits(std::string_view languageCode, std::uint64_t count);
 
 /// A pattern with its places %1 to %9 filled in by the arguments.
 std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> arguments);

@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "report/list_heading.h"
 #include "report/subnet_rows.h"
 #include "ui/controls.h"
 #include "ui/palette.h"
@@ -503,48 +504,14 @@ void frmSubnets::fitOnScreen() {
     placeBeside(this, owner);
 }
 
-// The counts of the list's heading, each with the plural forms of the reader's language.
-[[maybe_unused]] constexpr const char* countTexts[] = {
-    QT_TRANSLATE_N_NOOP("octaval::frmSubnets", "%Ln subnets"),
-    QT_TRANSLATE_N_NOOP("octaval::frmSubnets", "%Ln usable")};
-
-// A count in the reader's words and digit grouping: the translation's form for it, or the
-// English source, its singular for one.
-static QString counted(const char* plural, const char* singular, qint64 count) {
-    const int n = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
-    const QString number = QLocale().toString(n);
-    const QString text = QCoreApplication::translate("octaval::frmSubnets", plural, nullptr, n);
-    if (n == 1 && text == QString::fromLatin1(plural).replace(QStringLiteral("%Ln"), number))
-        return QString::fromLatin1(singular).replace(QStringLiteral("%Ln"), number);
-    return text;
-}
-
 void frmSubnets::refresh() {
     m_stale = false;
     std::optional<SubnetList> list;
-    QString caption;
-    if (!m_press) {
-        caption = tr("No subnets to list: press Recalculate in the main window first");
-    } else {
-        const Press& p = *m_press;
-        if (!p.outcome.passed()) {
-            caption = tr("No subnets to list: %1")
-                          .arg(toQString(windowPhrasebook().status(p.outcome.status())));
-        } else if (!(list = SubnetList::of(p.state))) {
-            caption = tr("Class %1 has no subnets").arg(toQString(p.boxes[Box::Text17]));
-        } else {
-            // Both counts: every subnet that the list holds, and those the main window counts,
-            // without the two that the classful rules reserve.
-            const auto usable = qint64(list->usableCount());
-            std::array<char, 16> network{}, mask{};
-            caption =
-                tr("%1, %2 of the class %3 network %4 under %5")
-                    .arg(counted(countTexts[0], "%Ln subnet", qint64(list->count())),
-                         counted(countTexts[1], "%Ln usable", usable),
-                         toQString(p.boxes[Box::Text17]),
-                         toQString(addressText(list->address() & list->classField(), network)),
-                         toQString(addressText(pressAddresses(p.state).mask, mask)));
-        }
+    QString caption = tr("No subnets to list: press Recalculate in the main window first");
+    if (m_press) {
+        caption = toQString(listHeading(windowPhrasebook(), m_press->outcome, m_press->state,
+                                        m_press->boxes[Box::Text17]));
+        if (m_press->outcome.passed()) list = SubnetList::of(m_press->state);
     }
     m_caption->setText(caption);
     // A search for a row of another network does not carry over to this one.
@@ -637,9 +604,9 @@ void frmSubnets::copyRows() {
     for (const QItemSelectionRange& range : selection)
         count += range.height();
     if (count > copyLimit) {
-        setMessage(
-            tr("Too many rows to copy (%1, at most %2): \"%3\" writes the whole list")
-                .arg(QLocale().toString(count), QLocale().toString(copyLimit), m_save->text()));
+        setMessage(tr("Too many rows to copy (%1, at most %2): \"%3\" writes the whole list")
+                       .arg(toQString(windowPhrasebook().grouped(std::uint64_t(count))),
+                            toQString(windowPhrasebook().grouped(copyLimit)), m_save->text()));
         return;
     }
     for (const QItemSelectionRange& range : selection)

@@ -17,11 +17,20 @@ public:
         // A counted phrase is found by its English singular too, which lupdate keeps as the
         // message's comment.
         const std::string context(p.context), source(p.source), singular(p.singular);
-        return QCoreApplication::translate(
-                   context.c_str(), source.c_str(),
-                   p.counted && !singular.empty() ? singular.c_str() : nullptr,
-                   p.counted ? int(count) : -1)
-            .toStdString();
+        std::string text =
+            QCoreApplication::translate(context.c_str(), source.c_str(),
+                                        p.counted && !singular.empty() ? singular.c_str() : nullptr,
+                                        p.counted ? int(count) : -1)
+                .toStdString();
+        // Not translated: the English sources, with the English singular.
+        if (p.counted && text == Phrasebook::translated(counted(p.context, p.source), count))
+            return Phrasebook::translated(p, count);
+        return text;
+    }
+    // In the language that the windows speak (installTranslations), by the rule that the page
+    // and the command line follow too: Qt 6.4 writes a Spanish 4194304 as "4194.304".
+    std::string grouped(std::uint64_t count) const override {
+        return groupedDigits(QLocale().name().left(2).toStdString(), count);
     }
 };
 

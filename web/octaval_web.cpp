@@ -23,6 +23,7 @@
 #include "report/batch.h"
 #include "report/binary_report.h"
 #include "report/captions.h"
+#include "report/list_heading.h"
 #include "report/phrasebook.h"
 #include "report/phrases/phrases.h"
 #include "report/press.h"
@@ -80,24 +81,6 @@ using octaval::phrase;
     phrase("octaval::web", "The link #%1 names no press: %2"),
     phrase("octaval::web", "The seed is a whole number from 0 to 18446744073709551615, not “%1”"),
 };
-
-// A count of the list's heading in the page's words, its digits grouped as the language writes
-// them, in the form of the language's plural rule (the English singular for one).
-std::string countWords(std::string_view plural, std::string_view singular, std::uint64_t count) {
-    std::string digits = std::to_string(count);
-    const std::string_view code = pageBook ? pageBook->code() : "en";
-    const std::string_view separator = code == "fr" ? "\u202f" : code == "en" ? "," : ".";
-    // Spanish leaves a number of four digits whole ("1024").
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3;
-         at > 0 && (code != "es" || digits.size() > 4); at -= 3)
-        digits.insert(static_cast<std::size_t>(at), separator);
-    std::string text(pageBook     ? pageBook->lookUp("octaval::frmSubnets", plural, {},
-                                                     static_cast<std::int64_t>(count))
-                     : count == 1 ? singular
-                                  : plural);
-    if (const auto at = text.find("%Ln"); at != std::string::npos) text.replace(at, 3, digits);
-    return text;
-}
 
 std::string_view inputBytes(std::size_t offset, std::size_t length) {
     return {reinterpret_cast<const char*>(input.data()) + offset, length};
@@ -367,36 +350,21 @@ extern "C" std::uint32_t octaval_list() {
     listWriter.reset();
     pageList.reset();
     if (pressed && pageResult.outcome.passed()) pageList = octaval::SubnetList::of(pageState);
-    if (!pageList) {
-        if (!pressed)
-            output =
-                book().say(phrase("octaval::web", "No subnets to list: press Recalculate first"));
-        else if (pageResult.outcome.passed())
-            output = octaval::filledIn(subnetsWords("Class %1 has no subnets"),
-                                       {pageBoxes.outputs().text(octaval::Box::Text17)});
-        else
-            output =
-                octaval::filledIn(subnetsWords("No subnets to list: %1"),
-                                  {book().status(pageBoxes.outputs().text(octaval::Box::Text21))});
+    if (!pressed) {
+        output = book().say(phrase("octaval::web", "No subnets to list: press Recalculate first"));
         return 0;
     }
+    output = octaval::listHeading(book(), pageResult.outcome, pageState,
+                                  pageBoxes.outputs().text(octaval::Box::Text17));
+    if (!pageList) return 0;
     listWriter.emplace(*pageList, octaval::ListFormat::csv);
-    // Both counts, as the window's heading has them: every subnet that the list holds, and
-    // those the result line counts, without the two that the classful rules reserve.
-    const std::uint64_t count = pageList->count();
-    const std::uint64_t usable = pageList->usableCount();
     std::array<char, 16> network{}, mask{};
     const std::string networkText(
         octaval::addressText(pageList->address() & pageList->classField(), network));
     const std::string maskText(octaval::addressText(octaval::pressAddresses(pageState).mask, mask));
-    output =
-        octaval::filledIn(subnetsWords("%1, %2 of the class %3 network %4 under %5"),
-                          {countWords("%Ln subnets", "%Ln subnet", count),
-                           countWords("%Ln usable", "%Ln usable", usable),
-                           pageBoxes.outputs().text(octaval::Box::Text17), networkText, maskText});
     output +=
         '\t' + std::to_string(pageList->addressNumber()) + '\t' + networkText + '/' + maskText;
-    return static_cast<std::uint32_t>(count);
+    return static_cast<std::uint32_t>(pageList->count());
 }
 
 /// The captions of the list's columns in the page's language, TAB-separated. Returns the length.

@@ -35,6 +35,10 @@ std::string TablePhrasebook::translated(Phrase p, std::int64_t count) const {
     return Phrasebook::translated(counted(p.context, text, text), count);
 }
 
+std::string TablePhrasebook::grouped(std::uint64_t count) const {
+    return groupedDigits(m_table.code, count);
+}
+
 const Phrasebook* phrasebookFor(std::string_view code) {
     if (code == "en") return &Phrasebook::english();
     // Made on first asking, so that a program that never asks does no work for them.

@@ -46,6 +46,7 @@ public:
     /// The language's code: "de", "fr", "es".
     std::string_view code() const { return m_table.code; }
     std::string translated(Phrase p, std::int64_t count) const override;
+    std::string grouped(std::uint64_t count) const override;
     /// The translation of a text by its context and source, the source where there is none.
     std::string_view lookUp(std::string_view context, std::string_view source,
                             std::string_view comment = {}, std::int64_t count = 1) const;

@@ -111,7 +111,7 @@ private slots:
             {QLocale::English, QString(), u"No subnets to list: press Recalculate in the main window first"_s, -1},
             {QLocale::English, u"192.168.1.70/27"_s, u"8 subnets, 6 usable of the class C network 192.168.1.0 under 255.255.255.224"_s, 2},
             {QLocale::English, u"10.1.2.3 255.0.255.0"_s, u"No subnets to list: Illegal subnet mask"_s, -1},
-            {QLocale::German, u"10.200.3.77/30"_s, u"4.194.304 subnets, 4.194.302 usable"_s, 3277011},
+            {QLocale::Spanish, u"10.200.3.77/30"_s, u"4.194.304 subnets, 4.194.302 usable"_s, 3277011},
             {QLocale::English, u"224.1.2.3"_s, u"Class D has no subnets"_s, -1},
             {QLocale::English, u"10.1.2.3 255.192.192.0"_s, u"16 subnets, 14 usable of the class A network 10.0.0.0"_s, 0},
             {QLocale::English, u"200.1.2.3/31"_s, u"128 subnets, 126 usable"_s, 1},

@@ -1122,17 +1122,18 @@ Mehr in octaval(1) und in der README.</translation>
         <translation>%1 liegt nicht im Netz %2</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln subnets</source>
+        <source>%n subnets</source>
+        <comment>%n subnet</comment>
         <translation>
-            <numerusform>%Ln Subnetz</numerusform>
-            <numerusform>%Ln Subnetze</numerusform>
+            <numerusform>%n Subnetz</numerusform>
+            <numerusform>%n Subnetze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln usable</source>
+        <source>%n usable</source>
         <translation>
-            <numerusform>%Ln nutzbar</numerusform>
-            <numerusform>%Ln nutzbar</numerusform>
+            <numerusform>%n nutzbar</numerusform>
+            <numerusform>%n nutzbar</numerusform>
         </translation>
     </message>
     <message>

@@ -1122,17 +1122,18 @@ Más en octaval(1) y en el README.</translation>
         <translation>%1 no está en la red %2</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln subnets</source>
+        <source>%n subnets</source>
+        <comment>%n subnet</comment>
         <translation>
-            <numerusform>%Ln subred</numerusform>
-            <numerusform>%Ln subredes</numerusform>
+            <numerusform>%n subred</numerusform>
+            <numerusform>%n subredes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln usable</source>
+        <source>%n usable</source>
         <translation>
-            <numerusform>%Ln utilizable</numerusform>
-            <numerusform>%Ln utilizables</numerusform>
+            <numerusform>%n utilizable</numerusform>
+            <numerusform>%n utilizables</numerusform>
         </translation>
     </message>
     <message>

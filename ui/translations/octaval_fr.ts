@@ -1122,17 +1122,18 @@ Plus dans octaval(1) et le README.</translation>
         <translation>%1 n’est pas dans le réseau %2</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln subnets</source>
+        <source>%n subnets</source>
+        <comment>%n subnet</comment>
         <translation>
-            <numerusform>%Ln sous-réseau</numerusform>
-            <numerusform>%Ln sous-réseaux</numerusform>
+            <numerusform>%n sous-réseau</numerusform>
+            <numerusform>%n sous-réseaux</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln usable</source>
+        <source>%n usable</source>
         <translation>
-            <numerusform>%Ln utilisable</numerusform>
-            <numerusform>%Ln utilisables</numerusform>
+            <numerusform>%n utilisable</numerusform>
+            <numerusform>%n utilisables</numerusform>
         </translation>
     </message>
     <message>
