@@ -22,8 +22,9 @@ public:
                                         p.counted && !singular.empty() ? singular.c_str() : nullptr,
                                         p.counted ? int(count) : -1)
                 .toStdString();
-        // Not translated: the English sources, with the English singular.
-        if (p.counted && text == Phrasebook::translated(counted(p.context, p.source), count))
+        // Not translated: the English sources, with the English singular where it differs.
+        if (p.counted && count == 1 && !singular.empty() &&
+            text == Phrasebook::translated(counted(p.context, p.source), count))
             return Phrasebook::translated(p, count);
         return text;
     }

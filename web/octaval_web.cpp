@@ -64,11 +64,11 @@ std::string subnetsWords(std::string_view source) {
 
 // The practice: problems drawn from the chosen seed, the one on show, and the session's score.
 std::optional<octaval::PracticeSession> practice;
-// The answers last checked and the language they were read in (none: English), so that another
+// The answers last checked and the words they were read in, so that another
 // language words the marks anew without reading the answers in its own words: "aucun sous-réseau"
 // stays right when the page turns German.
 std::optional<std::vector<std::string>> checkedAnswers;
-const octaval::PhraseTable* checkedIn = nullptr;
+const octaval::Phrasebook* checkedIn = &octaval::Phrasebook::english();
 
 // The page's own texts, which no window shows. lupdate reads them here into the translations, and
 // the page looks them up by their context as it does the window's texts.
@@ -522,10 +522,7 @@ extern "C" std::uint32_t octaval_practice_check(std::uint32_t length, std::uint3
     if (!practice || (again && !checkedAnswers)) return 0;
     std::vector<octaval::Mark> marks;
     if (again) {
-        std::optional<octaval::TablePhrasebook> checkedBook;
-        if (checkedIn) checkedBook.emplace(*checkedIn);
-        const octaval::Phrasebook* const readers[] = {
-            checkedBook ? &*checkedBook : &octaval::Phrasebook::english()};
+        const octaval::Phrasebook* const readers[] = {checkedIn};
         const auto& asked = practice->exercise().questions();
         for (std::size_t i = 0; i < asked.size(); ++i)
             marks.push_back(practice->exercise().check(
@@ -540,9 +537,7 @@ extern "C" std::uint32_t octaval_practice_check(std::uint32_t length, std::uint3
         }
         marks = practice->check(answers, book());
         checkedAnswers = std::move(answers);
-        checkedIn = nullptr;
-        for (const octaval::PhraseTable& table : octaval::languages)
-            if (pageBook && table.code == pageBook->code()) checkedIn = &table;
+        checkedIn = octaval::phrasebookFor(pageBook ? pageBook->code() : "en");
     }
     for (const octaval::Mark& mark : marks) {
         output += mark.right                                            ? 'R'
